@@ -1,0 +1,18 @@
+#pragma once
+// The host's calendar over host date strings (YYYYMMDD).
+
+#include <optional>
+#include <string>
+
+namespace klarvo::sim {
+
+struct CivilDate {
+    int year, month, day;
+};
+
+// Nothing when the text is not a real date.
+std::optional<CivilDate> ParseHostDate(const std::string& text);
+std::string FormatHostDate(const CivilDate& date);
+CivilDate AddDays(const CivilDate& date, int days);
+
+}  // namespace klarvo::sim

@@ -1,0 +1,113 @@
+#include "host.h"
+
+#include <exception>
+#include <iostream>
+
+#include "frame/binding.h"
+#include "frame/platform.h"
+#include "host/mazovia.h"
+#include "host/records.h"
+
+namespace klarvo::sim {
+namespace {
+
+Host* g_active = nullptr;
+
+// Record length and buffer size of each table the host has.
+const std::map<int, std::size_t> kTableRecordLengths = {
+    {35, host::k4::kRecordLength},          {44, host::tspr::kRecordLength},
+    {45, host::kTsprDokRecordLength},       {46, 200},
+    {47, host::kTsprKorDokRecordLength},
+};
+
+}  // namespace
+
+Host::Host(HostOptions options)
+    : company(LoadCompany(options.company)), modeFlags_(options.modeFlags), options_(std::move(options)) {
+    if (g_active) throw std::logic_error("only one simulated host can run at a time");
+    for (const auto& [number, length] : kTableRecordLengths) {
+        if (options_.missingTables.count(number)) continue;
+        HostTable& table = tables_[number];
+        table.record.assign(length, '\0');
+        table.descriptor = {0, 0, static_cast<std::int16_t>(length), table.record.data()};
+    }
+    g_active = this;
+    platform::LinkHost(&ExportedService);
+    frame::UnbindAll();
+}
+
+Host::~Host() {
+    for (host::HostFile* file : openFiles) {
+        std::fclose(file->stream);
+        delete file;
+    }
+    for (void* block : blocks) std::free(block);
+    g_active = nullptr;
+}
+
+Host& Host::Active() {
+    if (!g_active) throw std::logic_error("a host service was called with no simulated host running");
+    return *g_active;
+}
+
+void Host::Violation(const std::string& what) {
+    violations_.push_back(what);
+    std::cerr << "morvel: the plug-in broke a contract of the host: " << what << "\n";
+    if (std::uncaught_exceptions() == 0) throw ContractViolation(what);
+}
+
+int Host::RunCommand(int (*command)()) {
+    const std::uint16_t before = modeFlags_;
+    const int result = command();
+    CheckCommandEnd(before);
+    return result;
+}
+
+void Host::CheckCommandEnd(std::uint16_t modeFlagsBefore) {
+    Require(openFiles.empty(), "a file was left open at the end of the command");
+    Require(fileHolders.empty(), "a file holder was not destroyed");
+    Require(walks.empty(), "a document walker was not destroyed");
+    Require(blocks.empty(), "a memory block was not released");
+    Require(callbacks.empty(), "a callback object was not destroyed");
+    Require(dialogParts.empty(), "a dialog base part was not ended");
+    Require(!progressOpen, "the progress window was left open");
+    Require((modeFlags_ & 0x8000) == (modeFlagsBefore & 0x8000), "the mode flag 0x8000 was not restored");
+}
+
+std::filesystem::path Host::PathOf(const char* name) {
+    Require(std::string(name).find_first_of("/\\:") == std::string::npos,
+            std::string("a file name with a directory: ") + name);
+    return options_.company / name;
+}
+
+void Host::ShowMessage(const std::string& title, const std::string& text, bool formatted) {
+    messages_.push_back({mazovia::ToUtf8(title), mazovia::ToUtf8(text), formatted});
+    if (options_.echoMessages)
+        std::cout << "[" << messages_.back().title << "]\n" << messages_.back().text
+                  << (messages_.back().text.ends_with('\n') ? "" : "\n") << std::flush;
+}
+
+host::TableDescriptor* Host::Describe(int number) {
+    const auto found = tables_.find(number);
+    return found == tables_.end() ? nullptr : &found->second.descriptor;
+}
+
+void Host::Prepare(host::TableDescriptor* descriptor) {
+    for (auto& [number, table] : tables_)
+        if (&table.descriptor == descriptor) {
+            table.prepared = true;
+            return;
+        }
+    Violation("a table was prepared through an address that is no table descriptor");
+}
+
+HostTable& Host::TableOf(host::Table table) {
+    const int number = static_cast<int>(table);
+    const auto found = tables_.find(number);
+    if (found == tables_.end()) Violation("table " + std::to_string(number) + " used, but the host has none");
+    Require(found->second.prepared, "the record buffer of table " + std::to_string(number) +
+                                        " was used before the table was prepared");
+    return found->second;
+}
+
+}  // namespace klarvo::sim

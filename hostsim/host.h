@@ -1,0 +1,128 @@
+#pragma once
+// The simulated host: its company, its stores and windows, and the contracts it holds the
+// plug-in to. One host is active at a time; the exported services act on it.
+
+#include <cstdint>
+#include <cstdio>
+#include <filesystem>
+#include <map>
+#include <optional>
+#include <set>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "company.h"
+#include "host/types.h"
+
+namespace klarvo::host {
+// The host's open output file.
+struct HostFile {
+    std::FILE* stream;
+    std::string name;
+};
+}  // namespace klarvo::host
+
+namespace klarvo::sim {
+
+// A contract of the host that the plug-in broke.
+class ContractViolation : public std::logic_error {
+public:
+    using std::logic_error::logic_error;
+};
+
+// What the user types into the range form; an absent answer leaves the field as shown.
+struct FormAnswers {
+    std::optional<std::string> dateFrom;  // host date string
+    std::optional<std::string> dateTo;
+    std::optional<bool> invoices;
+    bool cancel = false;
+};
+
+struct HostOptions {
+    std::filesystem::path company;
+    std::string today = "20240315";  // host date string
+    FormAnswers form;
+    std::uint16_t modeFlags = 0;
+    bool showProgress = false;
+    bool echoMessages = false;           // print message boxes to standard output
+    std::set<int> missingTables;         // tables the host pretends not to have
+    bool walkFails = false;              // the document walk cannot start
+    std::set<std::string> failingFiles;  // output files whose writes fail, as on a full disk
+};
+
+struct Message {
+    std::string title;  // UTF-8
+    std::string text;   // UTF-8
+    bool formatted;     // shown through the formatted message box
+};
+
+struct HostTable {
+    host::TableDescriptor descriptor;
+    std::vector<char> record;
+    bool prepared = false;
+};
+
+class Host {
+public:
+    explicit Host(HostOptions options);  // loads the company; throws std::runtime_error
+    ~Host();
+    Host(const Host&) = delete;
+    Host& operator=(const Host&) = delete;
+
+    static Host& Active();
+
+    // Runs a command of the plug-in as the host's menu does, then checks what it left behind.
+    int RunCommand(int (*command)());
+
+    const std::vector<Message>& Messages() const { return messages_; }
+    const HostOptions& Options() const { return options_; }
+    std::uint16_t ModeFlags() const { return modeFlags_; }
+    bool FormCancelled() const { return formCancelled_; }
+
+    // Breaks off with ContractViolation; while an exception unwinds, only remembers it.
+    void Violation(const std::string& what);
+    const std::vector<std::string>& Violations() const { return violations_; }
+
+    // Services' state, reached by the exported services.
+    std::filesystem::path PathOf(const char* name);
+    void ShowMessage(const std::string& title, const std::string& text, bool formatted);
+    host::TableDescriptor* Describe(int number);
+    void Prepare(host::TableDescriptor* descriptor);
+    HostTable& TableOf(host::Table table);
+    void Require(bool holds, const std::string& what) {
+        if (!holds) Violation(what);
+    }
+
+    Company company;
+    std::uint16_t modeFlags_;
+    std::set<host::HostFile*> openFiles;
+    std::map<const void*, host::HostFile*> fileHolders;  // holder, file it owns or null
+    struct Walk {
+        std::size_t next = 0;
+        bool ended = false;
+    };
+    std::map<const void*, Walk> walks;
+    std::optional<std::size_t> currentDocument;
+    std::set<void*> blocks;
+    std::set<const void*> callbacks;
+    std::set<const void*> dialogParts;
+    std::int32_t customerSearchKey = 0;
+    bool progressOpen = false;
+    std::string progressCaption, progressCounter;
+    long long lastProgressDraw = 0;
+    bool formCancelled_ = false;
+
+private:
+    void CheckCommandEnd(std::uint16_t modeFlagsBefore);
+
+    HostOptions options_;
+    std::map<int, HostTable> tables_;
+    std::vector<Message> messages_;
+    std::vector<std::string> violations_;
+};
+
+// The simulated host's export of a service number, or null.
+void (*ExportedService(std::uint16_t number))();
+
+}  // namespace klarvo::sim

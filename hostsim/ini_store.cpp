@@ -1,0 +1,47 @@
+#include "ini_store.h"
+
+#define SI_NO_CONVERSION
+#define SI_IMPLEMENTATION
+#include <SimpleIni.h>
+
+#include <stdexcept>
+
+#include "host/mazovia.h"
+
+namespace klarvo::sim {
+namespace {
+
+struct LoadedIni {
+    CSimpleIniA ini{true, false, false};  // UTF-8, one value per key, no multi-line values
+    bool present = false;
+};
+
+void Load(const std::filesystem::path& file, LoadedIni& loaded) {
+    if (!std::filesystem::exists(file)) return;
+    if (loaded.ini.LoadFile(file.string().c_str()) < 0)
+        throw std::runtime_error(file.string() + ": cannot be read as an INI file");
+    loaded.present = true;
+}
+
+}  // namespace
+
+std::optional<std::string> ReadIniValue(const std::filesystem::path& file, const std::string& section,
+                                        const std::string& key) {
+    LoadedIni loaded;
+    Load(file, loaded);
+    const char* value = loaded.ini.GetValue(mazovia::ToUtf8(section).c_str(), mazovia::ToUtf8(key).c_str());
+    if (!value) return std::nullopt;
+    return mazovia::FromUtf8(value);
+}
+
+void WriteIniValue(const std::filesystem::path& file, const std::string& section, const std::string& key,
+                   const std::string& value) {
+    LoadedIni loaded;
+    Load(file, loaded);
+    loaded.ini.SetValue(mazovia::ToUtf8(section).c_str(), mazovia::ToUtf8(key).c_str(),
+                        mazovia::ToUtf8(value).c_str());
+    if (loaded.ini.SaveFile(file.string().c_str(), false) < 0)
+        throw std::runtime_error(file.string() + ": cannot be written");
+}
+
+}  // namespace klarvo::sim

@@ -1,0 +1,411 @@
+// The host's numbered services, as the simulator provides them. Each checks the contract that
+// the plug-in relies on from its side, and complains loudly when the plug-in breaks one.
+
+#include <chrono>
+#include <cstdarg>
+#include <cstdlib>
+#include <cstring>
+#include <iostream>
+#include <map>
+#include <utility>
+
+#include "dates.h"
+#include "host.h"
+#include "host/dialog.h"
+#include "host/mazovia.h"
+#include "host/services.h"
+#include "ini_store.h"
+
+namespace klarvo::sim {
+namespace {
+
+using namespace klarvo::host;
+
+Host& H() { return Host::Active(); }
+
+std::string Format(const char* format, va_list arguments) {
+    va_list measure;
+    va_copy(measure, arguments);
+    const int length = std::vsnprintf(nullptr, 0, format, measure);
+    va_end(measure);
+    if (length < 0) return {};
+    std::string text(static_cast<std::size_t>(length) + 1, '\0');
+    std::vsnprintf(text.data(), text.size(), format, arguments);
+    text.pop_back();
+    return text;
+}
+
+// ---- output files (text mode: every line end becomes CR LF)
+
+HostFile* OpenFile(const char* name, const char* mode, int, int, int, int, int, int, int) {
+    H().Require(std::strcmp(mode, "wt") == 0, std::string("an output file opened in mode ") + mode);
+    std::FILE* stream = std::fopen(H().PathOf(name).string().c_str(), "wb");
+    if (!stream) return nullptr;
+    auto* file = new HostFile{stream, name};
+    H().openFiles.insert(file);
+    return file;
+}
+
+int WriteFile(HostFile* file, const char* format, ...) {
+    H().Require(H().openFiles.count(file) == 1, "a write to a file that is not open");
+    va_list arguments;
+    va_start(arguments, format);
+    const std::string text = Format(format, arguments);
+    va_end(arguments);
+    std::string lines;
+    lines.reserve(text.size() + 8);
+    for (const char c : text) {
+        if (c == '\n') lines.push_back('\r');
+        lines.push_back(c);
+    }
+    if (H().Options().failingFiles.count(file->name)) return -1;
+    const std::size_t written = std::fwrite(lines.data(), 1, lines.size(), file->stream);
+    return written == lines.size() ? static_cast<int>(written) : -1;
+}
+
+int CloseFile(HostFile* file) {
+    H().Require(H().openFiles.erase(file) == 1, "a file closed that is not open (closed twice?)");
+    const bool flushed = std::fflush(file->stream) == 0 && !std::ferror(file->stream);
+    const bool closed = std::fclose(file->stream) == 0;
+    delete file;
+    return flushed && closed ? 0 : -1;
+}
+
+void KLARVO_THISCALL MakeFileHolder(FileHolderStorage* holder, HostFile* file) {
+    H().Require(H().fileHolders.count(holder) == 0, "a file holder built twice in the same storage");
+    H().fileHolders[holder] = file;
+}
+
+HostFile* KLARVO_THISCALL ReleaseFile(FileHolderStorage* holder) {
+    H().Require(H().fileHolders.count(holder) == 1, "a file released from no file holder");
+    return std::exchange(H().fileHolders[holder], nullptr);
+}
+
+void KLARVO_THISCALL DestroyFileHolder(FileHolderStorage* holder) {
+    H().Require(H().fileHolders.count(holder) == 1, "a file holder destroyed that does not exist");
+    HostFile* owned = H().fileHolders[holder];
+    H().fileHolders.erase(holder);
+    if (owned) CloseFile(owned);
+}
+
+// ---- message boxes
+
+int ShowMessage(const char* title, const char* text, int style) {
+    H().Require(style == 1, "a message box with a style other than 1");
+    H().ShowMessage(title, text, false);
+    return 1;
+}
+
+int ShowFormattedMessage(int, const char* title, const char* format, int style, va_list arguments) {
+    H().Require(style == 1, "a message box with a style other than 1");
+    H().ShowMessage(title, Format(format, arguments), true);
+    return 1;
+}
+
+// ---- progress window, drawn on standard error no more often than a person can read it
+
+long long NowMilliseconds() {
+    using namespace std::chrono;
+    return duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count();
+}
+
+void DrawProgress(bool final) {
+    Host& h = H();
+    if (!h.Options().showProgress) return;
+    const long long now = NowMilliseconds();
+    if (!final && now - h.lastProgressDraw < 250) return;
+    h.lastProgressDraw = now;
+    std::cerr << "\r" << mazovia::ToUtf8(h.progressCaption) << " " << mazovia::ToUtf8(h.progressCounter)
+              << "          " << (final ? "\n" : "") << std::flush;
+}
+
+void OpenProgress(int window) {
+    H().Require(window == 856, "the progress window opened as another window");
+    H().Require(!H().progressOpen, "the progress window opened twice");
+    H().progressOpen = true;
+    H().progressCaption.clear();
+    H().progressCounter.clear();
+}
+
+void SetProgressTexts(const char* counter, const char* caption) {
+    H().Require(H().progressOpen, "progress texts set with no progress window open");
+    if (counter) H().progressCounter = counter;
+    if (caption) H().progressCaption = caption;
+}
+
+int RefreshProgress() {
+    H().Require(H().progressOpen, "the progress window refreshed while it is closed");
+    DrawProgress(false);
+    return 1;
+}
+
+void CloseProgress() {
+    H().Require(H().progressOpen, "the progress window closed while it is closed");
+    DrawProgress(true);
+    H().progressOpen = false;
+}
+
+// ---- host date strings
+
+CivilDate RequireDate(const char* text) {
+    const auto date = ParseHostDate(text);
+    H().Require(date.has_value(), std::string("\"") + text + "\" handed over as a host date string");
+    return date.value_or(CivilDate{0, 0, 0});
+}
+
+void Today(char* date) {
+    std::strncpy(date, H().Options().today.c_str(), kTodayBufferSize - 1);
+    date[kTodayBufferSize - 1] = '\0';
+}
+
+void SplitDate(const char* text, std::int16_t* year, std::int16_t* month, std::int16_t* day, int) {
+    const CivilDate date = RequireDate(text);
+    *year = static_cast<std::int16_t>(date.year);
+    *month = static_cast<std::int16_t>(date.month);
+    *day = static_cast<std::int16_t>(date.day);
+}
+
+// Texts order as strings: the empty text before every date.
+int CompareDates(const char* a, const char* b) {
+    const int order = std::strcmp(a, b);
+    return (order > 0) - (order < 0);
+}
+
+void AddDays(char* text, int days) {
+    const std::string moved = FormatHostDate(sim::AddDays(RequireDate(text), days));
+    std::memcpy(text, moved.c_str(), moved.size() + 1);
+}
+
+// ---- tables, the document walk, the customer lookup
+
+TableDescriptor* DescribeTable(int number) { return H().Describe(number); }
+
+int KLARVO_THISCALL PrepareTable(TableDescriptor* table, int mode) {
+    H().Require(mode == 255, "a table prepared with a mode other than 255");
+    H().Prepare(table);
+    return 1;
+}
+
+int KLARVO_THISCALL StartWalk(WalkerStorage* walker, int, int selector, int, int, int) {
+    H().Require(selector == kSalesDocumentWalk, "a document walk with an unknown selector");
+    H().Require(H().walks.count(walker) == 0, "a document walk started twice in the same storage");
+    H().TableOf(Table::SalesDocuments);
+    H().walks[walker] = {};
+    return H().Options().walkFails ? 0 : 1;
+}
+
+int KLARVO_THISCALL StepWalk(WalkerStorage* walker) {
+    Host& h = H();
+    h.Require(h.walks.count(walker) == 1 && !h.walks[walker].ended, "a step of a walk that is not running");
+    Host::Walk& walk = h.walks[walker];
+    if (walk.next >= h.company.documents.size()) {
+        h.currentDocument.reset();
+        return 0;
+    }
+    std::vector<char>& buffer = h.TableOf(Table::SalesDocuments).record;
+    const std::vector<char>& record = h.company.documents[walk.next].record;
+    std::copy(record.begin(), record.end(), buffer.begin());
+    h.currentDocument = walk.next++;
+    return 1;
+}
+
+void KLARVO_THISCALL EndWalk(WalkerStorage* walker) {
+    H().Require(H().walks.count(walker) == 1 && !H().walks[walker].ended, "a walk ended that is not running");
+    H().walks[walker].ended = true;
+    H().currentDocument.reset();
+}
+
+void KLARVO_THISCALL DestroyWalker(WalkerStorage* walker) {
+    H().Require(H().walks.count(walker) == 1, "a walker destroyed that does not exist");
+    H().Require(H().walks[walker].ended, "a walker destroyed before its walk was ended");
+    H().walks.erase(walker);
+}
+
+void FillDocumentAmounts(int, double* amounts, int, int) {
+    H().Require(H().currentDocument.has_value(), "document amounts asked for with no current document");
+    const auto& source = H().company.documents[H().currentDocument.value_or(0)].amounts;
+    std::copy(source.begin(), source.end(), amounts);
+}
+
+std::int32_t* CustomerSearchKey() { return &H().customerSearchKey; }
+
+int FindCustomer(int mode) {
+    Host& h = H();
+    h.Require(mode == -1, "a customer lookup in a mode other than -1");
+    std::vector<char>& buffer = h.TableOf(Table::Customers).record;
+    const auto found = h.company.customerByNumber.find(h.customerSearchKey);
+    if (found == h.company.customerByNumber.end()) return 0;
+    const std::vector<char>& record = h.company.customers[found->second];
+    std::copy(record.begin(), record.end(), buffer.begin());
+    return 1;
+}
+
+// ---- the settings file
+
+enum SettingsMode : int { kRead = 8, kWrite = 9 };
+
+std::int16_t SettingsValue(const char* file, int mode, const char* section, const char* key,
+                           const char* format, va_list arguments) {
+    const std::filesystem::path path = H().PathOf(file);
+    if (mode == kRead) {
+        const auto stored = ReadIniValue(path, section, key);
+        if (!stored) return 1;
+        return std::vsscanf(stored->c_str(), format, arguments) >= 1 ? 0 : 1;
+    }
+    H().Require(mode == kWrite, "a settings file used in mode " + std::to_string(mode));
+    WriteIniValue(path, section, key, Format(format, arguments));
+    return 0;
+}
+
+// ---- mode flags, memory blocks
+
+std::uint16_t ModeFlags() { return H().modeFlags_; }
+
+void SetModeFlags(std::uint16_t mask, int set) {
+    if (set)
+        H().modeFlags_ |= mask;
+    else
+        H().modeFlags_ &= static_cast<std::uint16_t>(~mask);
+}
+
+void* AllocateBlock(std::uint32_t size, int zeroed) {
+    H().Require(zeroed == 1, "a block asked for without zeroing");
+    void* block = std::calloc(size, 1);
+    if (block) H().blocks.insert(block);
+    return block;
+}
+
+void FreeBlock(void* block) {
+    H().Require(H().blocks.erase(block) == 1, "a block released that was not allocated (released twice?)");
+    std::free(block);
+}
+
+// ---- the dialog base part, callback objects and forms
+
+void* const kHostDialogTable[kDialogOperationCount] = {};
+
+// The host's data items: only their addresses matter.
+const int kRangeFormItem = 20936;
+const int kSchemeEditorItem = 20907;
+
+void KLARVO_THISCALL MakeDialogBase(WDialogBase* dialog) {
+    H().Require(H().dialogParts.insert(dialog).second, "a dialog base part made twice");
+    dialog->virtualTable = kHostDialogTable;
+}
+
+void KLARVO_THISCALL EndDialogBase(WDialogBase* dialog) {
+    H().Require(H().dialogParts.erase(dialog) == 1, "a dialog base part ended that was not made");
+}
+
+int KLARVO_THISCALL CallbackValue(CallbackStorage* callback) {
+    H().Require(H().callbacks.count(callback) == 1, "the value of a destroyed callback object");
+    return 0x5CA1;
+}
+void* const kCallbackTable[2] = {nullptr, reinterpret_cast<void*>(&CallbackValue)};
+
+CallbackStorage* KLARVO_THISCALL MakeCallback(CallbackStorage* callback, WDialogBase* owner, DataItem item) {
+    H().Require(H().dialogParts.count(owner) == 1, "a callback object of an object with no dialog base part");
+    H().Require(reinterpret_cast<const void*>(item) == &kRangeFormItem ||
+                    reinterpret_cast<const void*>(item) == &kSchemeEditorItem,
+                "a callback object built from something that is no host data item");
+    H().Require(H().callbacks.insert(callback).second, "a callback object built twice in the same storage");
+    const void* table = kCallbackTable;
+    std::memcpy(callback, &table, sizeof table);
+    return callback;
+}
+
+void KLARVO_THISCALL DestroyCallback(CallbackStorage* callback) {
+    H().Require(H().callbacks.erase(callback) == 1, "a callback object destroyed that does not exist");
+}
+
+void PutAnswer(char* field, const std::string& answer) {
+    const std::size_t length = std::min(answer.size(), kDateLength);
+    std::memcpy(field, answer.data(), length);
+    field[length] = '\0';
+}
+
+// The range form: two date fields of 8 characters and a check box, laid out one after the other
+// in the record it edits; the user's answers come from the command line.
+std::uint16_t KLARVO_THISCALL RunForm(WDialogBase* owner, const void*, int form, void* data, int callback) {
+    Host& h = H();
+    h.Require(h.dialogParts.count(owner) == 1, "a form run for an object with no dialog base part");
+    h.Require(form == 20010, "a form run with an unknown number " + std::to_string(form));
+    h.Require(callback == 0x5CA1 && !h.callbacks.empty(), "a form run without a live callback value");
+    auto* record = static_cast<char*>(data);
+    const FormAnswers& answers = h.Options().form;
+    if (answers.dateFrom) PutAnswer(record, *answers.dateFrom);
+    if (answers.dateTo) PutAnswer(record + sizeof(DateText), *answers.dateTo);
+    if (answers.invoices) {
+        std::uint16_t options;
+        std::memcpy(&options, record + 2 * sizeof(DateText), sizeof options);
+        options = *answers.invoices ? (options | 1) : (options & ~1u);
+        std::memcpy(record + 2 * sizeof(DateText), &options, sizeof options);
+    }
+    h.formCancelled_ = answers.cancel;
+    return answers.cancel ? 0x5002 : 0x5001;
+}
+
+// ---- the table of exports
+
+using CodeAddress = void (*)();
+
+template <class Service>
+std::pair<const std::uint16_t, CodeAddress> Export(typename Service::Pointer implementation) {
+    return {Service::kNumber, reinterpret_cast<CodeAddress>(implementation)};
+}
+
+std::pair<const std::uint16_t, CodeAddress> ExportData(std::uint16_t number, const int* item) {
+    return {number, reinterpret_cast<CodeAddress>(const_cast<int*>(item))};
+}
+
+const std::map<std::uint16_t, CodeAddress>& Exports() {
+    static const std::map<std::uint16_t, CodeAddress> exports = {
+        Export<service::OpenFile>(&OpenFile),
+        Export<service::WriteFile>(&WriteFile),
+        Export<service::CloseFile>(&CloseFile),
+        Export<service::MakeFileHolder>(&MakeFileHolder),
+        Export<service::ReleaseFile>(&ReleaseFile),
+        Export<service::DestroyFileHolder>(&DestroyFileHolder),
+        Export<service::ShowMessage>(&ShowMessage),
+        Export<service::ShowFormattedMessage>(&ShowFormattedMessage),
+        Export<service::OpenProgress>(&OpenProgress),
+        Export<service::SetProgressTexts>(&SetProgressTexts),
+        Export<service::RefreshProgress>(&RefreshProgress),
+        Export<service::CloseProgress>(&CloseProgress),
+        Export<service::Today>(&Today),
+        Export<service::SplitDate>(&SplitDate),
+        Export<service::CompareDates>(&CompareDates),
+        Export<service::AddDays>(&AddDays),
+        Export<service::DescribeTable>(&DescribeTable),
+        Export<service::PrepareTable>(&PrepareTable),
+        Export<service::StartWalk>(&StartWalk),
+        Export<service::StepWalk>(&StepWalk),
+        Export<service::EndWalk>(&EndWalk),
+        Export<service::DestroyWalker>(&DestroyWalker),
+        Export<service::FillDocumentAmounts>(&FillDocumentAmounts),
+        Export<service::CustomerSearchKey>(&CustomerSearchKey),
+        Export<service::FindCustomer>(&FindCustomer),
+        Export<service::SettingsValue>(&SettingsValue),
+        Export<service::ModeFlags>(&ModeFlags),
+        Export<service::SetModeFlags>(&SetModeFlags),
+        Export<service::AllocateBlock>(&AllocateBlock),
+        Export<service::FreeBlock>(&FreeBlock),
+        Export<service::MakeDialogBase>(&MakeDialogBase),
+        Export<service::EndDialogBase>(&EndDialogBase),
+        Export<service::MakeCallback>(&MakeCallback),
+        Export<service::DestroyCallback>(&DestroyCallback),
+        Export<service::RunForm>(&RunForm),
+        ExportData(service::RangeFormItem::kNumber, &kRangeFormItem),
+        ExportData(service::SchemeEditorItem::kNumber, &kSchemeEditorItem),
+    };
+    return exports;
+}
+
+}  // namespace
+
+CodeAddress ExportedService(std::uint16_t number) {
+    const auto found = Exports().find(number);
+    return found == Exports().end() ? nullptr : found->second;
+}
+
+}  // namespace klarvo::sim

@@ -1,0 +1,68 @@
+#pragma once
+// CExportTetaTxt: one export, from the settings to the two Teta import files.
+
+#include <cstdint>
+
+#include "export/export_settings.h"
+#include "host/dialog.h"
+
+namespace klarvo::exporting {
+
+// One output file of the run and whether everything written to it reached the file.
+struct OutputFile {
+    host::HostFile* handle = nullptr;
+    bool failed = false;
+};
+
+class CExportTetaTxt : public host::WDialogBase {
+public:
+    // Loads the settings, allocates the customer marks and binds the host tables; tells the user
+    // when a table is missing.
+    CExportTetaTxt();
+    // Closes any file still open and releases the marks.
+    ~CExportTetaTxt();
+    CExportTetaTxt(const CExportTetaTxt&) = delete;
+    CExportTetaTxt& operator=(const CExportTetaTxt&) = delete;
+
+    // False when construction could not bind the tables or allocate the marks.
+    bool CanRun() const;
+
+    // Runs the range form; writes the settings and returns true when the user confirmed.
+    bool RunSettingsStep();
+
+    // Writes both files from the documents of the period and shows the summary.
+    void RunExport();
+
+    static constexpr int kAmountCount = 34;
+
+private:
+    bool OpenFiles();
+    void WriteRegisterHeader();
+    void ExportInvoices();
+    bool IsSelected(const void* document) const;
+    void LoadInvoiceScheme();
+    void WriteDocumentPostings();
+    void WriteCustomerAccounts(int sign);
+    void CloseFilesAndReport();
+
+    std::int32_t invoiceCount_ = 0;
+    std::int32_t correctionCount_ = 0;
+    ExportSettings settings_{};
+    double documentAmounts_[kAmountCount] = {};
+    unsigned char clearedArea_[16] = {};
+    unsigned char* companyMarks_ = nullptr;
+    unsigned char* personMarks_ = nullptr;
+    OutputFile registerFile_;
+    OutputFile accountsFile_;
+    host::TableDescriptor* customerTable_ = nullptr;
+    host::TableDescriptor* documentTable_ = nullptr;
+    host::TableDescriptor* table46_ = nullptr;
+    void* customerRecord_ = nullptr;
+    void* documentRecord_ = nullptr;
+    void* table46Record_ = nullptr;
+};
+
+// The plug-in's command "Eksport Teta (txt)"; always returns 0.
+int ExportCommand();
+
+}  // namespace klarvo::exporting

@@ -1,0 +1,115 @@
+// The export run: both files, the document walk, the customer pass and the summary.
+
+#include <cstdio>
+#include <cstring>
+
+#include "export/customer_marks.h"
+#include "export/export_object.h"
+#include "host/dates.h"
+#include "host/files.h"
+#include "host/mazovia.h"
+#include "host/messages.h"
+#include "host/progress.h"
+#include "host/records.h"
+#include "host/tables.h"
+
+namespace klarvo::exporting {
+namespace {
+
+struct FileTexts {
+    const char* name;
+    const char* notOpen;
+    const char* notWritten;
+};
+const FileTexts kRegisterTexts = {"!Fs_pln.fkw", "Błąd: plik Fs_pln.fkw nie jest otwarty!"_mz,
+                                  "Błąd: zapis pliku Fs_pln.fkw nie powiódł się!"_mz};
+const FileTexts kAccountsTexts = {"!Konta.fkx", "Błąd: plik Konta.fkx nie jest otwarty!"_mz,
+                                  "Błąd: zapis pliku Konta.fkx nie powiódł się!"_mz};
+
+bool Open(OutputFile& file, const FileTexts& texts) {
+    file.handle = host::OpenOutputFile(texts.name);
+    file.failed = false;
+    if (!file.handle) host::ShowMessage(texts.notOpen);
+    return file.handle != nullptr;
+}
+
+template <class... Arguments>
+void Print(OutputFile& file, const char* format, Arguments... arguments) {
+    if (!host::PrintToFile(file.handle, format, arguments...)) file.failed = true;
+}
+
+void Close(OutputFile& file) {
+    if (file.handle && !host::CloseFile(file.handle)) file.failed = true;
+    file.handle = nullptr;
+}
+
+}  // namespace
+
+void CExportTetaTxt::RunExport() {
+    if (!Open(registerFile_, kRegisterTexts) || !Open(accountsFile_, kAccountsTexts)) return;
+    host::OpenProgress();
+    WriteRegisterHeader();
+    std::memset(clearedArea_, 0, sizeof clearedArea_);
+    host::ShowProgressCaption("Dokumenty sprzedaży"_mz);
+    if (settings_.options & kExportInvoices) ExportInvoices();
+    // Two empty six-character fields around the separator Ź (0xA0).
+    Print(accountsFile_, "%6sŹ%6s\n"_mz, "", "");
+    host::ShowProgressCaption("Kontrahenci"_mz);
+    WriteCustomerAccounts(+1);
+    host::ShowProgressCaption("Os. fizyczne"_mz);
+    WriteCustomerAccounts(-1);
+    host::CloseProgress();
+    CloseFilesAndReport();
+}
+
+void CExportTetaTxt::WriteRegisterHeader() {
+    char today[host::kTodayBufferSize] = "";
+    host::Today(today);
+    const host::DateParts parts = host::SplitDate(today);
+    char date[32];
+    std::snprintf(date, sizeof date, "%04d-%02d-%02d", parts.year, parts.month, parts.day);
+    // Fields end with the separator ■ (0xFE).
+    Print(registerFile_, "SP■    ■%s■\n"_mz, date);
+}
+
+bool CExportTetaTxt::IsSelected(const void* document) const {
+    const char* date = host::TextField(document, host::tspr::kDate);
+    return host::ReadField<std::int32_t>(document, host::tspr::kIncluded) != 0 && date[0] != '\0' &&
+           host::CompareDates(settings_.dateFrom, date) <= 0 &&
+           host::CompareDates(settings_.dateTo, date) >= 0;
+}
+
+void CExportTetaTxt::ExportInvoices() {
+    LoadInvoiceScheme();
+    host::DocumentWalk walk;
+    if (!walk.Started()) return;
+    while (walk.Next()) {
+        if (!IsSelected(documentRecord_)) continue;
+        host::Call<host::service::FillDocumentAmounts>(0, documentAmounts_, 0, 0);
+        WriteDocumentPostings();
+        MarkCustomer(companyMarks_, personMarks_,
+                     host::ReadField<std::int32_t>(documentRecord_, host::tspr::kCustomer));
+        ++invoiceCount_;
+        char counter[16];
+        std::snprintf(counter, sizeof counter, "%ld", static_cast<long>(invoiceCount_));
+        host::ShowProgressCounter(counter);
+    }
+}
+
+// Filled in by the posting schemes, the register records and the customer accounts.
+void CExportTetaTxt::LoadInvoiceScheme() {}
+void CExportTetaTxt::WriteDocumentPostings() {}
+void CExportTetaTxt::WriteCustomerAccounts(int) {}
+
+void CExportTetaTxt::CloseFilesAndReport() {
+    Close(registerFile_);
+    Close(accountsFile_);
+    if (registerFile_.failed) host::ShowMessage(kRegisterTexts.notWritten);
+    if (accountsFile_.failed) host::ShowMessage(kAccountsTexts.notWritten);
+    if (registerFile_.failed || accountsFile_.failed) return;
+    host::ShowFormattedMessage(
+        "Ilość wyeksportowanych faktur sprzedaży: %5ld\nIlość wyeksportowanych korekt sprzedaży: %5ld\n"_mz,
+        static_cast<long>(invoiceCount_), static_cast<long>(correctionCount_));
+}
+
+}  // namespace klarvo::exporting

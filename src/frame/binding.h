@@ -1,0 +1,38 @@
+#pragma once
+// The service slots: one code address per host service, in slot order, bound by looking the
+// service's number up in the host module.
+
+#include <cstdint>
+#include <stdexcept>
+
+#include "frame/platform.h"
+
+namespace klarvo::frame {
+
+using platform::CodeAddress;
+
+// Thrown instead of calling a service that the host does not export.
+class MissingService : public std::runtime_error {
+public:
+    explicit MissingService(std::uint16_t number);
+    std::uint16_t number;
+};
+
+// Services the host lacked: how many lookups failed, and the first eight numbers in order.
+struct MissingServices {
+    static constexpr int kRecorded = 8;
+    std::uint32_t count = 0;
+    std::uint16_t numbers[kRecorded] = {};
+};
+const MissingServices& Missing();
+
+// Looks a service up, stores the answer in the slot (also when null), records a missing one.
+CodeAddress ResolveService(std::uint16_t number, CodeAddress* slot);
+
+// The slot's target, binding it on first use. Throws MissingService for a null slot.
+CodeAddress BoundSlot(int index);
+
+// Forgets every binding, so that the next calls look the services up again.
+void UnbindAll();
+
+}  // namespace klarvo::frame

@@ -1,0 +1,29 @@
+#pragma once
+// Host date strings: today, split, compare, add days.
+
+#include <cstdint>
+
+#include "host/services.h"
+
+namespace klarvo::host {
+
+struct DateParts {
+    std::int16_t year = 0;
+    std::int16_t month = 0;
+    std::int16_t day = 0;
+};
+
+inline void Today(char (&date)[kTodayBufferSize]) { Call<service::Today>(date); }
+
+inline DateParts SplitDate(const char* date) {
+    DateParts parts;
+    Call<service::SplitDate>(date, &parts.year, &parts.month, &parts.day, 0);
+    return parts;
+}
+
+// Negative when a is before b, 0 when equal, positive when a is after b.
+inline int CompareDates(const char* a, const char* b) { return Call<service::CompareDates>(a, b); }
+
+inline void AddDays(DateText& date, int days) { Call<service::AddDays>(date, days); }
+
+}  // namespace klarvo::host

@@ -1,0 +1,21 @@
+#pragma once
+// Output files, opened, written and closed by the host on the plug-in's behalf.
+
+#include "host/services.h"
+
+namespace klarvo::host {
+
+// Opens (creating or emptying) a file of the host's working folder for writing in text mode.
+// Null when it cannot be opened.
+HostFile* OpenOutputFile(const char* name);
+
+// printf-style write; false when the host could not write it.
+template <class... Arguments>
+bool PrintToFile(HostFile* file, const char* format, Arguments... arguments) {
+    return Call<service::WriteFile>(file, format, arguments...) >= 0;
+}
+
+// false when the file could not be written to its end.
+inline bool CloseFile(HostFile* file) { return Call<service::CloseFile>(file) == 0; }
+
+}  // namespace klarvo::host

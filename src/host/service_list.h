@@ -1,0 +1,126 @@
+#pragma once
+// Every host service that the plug-in binds, in slot order (also the order of eager binding):
+// X(ordinal, name, pointer type). One list makes the slots, the typed calls and the
+// simulator's exports, so the two sides cannot disagree on a signature.
+
+#include <cstdarg>
+#include <cstdint>
+
+#include "host/types.h"
+
+namespace klarvo::host {
+struct WDialogBase;
+using Unused = void (*)();         // bound, but called by no code of the plug-in
+using DialogOperation = void (*)();  // reached only through the dialog's virtual table
+using DataItem = void (*)();       // an address exported by the host, passed as a value
+}  // namespace klarvo::host
+
+#define KLARVO_HOST_SERVICES(X)                                                                   \
+    X(30018, AcceptModule, int (*)(ModuleHandle plugin, char* reason, int reasonSize))            \
+    X(35802, ShowStopMessage, int (*)(int window, const char* title, const char* format,          \
+                                      int buttons, int style, ...))                               \
+    X(40008, Service40008, Unused)                                                                \
+    X(41611, Service41611, Unused)                                                                \
+    X(41613, Service41613, Unused)                                                                \
+    X(30005, Service30005, Unused)                                                                \
+    X(38417, Service38417, Unused)                                                                \
+    X(32300, ModeFlags, std::uint16_t (*)())                                                      \
+    X(52132, DeleteCharacter, void (*)(char* at))                                                 \
+    X(52278, StartWalk, int (KLARVO_THISCALL*)(WalkerStorage * walker, int a, int selector,       \
+                                               int b, int c, int d))                              \
+    X(52305, CloseFile, int (*)(HostFile * file))                                                 \
+    X(52228, OpenProgress, void (*)(int window))                                                  \
+    X(20973, DestroyCallback, void (KLARVO_THISCALL*)(CallbackStorage * callback))                \
+    X(20972, MakeCallback, CallbackStorage* (KLARVO_THISCALL*)(CallbackStorage * callback,        \
+                                                               WDialogBase * owner,               \
+                                                               DataItem item))                    \
+    X(52082, RemoveCommand, void (*)(int command))                                                \
+    X(51546, PostingSchemeBuffer, char* (*)())                                                    \
+    X(52279, StepWalk, int (KLARVO_THISCALL*)(WalkerStorage * walker))                            \
+    X(52179, AmountValue, double (*)(double amount, int scale))                                   \
+    X(40404, CleanName, void (*)(char* text))                                                     \
+    X(22563, DestroyFileHolder, void (KLARVO_THISCALL*)(FileHolderStorage * holder))              \
+    X(22567, ReleaseFile, HostFile* (KLARVO_THISCALL*)(FileHolderStorage * holder))               \
+    X(22562, MakeFileHolder, void (KLARVO_THISCALL*)(FileHolderStorage * holder, HostFile * file))\
+    X(30204, Today, void (*)(char* date))                                                         \
+    X(52260, CustomerSearchKey, std::int32_t* (*)())                                              \
+    X(52233, SetProgressTexts, void (*)(const char* counter, const char* caption))                \
+    X(32408, SetModeFlags, void (*)(std::uint16_t mask, int set))                                 \
+    X(52023, RunHostDialog, int (*)(int dialog, int* value, int flags, const char* text))         \
+    X(52465, PrepareTable, int (KLARVO_THISCALL*)(TableDescriptor * table, int mode))             \
+    X(52234, RefreshProgress, int (*)())                                                          \
+    X(41399, SettingsValue, std::int16_t (*)(const char* file, int mode, const char* section,     \
+                                             const char* key, const char* format,                 \
+                                             va_list arguments))                                  \
+    X(51594, HostVersion, int (*)())                                                              \
+    X(50538, DestroyWalker, void (KLARVO_THISCALL*)(WalkerStorage * walker))                      \
+    X(30908, CompareDates, int (*)(const char* a, const char* b))                                 \
+    X(38400, ListTextBuffer, char* (*)())                                                         \
+    X(52281, EndWalk, void (KLARVO_THISCALL*)(WalkerStorage * walker))                            \
+    X(52028, ShowMessage, int (*)(const char* title, const char* text, int style))                \
+    X(51545, FillDocumentAmounts, void (*)(int a, double* amounts, int b, int c))                 \
+    X(52256, DescribeTable, TableDescriptor* (*)(int table))                                      \
+    X(30520, SplitDate, void (*)(const char* date, std::int16_t* year, std::int16_t* month,       \
+                                 std::int16_t* day, int flags))                                   \
+    X(31708, AddDays, void (*)(char* date, int days))                                             \
+    X(52534, OpenFile, HostFile* (*)(const char* name, const char* mode, int a, int b, int c,     \
+                                     int d, int e, int f, int g))                                 \
+    X(52230, CloseProgress, void (*)())                                                           \
+    X(52081, RegisterCommand, void (*)(const void* registration))                                 \
+    X(21287, FreeBlock, void (*)(void* block))                                                    \
+    X(24007, RunForm, std::uint16_t (KLARVO_THISCALL*)(WDialogBase * owner,                       \
+                                                       const void* description, int form,         \
+                                                       void* data, int callback))                 \
+    X(24006, RunHostForm, Unused)                                                                 \
+    X(24004, DialogOperation35, DialogOperation)                                                  \
+    X(24003, DialogOperation34, DialogOperation)                                                  \
+    X(24002, DialogOperation33, DialogOperation)                                                  \
+    X(20937, DialogOperation32, DialogOperation)                                                  \
+    X(20946, DialogOperation31, DialogOperation)                                                  \
+    X(20945, DialogOperation30, DialogOperation)                                                  \
+    X(20944, DialogOperation29, DialogOperation)                                                  \
+    X(20943, DialogOperation28, DialogOperation)                                                  \
+    X(20942, DialogOperation27, DialogOperation)                                                  \
+    X(20941, DialogOperation26, DialogOperation)                                                  \
+    X(20940, DialogOperation25, DialogOperation)                                                  \
+    X(20939, DialogOperation24, DialogOperation)                                                  \
+    X(20947, DialogOperation22, DialogOperation)                                                  \
+    X(20956, DialogOperation21, DialogOperation)                                                  \
+    X(20955, DialogOperation20, DialogOperation)                                                  \
+    X(20954, DialogOperation19, DialogOperation)                                                  \
+    X(20953, DialogOperation18, DialogOperation)                                                  \
+    X(20952, DialogOperation17, DialogOperation)                                                  \
+    X(20951, DialogOperation16, DialogOperation)                                                  \
+    X(20950, DialogOperation15, DialogOperation)                                                  \
+    X(20949, DialogOperation14, DialogOperation)                                                  \
+    X(20948, DialogOperation13, DialogOperation)                                                  \
+    X(20957, DialogOperation12, DialogOperation)                                                  \
+    X(20966, DialogOperation11, DialogOperation)                                                  \
+    X(20965, DialogOperation10, DialogOperation)                                                  \
+    X(20964, DialogOperation9, DialogOperation)                                                   \
+    X(20963, DialogOperation8, DialogOperation)                                                   \
+    X(20962, DialogOperation7, DialogOperation)                                                   \
+    X(20961, DialogOperation6, DialogOperation)                                                   \
+    X(20960, DialogOperation5, DialogOperation)                                                   \
+    X(20959, DialogOperation4, DialogOperation)                                                   \
+    X(20958, DialogOperation3, DialogOperation)                                                   \
+    X(20907, SchemeEditorItem, DataItem)                                                          \
+    X(20936, RangeFormItem, DataItem)                                                             \
+    X(20903, EndDialogBase, void (KLARVO_THISCALL*)(WDialogBase * dialog))                        \
+    X(20902, MakeDialogBase, void (KLARVO_THISCALL*)(WDialogBase * dialog))                       \
+    X(52161, CopyText, void (*)(char* destination, const char* source, int count))                \
+    X(52130, InsertCharacter, void (*)(char* at, int character))                                  \
+    X(35804, ShowFormattedMessage, int (*)(int window, const char* title, const char* format,     \
+                                           int style, va_list arguments))                         \
+    X(52224, ConfigValue, std::int16_t (*)(int mode, const char* section, const char* key,        \
+                                           const char* format, va_list arguments))                \
+    X(52133, CleanAddressPart, void (*)(char* text))                                              \
+    X(21285, AllocateBlock, void* (*)(std::uint32_t size, int zeroed))                            \
+    X(52352, FindCustomer, int (*)(int mode))                                                     \
+    X(52541, WriteFile, int (*)(HostFile * file, const char* format, ...))                        \
+    X(52029, Service52029, Unused)                                                                \
+    X(38511, Service38511, Unused)                                                                \
+    X(52016, Service52016, Unused)                                                                \
+    X(52015, Service52015, Unused)                                                                \
+    X(37974, Service37974, Unused)                                                                \
+    X(52466, Service52466, Unused)

@@ -1,0 +1,49 @@
+#pragma once
+// Typed access to the host services: Call<service::ShowMessage>(...) goes through the
+// service's slot with the signature that the service list gives it.
+
+#include <cstdint>
+
+#include "frame/binding.h"
+#include "host/service_list.h"
+
+namespace klarvo::host {
+
+enum class SlotIndex : int {
+#define KLARVO_SLOT_INDEX(number, name, type) name,
+    KLARVO_HOST_SERVICES(KLARVO_SLOT_INDEX)
+#undef KLARVO_SLOT_INDEX
+    Count
+};
+inline constexpr int kServiceCount = static_cast<int>(SlotIndex::Count);
+static_assert(kServiceCount == 96);
+
+namespace service {
+#define KLARVO_SERVICE_TRAITS(number, name, type)                        \
+    struct name {                                                        \
+        static constexpr std::uint16_t kNumber = number;                 \
+        static constexpr int kIndex = static_cast<int>(SlotIndex::name); \
+        using Pointer = type;                                            \
+    };
+KLARVO_HOST_SERVICES(KLARVO_SERVICE_TRAITS)
+#undef KLARVO_SERVICE_TRAITS
+}  // namespace service
+
+// The service numbers in slot order.
+inline constexpr std::uint16_t kServiceNumbers[] = {
+#define KLARVO_SERVICE_NUMBER(number, name, type) number,
+    KLARVO_HOST_SERVICES(KLARVO_SERVICE_NUMBER)
+#undef KLARVO_SERVICE_NUMBER
+};
+
+template <class Service>
+typename Service::Pointer Bound() {
+    return reinterpret_cast<typename Service::Pointer>(frame::BoundSlot(Service::kIndex));
+}
+
+template <class Service, class... Arguments>
+decltype(auto) Call(Arguments... arguments) {
+    return Bound<Service>()(arguments...);
+}
+
+}  // namespace klarvo::host

@@ -1,0 +1,34 @@
+#pragma once
+// Host tables: descriptors, their record buffers and the document walk.
+
+#include "host/services.h"
+
+namespace klarvo::host {
+
+// Null when the host has no such table.
+inline TableDescriptor* DescribeTable(Table table) {
+    return Call<service::DescribeTable>(static_cast<int>(table));
+}
+
+// Readies a table before its record buffer is used.
+inline void PrepareTable(TableDescriptor* table) { Call<service::PrepareTable>(table, 255); }
+
+// The walk over the sales document headers, each loaded into the Tspr record buffer in turn.
+// Ended and destroyed on every way out.
+class DocumentWalk {
+public:
+    DocumentWalk();
+    ~DocumentWalk();
+    DocumentWalk(const DocumentWalk&) = delete;
+    DocumentWalk& operator=(const DocumentWalk&) = delete;
+
+    bool Started() const { return started_; }
+    // Loads the next document; false at the end.
+    bool Next();
+
+private:
+    WalkerStorage walker_;
+    bool started_;
+};
+
+}  // namespace klarvo::host

@@ -1,0 +1,213 @@
+// The export command end to end through the simulated host: selection, files, messages, settings.
+
+#include <gtest/gtest.h>
+
+#include "ini_store.h"
+#include "test_company.h"
+
+namespace klarvo::test {
+namespace {
+
+const char* const kCustomers =
+    "number,short_name,name,address\n"
+    "7,ACME,ACME Sp. z o.o.,\"ul. Kwiatowa 5, 00-950 Warszawa\"\n"
+    "-7,Kowalski,Jan Kowalski,Łódź\n";
+
+const char* const kDocuments =
+    "number,date,payment_days,customer,included,amount_1,amount_2,amount_3\n"
+    "FV/1/2024,2024-01-01,14,7,1,100.00,23.00,123.00\n"  // on date-from
+    "FV/2/2024,2024-01-31,0,-7,1,10,2.3,12.3\n"          // on date-to
+    "FV/3/2023,2023-12-31,,7,1,1,0,1\n"                  // before the period
+    "FV/4/2024,2024-02-01,,7,1,1,0,1\n"                  // after it
+    "FV/5/2024,,,7,1,1,0,1\n"                            // no date
+    "FV/6/2024,2024-01-15,,7,0,1,0,1\n"                  // not included
+    "FV/7/2024,2024-01-15,,0,1,1,0,1\n";                 // no customer
+
+std::string Summary(int invoices) {
+    char text[160];
+    std::snprintf(text, sizeof text,
+                  "Ilość wyeksportowanych faktur sprzedaży: %5d\nIlość wyeksportowanych korekt sprzedaży:     0\n",
+                  invoices);
+    return text;
+}
+
+sim::HostOptions January(bool invoices = true) {
+    sim::HostOptions options;
+    options.form.dateFrom = "20240101";
+    options.form.dateTo = "20240131";
+    options.form.invoices = invoices;
+    return options;
+}
+
+std::optional<std::string> StoredSettings(const TestCompany& company) {
+    return sim::ReadIniValue(company.Folder() / "Klarvo.ini", "Klarvo", "OpcjeWstep");
+}
+
+std::vector<std::string> Texts(const ExportOutcome& outcome) {
+    std::vector<std::string> texts;
+    for (const auto& message : outcome.messages) {
+        EXPECT_EQ(message.title, kSummaryTitle);
+        texts.push_back(message.text);
+    }
+    return texts;
+}
+
+class ExportRun : public ::testing::Test {
+protected:
+    TestCompany company{kCustomers, kDocuments};
+};
+
+TEST_F(ExportRun, ExportsTheDocumentsOfThePeriodWithBothBoundsIncluded) {
+    const ExportOutcome outcome = RunExport(company, January());
+    EXPECT_TRUE(outcome.violations.empty());
+    EXPECT_EQ(Texts(outcome), std::vector<std::string>{Summary(3)});
+}
+
+TEST_F(ExportRun, APeriodThatEndsBeforeItStartsSelectsNothing) {
+    sim::HostOptions options = January();
+    options.form.dateFrom = "20240131";
+    options.form.dateTo = "20240101";
+    EXPECT_EQ(Texts(RunExport(company, options)), std::vector<std::string>{Summary(0)});
+}
+
+TEST_F(ExportRun, WritesBothHeaderLinesWithTheDateOfTheRun) {
+    sim::HostOptions options = January(false);
+    options.today = "20240315";
+    const ExportOutcome outcome = RunExport(company, options);
+    EXPECT_TRUE(outcome.violations.empty());
+    EXPECT_EQ(Texts(outcome), std::vector<std::string>{Summary(0)});
+    EXPECT_EQ(company.Read("!Fs_pln.fkw"), Golden("register_header.fkw"));
+    EXPECT_EQ(company.Read("!Konta.fkx"), Golden("accounts_header.fkx"));
+}
+
+TEST_F(ExportRun, AWalkThatCannotStartExportsNothing) {
+    sim::HostOptions options = January();
+    options.walkFails = true;
+    const ExportOutcome outcome = RunExport(company, options);
+    EXPECT_TRUE(outcome.violations.empty());
+    EXPECT_EQ(Texts(outcome), std::vector<std::string>{Summary(0)});
+    EXPECT_EQ(company.Read("!Konta.fkx"), Golden("accounts_header.fkx"));
+}
+
+TEST_F(ExportRun, FirstUseStoresEmptyDatesAndReadsThemBackEmpty) {
+    ASSERT_FALSE(company.Has("Klarvo.ini"));
+    RunExport(company);
+    EXPECT_EQ(StoredSettings(company), "0,,");
+    sim::HostOptions options;
+    options.form.invoices = true;
+    EXPECT_TRUE(RunExport(company, options).violations.empty());
+    EXPECT_EQ(StoredSettings(company), "1,,");
+}
+
+TEST_F(ExportRun, ConfirmedSettingsAreShownAgainNextTime) {
+    RunExport(company, January());
+    EXPECT_EQ(StoredSettings(company), "1,20240101,20240131");
+    const ExportOutcome again = RunExport(company);
+    EXPECT_EQ(Texts(again), std::vector<std::string>{Summary(3)});
+    EXPECT_EQ(StoredSettings(company), "1,20240101,20240131");
+}
+
+struct StoredOptions {
+    const char* stored;
+    const char* written;
+    int invoices;
+};
+
+class StoredOptionFlags : public ExportRun, public ::testing::WithParamInterface<StoredOptions> {};
+
+TEST_P(StoredOptionFlags, KeepTheirLowSixteenBits) {
+    company.Write("Klarvo.ini", std::string("[Klarvo]\nOpcjeWstep=") + GetParam().stored + "\n");
+    EXPECT_EQ(Texts(RunExport(company)), std::vector<std::string>{Summary(GetParam().invoices)});
+    EXPECT_EQ(StoredSettings(company), GetParam().written);
+}
+
+INSTANTIATE_TEST_SUITE_P(ExportRun, StoredOptionFlags,
+                         ::testing::Values(StoredOptions{"65537,20240101,20240131", "1,20240101,20240131", 3},
+                                           StoredOptions{"65536,20240101,20240131", "0,20240101,20240131", 0},
+                                           StoredOptions{"-1,20240101,20240131", "-1,20240101,20240131", 3},
+                                           StoredOptions{"2,20240101,20240131", "2,20240101,20240131", 0},
+                                           StoredOptions{"nonsense", "0,,", 0}));
+
+class ModeFlag : public ExportRun, public ::testing::WithParamInterface<std::tuple<bool, bool>> {};
+
+TEST_P(ModeFlag, IsAsItWasBeforeTheCommand) {
+    const auto [setBefore, cancel] = GetParam();
+    sim::HostOptions options = January();
+    options.modeFlags = setBefore ? 0x8001 : 0x0001;
+    options.form.cancel = cancel;
+    const ExportOutcome outcome = RunExport(company, options);
+    EXPECT_TRUE(outcome.violations.empty());
+    EXPECT_EQ(outcome.modeFlags, options.modeFlags);
+}
+
+INSTANTIATE_TEST_SUITE_P(ExportRun, ModeFlag, ::testing::Combine(::testing::Bool(), ::testing::Bool()));
+
+TEST_F(ExportRun, ACancelledFormWritesNothing) {
+    company.Write("Klarvo.ini", "[Klarvo]\nOpcjeWstep=1,20230101,20231231\n");
+    sim::HostOptions options = January();
+    options.form.cancel = true;
+    const ExportOutcome outcome = RunExport(company, options);
+    EXPECT_TRUE(outcome.violations.empty());
+    EXPECT_TRUE(outcome.messages.empty());
+    EXPECT_EQ(StoredSettings(company), "1,20230101,20231231");
+    EXPECT_FALSE(company.Has("!Fs_pln.fkw"));
+    EXPECT_FALSE(company.Has("!Konta.fkx"));
+}
+
+TEST_F(ExportRun, ARegisterFileThatCannotBeOpenedStopsTheRun) {
+    std::filesystem::create_directory(company.Folder() / "!Fs_pln.fkw");
+    const ExportOutcome outcome = RunExport(company, January());
+    EXPECT_TRUE(outcome.violations.empty());
+    EXPECT_EQ(Texts(outcome), std::vector<std::string>{"Błąd: plik Fs_pln.fkw nie jest otwarty!"});
+    EXPECT_FALSE(company.Has("!Konta.fkx"));
+    EXPECT_EQ(StoredSettings(company), "1,20240101,20240131");
+}
+
+TEST_F(ExportRun, AnAccountsFileThatCannotBeOpenedLeavesAnEmptyRegister) {
+    std::filesystem::create_directory(company.Folder() / "!Konta.fkx");
+    const ExportOutcome outcome = RunExport(company, January());
+    EXPECT_TRUE(outcome.violations.empty());
+    EXPECT_EQ(Texts(outcome), std::vector<std::string>{"Błąd: plik Konta.fkx nie jest otwarty!"});
+    EXPECT_EQ(company.Read("!Fs_pln.fkw"), "");
+}
+
+class MissingTable : public ExportRun, public ::testing::WithParamInterface<int> {};
+
+TEST_P(MissingTable, IsReportedAndNothingRuns) {
+    sim::HostOptions options = January();
+    options.missingTables = {GetParam()};
+    const ExportOutcome outcome = RunExport(company, options);
+    EXPECT_TRUE(outcome.violations.empty());
+    EXPECT_EQ(Texts(outcome), std::vector<std::string>{"Błąd operacji dyskowej-Constructor!\nOperacja niekompletna!"});
+    EXPECT_FALSE(company.Has("Klarvo.ini"));
+    EXPECT_FALSE(company.Has("!Fs_pln.fkw"));
+}
+
+INSTANTIATE_TEST_SUITE_P(ExportRun, MissingTable, ::testing::Values(35, 44, 46));
+
+class FailingWrite : public ExportRun, public ::testing::WithParamInterface<std::pair<const char*, const char*>> {};
+
+TEST_P(FailingWrite, IsReportedInsteadOfTheSummary) {
+    sim::HostOptions options = January();
+    options.failingFiles = {GetParam().first};
+    const ExportOutcome outcome = RunExport(company, options);
+    EXPECT_TRUE(outcome.violations.empty());
+    EXPECT_EQ(Texts(outcome), std::vector<std::string>{GetParam().second});
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    ExportRun, FailingWrite,
+    ::testing::Values(std::pair{"!Fs_pln.fkw", "Błąd: zapis pliku Fs_pln.fkw nie powiódł się!"},
+                      std::pair{"!Konta.fkx", "Błąd: zapis pliku Konta.fkx nie powiódł się!"}));
+
+#ifndef _WIN32
+TEST_F(ExportRun, AFullDiskIsReportedInsteadOfTheSummary) {
+    std::filesystem::create_symlink("/dev/full", company.Folder() / "!Konta.fkx");
+    const ExportOutcome outcome = RunExport(company, January());
+    EXPECT_TRUE(outcome.violations.empty());
+    EXPECT_EQ(Texts(outcome), std::vector<std::string>{"Błąd: zapis pliku Konta.fkx nie powiódł się!"});
+}
+#endif
+
+}  // namespace
+}  // namespace klarvo::test

@@ -1,0 +1,42 @@
+#pragma once
+// A company folder of a test's own, and an export run over it through the simulated host.
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "host.h"
+
+namespace klarvo::test {
+
+class TestCompany {
+public:
+    TestCompany(const std::string& customersCsv, const std::string& documentsCsv);
+    ~TestCompany();
+    TestCompany(const TestCompany&) = delete;
+    TestCompany& operator=(const TestCompany&) = delete;
+
+    const std::filesystem::path& Folder() const { return folder_; }
+    std::string Read(const std::string& name) const;
+    void Write(const std::string& name, const std::string& content) const;
+    bool Has(const std::string& name) const;
+
+private:
+    std::filesystem::path folder_;
+};
+
+struct ExportOutcome {
+    std::vector<sim::Message> messages;
+    std::vector<std::string> violations;
+    std::uint16_t modeFlags;
+};
+
+// Runs the export command once, as the host's menu does; options.company is set here.
+ExportOutcome RunExport(const TestCompany& company, sim::HostOptions options = {});
+
+// A golden file of tests/golden, as bytes.
+std::string Golden(const std::string& name);
+
+inline const std::string kSummaryTitle = "Uwaga";
+
+}  // namespace klarvo::test
