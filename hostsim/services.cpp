@@ -15,6 +15,7 @@
 #include "host/mazovia.h"
 #include "host/services.h"
 #include "ini_store.h"
+#include "text_cleanup.h"
 
 namespace klarvo::sim {
 namespace {
@@ -385,6 +386,8 @@ const std::map<std::uint16_t, CodeAddress>& Exports() {
         Export<service::FillDocumentAmounts>(&FillDocumentAmounts),
         Export<service::CustomerSearchKey>(&CustomerSearchKey),
         Export<service::FindCustomer>(&FindCustomer),
+        Export<service::CleanName>(&CleanName),
+        Export<service::CleanAddressPart>(&CleanAddressPart),
         Export<service::SettingsValue>(&SettingsValue),
         Export<service::ModeFlags>(&ModeFlags),
         Export<service::SetModeFlags>(&SetModeFlags),

@@ -4,15 +4,10 @@
 #include <cstdint>
 
 #include "export/export_settings.h"
+#include "export/output_file.h"
 #include "host/dialog.h"
 
 namespace klarvo::exporting {
-
-// One output file of the run and whether everything written to it reached the file.
-struct OutputFile {
-    host::HostFile* handle = nullptr;
-    bool failed = false;
-};
 
 class CExportTetaTxt : public host::WDialogBase {
 public:

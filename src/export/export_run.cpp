@@ -33,11 +33,6 @@ bool Open(OutputFile& file, const FileTexts& texts) {
     return file.handle != nullptr;
 }
 
-template <class... Arguments>
-void Print(OutputFile& file, const char* format, Arguments... arguments) {
-    if (!host::PrintToFile(file.handle, format, arguments...)) file.failed = true;
-}
-
 void Close(OutputFile& file) {
     if (file.handle && !host::CloseFile(file.handle)) file.failed = true;
     file.handle = nullptr;
@@ -99,7 +94,6 @@ void CExportTetaTxt::ExportInvoices() {
 // Filled in by the posting schemes, the register records and the customer accounts.
 void CExportTetaTxt::LoadInvoiceScheme() {}
 void CExportTetaTxt::WriteDocumentPostings() {}
-void CExportTetaTxt::WriteCustomerAccounts(int) {}
 
 void CExportTetaTxt::CloseFilesAndReport() {
     Close(registerFile_);

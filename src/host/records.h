@@ -2,7 +2,9 @@
 // The fields of the host's records that the plug-in reads, at their offsets in the record.
 
 #include <cstdint>
+#include <algorithm>
 #include <cstring>
+#include <string_view>
 
 namespace klarvo::host {
 
@@ -42,6 +44,12 @@ inline constexpr std::size_t kTsprKorDokRecordLength = 256;
 
 inline const char* TextField(const void* record, std::size_t offset) {
     return static_cast<const char*>(record) + offset;
+}
+
+// A text field that may lack its NUL: it ends at its NUL or at the end of its room.
+inline std::string_view BoundedText(const void* record, std::size_t offset, std::size_t room) {
+    const char* text = TextField(record, offset);
+    return {text, static_cast<std::size_t>(std::find(text, text + room, '\0') - text)};
 }
 
 }  // namespace klarvo::host

@@ -1,0 +1,18 @@
+#pragma once
+// An output file of the export and whether everything written to it reached the file.
+
+#include "host/files.h"
+
+namespace klarvo::exporting {
+
+struct OutputFile {
+    host::HostFile* handle = nullptr;
+    bool failed = false;
+};
+
+template <class... Arguments>
+void Print(OutputFile& file, const char* format, Arguments... arguments) {
+    if (!host::PrintToFile(file.handle, format, arguments...)) file.failed = true;
+}
+
+}  // namespace klarvo::exporting
