@@ -1,6 +1,6 @@
 #include "export/customer_accounts.h"
 
-#include <cstring>
+#include <algorithm>
 
 #include "export/address_split.h"
 #include "export/customer_marks.h"
@@ -22,7 +22,7 @@ struct Field {
 
     explicit Field(std::string_view from) {
         const std::size_t length = std::min(from.size(), kSplitTextLength);
-        std::memcpy(text, from.data(), length);
+        std::copy_n(from.data(), length, text);
         text[length] = '\0';
     }
 
