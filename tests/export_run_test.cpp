@@ -46,7 +46,7 @@ std::optional<std::string> StoredSettings(const TestCompany& company) {
 std::vector<std::string> Texts(const ExportOutcome& outcome) {
     std::vector<std::string> texts;
     for (const auto& message : outcome.messages) {
-        EXPECT_EQ(message.title, kSummaryTitle);
+        EXPECT_EQ(message.title, kMessageTitle);
         texts.push_back(message.text);
     }
     return texts;

@@ -37,6 +37,7 @@ ExportOutcome RunExport(const TestCompany& company, sim::HostOptions options = {
 // A golden file of tests/golden, as bytes.
 std::string Golden(const std::string& name);
 
-inline const std::string kSummaryTitle = "Uwaga";
+// The title of every message box of the export.
+inline const std::string kMessageTitle = "Uwaga";
 
 }  // namespace klarvo::test
