@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "company.h"
+#include "host/posting_scheme_buffer.h"
 #include "host/types.h"
 
 namespace klarvo::host {
@@ -112,6 +113,7 @@ public:
     std::string progressCaption, progressCounter;
     long long lastProgressDraw = 0;
     bool formCancelled_ = false;
+    host::PostingSchemeEntry postingSchemes[host::kSchemeEntryCount] = {};
 
 private:
     void CheckCommandEnd(std::uint16_t modeFlagsBefore);

@@ -4,6 +4,7 @@
 #define SI_IMPLEMENTATION
 #include <SimpleIni.h>
 
+#include <fstream>
 #include <stdexcept>
 
 #include "host/mazovia.h"
@@ -40,8 +41,12 @@ void WriteIniValue(const std::filesystem::path& file, const std::string& section
     Load(file, loaded);
     loaded.ini.SetValue(mazovia::ToUtf8(section).c_str(), mazovia::ToUtf8(key).c_str(),
                         mazovia::ToUtf8(value).c_str());
-    if (loaded.ini.SaveFile(file.string().c_str(), false) < 0)
-        throw std::runtime_error(file.string() + ": cannot be written");
+    std::string text;
+    loaded.ini.Save(text, false);
+    // Lines end with LF on both targets, so that the stored files are the same bytes everywhere.
+    std::erase(text, '\r');
+    std::ofstream out(file, std::ios::binary);
+    if (!(out << text) || !out.flush()) throw std::runtime_error(file.string() + ": cannot be written");
 }
 
 }  // namespace klarvo::sim

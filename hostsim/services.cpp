@@ -10,6 +10,8 @@
 #include <utility>
 
 #include "dates.h"
+#include "exports.h"
+#include "formatting.h"
 #include "host.h"
 #include "host/dialog.h"
 #include "host/mazovia.h"
@@ -23,18 +25,6 @@ namespace {
 using namespace klarvo::host;
 
 Host& H() { return Host::Active(); }
-
-std::string Format(const char* format, va_list arguments) {
-    va_list measure;
-    va_copy(measure, arguments);
-    const int length = std::vsnprintf(nullptr, 0, format, measure);
-    va_end(measure);
-    if (length < 0) return {};
-    std::string text(static_cast<std::size_t>(length) + 1, '\0');
-    std::vsnprintf(text.data(), text.size(), format, arguments);
-    text.pop_back();
-    return text;
-}
 
 // ---- output files (text mode: every line end becomes CR LF)
 
@@ -348,19 +338,12 @@ std::uint16_t KLARVO_THISCALL RunForm(WDialogBase* owner, const void*, int form,
 
 // ---- the table of exports
 
-using CodeAddress = void (*)();
-
-template <class Service>
-std::pair<const std::uint16_t, CodeAddress> Export(typename Service::Pointer implementation) {
-    return {Service::kNumber, reinterpret_cast<CodeAddress>(implementation)};
-}
-
 std::pair<const std::uint16_t, CodeAddress> ExportData(std::uint16_t number, const int* item) {
     return {number, reinterpret_cast<CodeAddress>(const_cast<int*>(item))};
 }
 
-const std::map<std::uint16_t, CodeAddress>& Exports() {
-    static const std::map<std::uint16_t, CodeAddress> exports = {
+ExportTable AllExports() {
+    ExportTable exports = {
         Export<service::OpenFile>(&OpenFile),
         Export<service::WriteFile>(&WriteFile),
         Export<service::CloseFile>(&CloseFile),
@@ -401,6 +384,12 @@ const std::map<std::uint16_t, CodeAddress>& Exports() {
         ExportData(service::RangeFormItem::kNumber, &kRangeFormItem),
         ExportData(service::SchemeEditorItem::kNumber, &kSchemeEditorItem),
     };
+    exports.merge(PostingServices());
+    return exports;
+}
+
+const ExportTable& Exports() {
+    static const ExportTable exports = AllExports();
     return exports;
 }
 

@@ -8,6 +8,8 @@
 #include "dates.h"
 #include "host.h"
 #include "host/mazovia.h"
+#include "ini_store.h"
+#include "scheme_listing.h"
 
 namespace klarvo::sim {
 namespace {
@@ -18,6 +20,7 @@ const char* const kUsage =
     "usage:\n"
     "  morvel export COMPANY_DIR [--from YYYY-MM-DD] [--to YYYY-MM-DD] [--invoices|--no-invoices]\n"
     "                            [--cancel] [--today YYYY-MM-DD] [--progress]\n"
+    "  morvel scheme COMPANY_DIR print the sales invoice posting scheme as the export uses it\n"
     "  morvel text FILE          print a file of the host (Mazovia) as UTF-8\n";
 
 class UsageError : public std::runtime_error {
@@ -60,10 +63,10 @@ HostOptions ParseExportOptions(const std::vector<std::string>& arguments) {
     return options;
 }
 
-int Export(const std::vector<std::string>& arguments, PluginCommand exportCommand) {
+int Export(const std::vector<std::string>& arguments, const Plugin& plugin) {
     Host host(ParseExportOptions(arguments));
     try {
-        host.RunCommand(exportCommand);
+        host.RunCommand(plugin.exportCommand);
     } catch (const ContractViolation&) {
         return kContractBroken;
     }
@@ -71,6 +74,24 @@ int Export(const std::vector<std::string>& arguments, PluginCommand exportComman
     bool summaryShown = false;
     for (const Message& message : host.Messages()) summaryShown |= message.formatted;
     return summaryShown || (host.FormCancelled() && host.Messages().empty()) ? kDone : kFailed;
+}
+
+int PrintScheme(const std::vector<std::string>& arguments, const Plugin& plugin) {
+    if (arguments.size() != 2) throw UsageError("scheme needs the company folder");
+    HostOptions options;
+    options.company = arguments[1];
+    options.echoMessages = true;
+    Host host(options);
+    try {
+        host.RunCommand(plugin.loadInvoiceScheme);
+    } catch (const ContractViolation&) {
+        return kContractBroken;
+    }
+    std::cout << "Sales invoice posting scheme of " << arguments[1] << " ("
+              << (ReadIniValue(host.PathOf("config.ini"), "ToburDekrSpr", "Dekret_0") ? "stored" : "never stored: the defaults")
+              << "):\n"
+              << ListScheme(host.postingSchemes, plugin.amountName);
+    return kDone;
 }
 
 int PrintText(const std::vector<std::string>& arguments) {
@@ -85,10 +106,11 @@ int PrintText(const std::vector<std::string>& arguments) {
 
 }  // namespace
 
-int RunMorvel(const std::vector<std::string>& arguments, PluginCommand exportCommand) {
+int RunMorvel(const std::vector<std::string>& arguments, const Plugin& plugin) {
     try {
         if (arguments.empty()) throw UsageError("no command given");
-        if (arguments[0] == "export") return Export(arguments, exportCommand);
+        if (arguments[0] == "export") return Export(arguments, plugin);
+        if (arguments[0] == "scheme") return PrintScheme(arguments, plugin);
         if (arguments[0] == "text") return PrintText(arguments);
         throw UsageError("unknown command " + arguments[0]);
     } catch (const UsageError& error) {

@@ -43,18 +43,6 @@ TEST(CustomerAccounts, OneRecordPerCustomerCompaniesFirstInAscendingOrder) {
     EXPECT_EQ(company.Read("!Konta.fkx"), Golden("customer_accounts.fkx"));
 }
 
-// The fields of a written line, split at the separator.
-std::vector<std::string> Fields(const std::string& line) {
-    std::vector<std::string> fields{""};
-    for (const char c : line) {
-        if (c == '\xA0')
-            fields.emplace_back();
-        else
-            fields.back().push_back(c);
-    }
-    return fields;
-}
-
 TEST(CustomerAccounts, TextsWithoutTheirNulStayInsideTheirFields) {
     const TestCompany company("number\n1\n", "number\nFV/1\n");
     sim::HostOptions options;
@@ -79,7 +67,7 @@ TEST(CustomerAccounts, TextsWithoutTheirNulStayInsideTheirFields) {
     ASSERT_TRUE(line.ends_with("\r\n"));
     line.resize(line.size() - 2);
     EXPECT_EQ(line.find_first_of("\r\n"), std::string::npos);
-    const std::vector<std::string> fields = Fields(line);
+    const std::vector<std::string> fields = SplitAt(line, "\xA0");
     ASSERT_EQ(fields.size(), 13u);
     EXPECT_EQ(fields[2], "-42");
     EXPECT_EQ(fields[3], std::string(3, ' ') + std::string(17, 'A'));  // its room holds 17

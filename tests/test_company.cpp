@@ -1,11 +1,13 @@
 #include "test_company.h"
 
+#include <cstring>
 #include <fstream>
 #include <sstream>
 
 #include <gtest/gtest.h>
 
 #include "export/export_object.h"
+#include "host/mazovia.h"
 
 namespace klarvo::test {
 namespace {
@@ -15,6 +17,13 @@ std::string ReadBytes(const std::filesystem::path& path) {
     std::ostringstream content;
     content << in.rdbuf();
     return content.str();
+}
+
+template <std::size_t Room>
+void Put(char (&field)[Room], const std::string& utf8) {
+    const std::string text = mazovia::FromUtf8(utf8);
+    ASSERT_LT(text.size(), Room) << utf8;
+    std::memcpy(field, text.c_str(), text.size() + 1);
 }
 
 }  // namespace
@@ -54,6 +63,29 @@ ExportOutcome RunExport(const TestCompany& company, sim::HostOptions options) {
 
 std::string Golden(const std::string& name) {
     return ReadBytes(std::filesystem::path(KLARVO_SOURCE_DIR) / "tests" / "golden" / name);
+}
+
+host::PostingSchemeEntry SchemeEntry(std::int16_t debitCode, const std::string& debitAccount, std::int16_t creditCode,
+                                     const std::string& creditAccount, const std::string& description,
+                                     const std::string& shortCode, std::int16_t number) {
+    host::PostingSchemeEntry entry{};
+    entry.debitCode = debitCode;
+    Put(entry.debitAccount, debitAccount);
+    entry.creditCode = creditCode;
+    Put(entry.creditAccount, creditAccount);
+    Put(entry.description, description);
+    Put(entry.shortCode, shortCode);
+    entry.number = number;
+    return entry;
+}
+
+std::vector<std::string> SplitAt(const std::string& text, const std::string& separator) {
+    std::vector<std::string> pieces;
+    std::size_t at = 0;
+    for (std::size_t next; (next = text.find(separator, at)) != std::string::npos; at = next + separator.size())
+        pieces.push_back(text.substr(at, next - at));
+    pieces.push_back(text.substr(at));
+    return pieces;
 }
 
 }  // namespace klarvo::test

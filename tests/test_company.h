@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "host.h"
+#include "host/posting_scheme_buffer.h"
 
 namespace klarvo::test {
 
@@ -36,6 +37,14 @@ ExportOutcome RunExport(const TestCompany& company, sim::HostOptions options = {
 
 // A golden file of tests/golden, as bytes.
 std::string Golden(const std::string& name);
+
+// A posting-scheme entry with its texts given in UTF-8.
+host::PostingSchemeEntry SchemeEntry(std::int16_t debitCode, const std::string& debitAccount, std::int16_t creditCode,
+                                     const std::string& creditAccount, const std::string& description = "",
+                                     const std::string& shortCode = "", std::int16_t number = 0);
+
+// The pieces of a text between separators (a line's fields, a file's lines).
+std::vector<std::string> SplitAt(const std::string& text, const std::string& separator);
 
 // The title of every message box of the export.
 inline const std::string kMessageTitle = "Uwaga";

@@ -1,10 +1,9 @@
 #include "export/customer_accounts.h"
 
-#include <algorithm>
-
 #include "export/address_split.h"
 #include "export/customer_marks.h"
 #include "export/export_object.h"
+#include "export/field_text.h"
 #include "host/customers.h"
 #include "host/mazovia.h"
 #include "host/records.h"
@@ -16,24 +15,9 @@ namespace k4 = host::k4;
 
 constexpr char kSeparator = "Ź"_mz[0];
 
-// One text field of the record, in a fixed buffer.
-struct Field {
-    char text[kSplitTextLength + 1];
-
-    explicit Field(std::string_view from) {
-        const std::size_t length = std::min(from.size(), kSplitTextLength);
-        std::copy_n(from.data(), length, text);
-        text[length] = '\0';
-    }
-
-    // Keeps the record one line of 13 fields, whatever the customer's texts hold.
-    const char* Intact() {
-        for (char* c = text; *c; ++c) {
-            if (*c == kSeparator) *c = 'Z';
-            if (*c == '\n' || *c == '\r') *c = ' ';
-        }
-        return text;
-    }
+// A field of the record: Ź (the separator) becomes Z.
+struct Field : FieldText<kSplitTextLength> {
+    explicit Field(std::string_view from) : FieldText(from, kSeparator, 'Z') {}
 };
 
 std::string_view Text(const void* customer, std::size_t offset, std::size_t end) {
@@ -59,9 +43,9 @@ void WriteCustomerAccount(const void* customer, OutputFile& file) {
 
     // Every field is preceded by the separator Ź (0xA0), the first one (empty) included.
     Print(file, "Ź2Ź%dŹ%20.20sŹ%60.60sŹ%6.6sŹ%25.25sŹ%32.32sŹ%30.30sŹ%30.30sŹ%18.18sŹ%0.2fŹ%0.2f\n"_mz,
-          host::ReadField<std::int32_t>(customer, k4::kNumber), shortName.Intact(), name.Intact(),
-          postcode.Intact(), city.Intact(), street.Intact(), bankName.Intact(), bankNumber.Intact(),
-          taxId.Intact(), host::ReadField<double>(customer, k4::kCreditLimit),
+          host::ReadField<std::int32_t>(customer, k4::kNumber), shortName.text, name.text,
+          postcode.text, city.text, street.text, bankName.text, bankNumber.text,
+          taxId.text, host::ReadField<double>(customer, k4::kCreditLimit),
           host::ReadField<double>(customer, k4::kDiscount));
 }
 

@@ -31,11 +31,9 @@ public:
     static constexpr int kAmountCount = 34;
 
 private:
-    bool OpenFiles();
     void WriteRegisterHeader();
     void ExportInvoices();
     bool IsSelected(const void* document) const;
-    void LoadInvoiceScheme();
     void WriteDocumentPostings();
     void WriteCustomerAccounts(int sign);
     void CloseFilesAndReport();

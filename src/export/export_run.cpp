@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "export/customer_marks.h"
+#include "export/date_field.h"
 #include "export/export_object.h"
 #include "host/dates.h"
 #include "host/files.h"
@@ -12,6 +13,7 @@
 #include "host/progress.h"
 #include "host/records.h"
 #include "host/tables.h"
+#include "posting/posting_scheme.h"
 
 namespace klarvo::exporting {
 namespace {
@@ -60,11 +62,8 @@ void CExportTetaTxt::RunExport() {
 void CExportTetaTxt::WriteRegisterHeader() {
     char today[host::kTodayBufferSize] = "";
     host::Today(today);
-    const host::DateParts parts = host::SplitDate(today);
-    char date[32];
-    std::snprintf(date, sizeof date, "%04d-%02d-%02d", parts.year, parts.month, parts.day);
     // Fields end with the separator ■ (0xFE).
-    Print(registerFile_, "SP■    ■%s■\n"_mz, date);
+    Print(registerFile_, "SP■    ■%s■\n"_mz, FormatDate(today).text);
 }
 
 bool CExportTetaTxt::IsSelected(const void* document) const {
@@ -75,7 +74,7 @@ bool CExportTetaTxt::IsSelected(const void* document) const {
 }
 
 void CExportTetaTxt::ExportInvoices() {
-    LoadInvoiceScheme();
+    posting::TransferPostingScheme(posting::kSalesInvoiceScheme, posting::Transfer::Load);
     host::DocumentWalk walk;
     if (!walk.Started()) return;
     while (walk.Next()) {
@@ -90,10 +89,6 @@ void CExportTetaTxt::ExportInvoices() {
         host::ShowProgressCounter(counter);
     }
 }
-
-// Filled in by the posting schemes, the register records and the customer accounts.
-void CExportTetaTxt::LoadInvoiceScheme() {}
-void CExportTetaTxt::WriteDocumentPostings() {}
 
 void CExportTetaTxt::CloseFilesAndReport() {
     Close(registerFile_);

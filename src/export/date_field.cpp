@@ -1,0 +1,33 @@
+#include "export/date_field.h"
+
+#include <cstdint>
+#include <cstdio>
+
+#include "host/dates.h"
+#include "host/records.h"
+
+namespace klarvo::exporting {
+
+DateField FormatDate(const char* hostDate) {
+    const host::DateParts parts = host::SplitDate(hostDate);
+    DateField field;
+    std::snprintf(field.text, sizeof field.text, "%04d-%02d-%02d", parts.year, parts.month, parts.day);
+    return field;
+}
+
+DocumentDates DatesOf(const void* document) {
+    host::DateText date = "";
+    const std::string_view stored = host::BoundedText(document, host::tspr::kDate, host::kDateLength);
+    stored.copy(date, stored.size());
+    DocumentDates dates;
+    dates.document = FormatDate(date);
+    dates.due = dates.document;
+    const auto paymentDays = host::ReadField<std::int16_t>(document, host::tspr::kPaymentDays);
+    if (paymentDays > 0) {
+        host::AddDays(date, paymentDays);
+        dates.due = FormatDate(date);
+    }
+    return dates;
+}
+
+}  // namespace klarvo::exporting

@@ -1,0 +1,28 @@
+#pragma once
+// A text on its way into one field of a record line of an import file. Whatever the host's
+// texts hold, the field never carries the line's separator or a line break, so that the record
+// stays one line with all of its fields where the importer looks for them.
+
+#include <algorithm>
+#include <cstddef>
+#include <string_view>
+
+namespace klarvo::exporting {
+
+template <std::size_t Length>
+struct FieldText {
+    char text[Length + 1];
+
+    // Copies at most Length characters; the separator becomes `replacement`, a line break a blank.
+    FieldText(std::string_view from, char separator, char replacement) {
+        const std::size_t length = std::min(from.size(), Length);
+        std::copy_n(from.data(), length, text);
+        text[length] = '\0';
+        for (char* c = text; *c; ++c) {
+            if (*c == separator) *c = replacement;
+            if (*c == '\n' || *c == '\r') *c = ' ';
+        }
+    }
+};
+
+}  // namespace klarvo::exporting

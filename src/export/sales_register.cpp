@@ -1,0 +1,70 @@
+#include "export/sales_register.h"
+
+#include <cstdint>
+#include <cstdio>
+#include <optional>
+
+#include "export/export_object.h"
+#include "export/field_text.h"
+#include "host/mazovia.h"
+#include "host/posting_scheme_buffer.h"
+#include "host/records.h"
+
+namespace klarvo::exporting {
+namespace {
+
+constexpr char kSeparator = "■"_mz[0];
+
+// Fields 1 to 10 and 12 are values; the others are constant. Every field ends with ■ (0xFE).
+const char* const kPostingRecordFormat =
+    "%-15s■%9.2f■%9.2f■%s■%s■%s■%s■%-7s■%s■%s■FA■%s■PLN■ ■ ■000000000,00■000000000,00■ ■ ■ ■ ■"
+    "000000000000■00000,000000■ ■ ■ ■ ■ ■ ■\n"_mz;
+
+constexpr int kRegisterNumber = 2200;
+constexpr double kSmallestAmount = 0.00001;
+
+template <std::size_t Length>
+struct RegisterField : FieldText<Length> {
+    explicit RegisterField(std::string_view from) : FieldText<Length>(from, kSeparator, ' ') {}
+};
+
+constexpr std::size_t kDocumentNumberRoom = host::tspr::kDate - host::tspr::kNumber;
+
+}  // namespace
+
+bool IsPosted(double amount) { return !(amount > -kSmallestAmount && amount < kSmallestAmount); }
+
+void WritePostingRecord(OutputFile& file, const posting::PostingLine& line, std::string_view documentNumber,
+                        const DocumentDates& dates) {
+    const RegisterField<posting::kAccountLength> debit(line.debitAccount), credit(line.creditAccount);
+    const RegisterField<posting::kLineDescriptionLength> description(line.description);
+    const RegisterField<kDocumentNumberRoom> number(documentNumber);
+    const bool hasDebit = debit.text[0] != '\0';
+    const bool hasCredit = credit.text[0] != '\0';
+    // The register token: the description's first letter and the register, on the credit side.
+    char token[16] = "";
+    if (hasCredit && description.text[0])
+        std::snprintf(token, sizeof token, "%c|%d", static_cast<unsigned char>(description.text[0]),
+                      kRegisterNumber);
+    Print(file, kPostingRecordFormat, hasDebit ? debit.text : credit.text, hasDebit ? line.amount : 0.0,
+          hasCredit ? line.amount : 0.0, number.text, dates.document.text, dates.due.text, dates.document.text,
+          token, dates.document.text, description.text, "   ");
+}
+
+void CExportTetaTxt::WriteDocumentPostings() {
+    char customerCode[16];
+    std::snprintf(customerCode, sizeof customerCode, "%04d",
+                  static_cast<int>(host::ReadField<std::int32_t>(documentRecord_, host::tspr::kCustomer)));
+    const std::string_view documentNumber = host::BoundedText(documentRecord_, host::tspr::kNumber, kDocumentNumberRoom);
+    // The dates are made once, for the document's first record.
+    std::optional<DocumentDates> dates;
+    for (std::int16_t k = 0; k < host::kSchemeEntryCount; ++k) {
+        posting::PostingLine line;
+        if (posting::BuildPostingLine(k, documentAmounts_, line, customerCode)) break;
+        if (!IsPosted(line.amount)) continue;
+        if (!dates) dates = DatesOf(documentRecord_);
+        WritePostingRecord(registerFile_, line, documentNumber, *dates);
+    }
+}
+
+}  // namespace klarvo::exporting

@@ -1,0 +1,50 @@
+#include "host/mazovia.h"
+#include "posting/posting_scheme.h"
+
+namespace klarvo::posting {
+namespace {
+
+// Index = amount code. The rate names are padded so that the rate ends in the ninth character.
+const char* const kAmountNames[kAmountNameCount] = {
+    "---",
+    "Netto ogółem"_mz,
+    "Vat ogółem"_mz,
+    "Brutto ogółem"_mz,
+    "Net w c. zak.",
+    "Vat w c. zak.",
+    "Bru w c. zak.",
+    "---",
+    "---",
+    "---",
+    "---",
+    "Netto  22",
+    "Vat    22",
+    "Brutto 22",
+    "Netto   7",
+    "Vat     7",
+    "Brutto  7",
+    "Netto   0",
+    "Netto  zw",
+    "Netto   3",
+    "Vat     3",
+    "Brutto  3",
+    "Netto   5",
+    "Vat     5",
+    "Brutto  5",
+    "Opakowania",
+    "Brutto z opakowaniami",
+    "Netto  23",
+    "Vat    23",
+    "Brutto 23",
+    "Netto   8",
+    "Vat     8",
+    "Brutto  8",
+};
+
+}  // namespace
+
+const char* AmountName(int code) {
+    return code >= 0 && code < kAmountNameCount ? kAmountNames[code] : "";
+}
+
+}  // namespace klarvo::posting

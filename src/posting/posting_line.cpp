@@ -1,0 +1,49 @@
+#include "posting/posting_line.h"
+
+#include <algorithm>
+
+#include "host/posting_scheme_buffer.h"
+#include "host/records.h"
+#include "host/texts.h"
+
+namespace klarvo::posting {
+namespace {
+
+// The template with its first upper-case K replaced by the customer code.
+void MakeAccount(const char (&accountTemplate)[host::kAccountTemplateLength + 1], const char* customerCode,
+                 char (&account)[kAccountLength + 1]) {
+    char work[256] = "";
+    const std::string_view text = host::BoundedText(accountTemplate, 0, host::kAccountTemplateLength);
+    std::copy(text.begin(), text.end(), work);
+    if (char* at = std::find(work, work + text.size(), 'K'); at != work + text.size()) {
+        host::DeleteCharacter(at);
+        for (const char* c = customerCode; *c; ++c) host::InsertCharacter(at++, *c);
+    }
+    host::CopyText(account, work, kAccountLength);
+}
+
+double RawAmount(const double* documentAmounts, int code) {
+    return code >= 1 && code <= kAmountCodeCount ? documentAmounts[code - 1] : 0.0;
+}
+
+constexpr double kRawAmountScale = 10000.0;
+
+}  // namespace
+
+bool BuildPostingLine(std::int16_t entryIndex, const double* documentAmounts, PostingLine& line,
+                      const char* customerCode) {
+    const host::PostingSchemeEntry& entry = host::PostingSchemeEntries()[entryIndex];
+    if (entry.debitCode == 0 && entry.creditCode == 0) return true;
+    MakeAccount(entry.debitAccount, customerCode, line.debitAccount);
+    MakeAccount(entry.creditAccount, customerCode, line.creditAccount);
+    const double rawDebit = RawAmount(documentAmounts, entry.debitCode);
+    const double rawCredit = RawAmount(documentAmounts, entry.creditCode);
+    // One amount for the line: the credit side's wins when it carries one.
+    if (line.debitAccount[0] && host::CarriesAmount(rawDebit)) line.amount = rawDebit / kRawAmountScale;
+    if (line.creditAccount[0] && host::CarriesAmount(rawCredit)) line.amount = rawCredit / kRawAmountScale;
+    host::CopyText(line.description, entry.description, kLineDescriptionLength);
+    host::CopyText(line.shortCode, entry.shortCode, kLineShortCodeLength);
+    return false;
+}
+
+}  // namespace klarvo::posting

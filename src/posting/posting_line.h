@@ -1,0 +1,29 @@
+#pragma once
+// One posting of a sales document, made from one entry of the loaded posting scheme.
+
+#include <cstdint>
+
+namespace klarvo::posting {
+
+inline constexpr std::size_t kAccountLength = 12;
+inline constexpr std::size_t kLineDescriptionLength = 30;
+inline constexpr std::size_t kLineShortCodeLength = 3;
+// Amount codes 1 to 32 pick document amounts 1 to 32; any other code picks none.
+inline constexpr int kAmountCodeCount = 32;
+
+struct PostingLine {
+    char debitAccount[kAccountLength + 1] = "";
+    char creditAccount[kAccountLength + 1] = "";
+    char description[kLineDescriptionLength + 1] = "";
+    double amount = 0;  // currency units; one amount for both sides
+    char shortCode[kLineShortCodeLength + 1] = "";
+};
+
+// Fills the line from entry `entryIndex` of the host's posting-scheme buffer, with the
+// customer code in place of the first K of each account template and the amount picked from
+// the document amounts (ten-thousandths). Returns true, leaving the line untouched, when the
+// entry is empty and so ends the scheme.
+bool BuildPostingLine(std::int16_t entryIndex, const double* documentAmounts, PostingLine& line,
+                      const char* customerCode);
+
+}  // namespace klarvo::posting

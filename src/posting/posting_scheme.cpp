@@ -1,0 +1,163 @@
+#include "posting/posting_scheme.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <string_view>
+
+#include "host/configuration.h"
+#include "host/mazovia.h"
+#include "host/messages.h"
+#include "host/posting_scheme_buffer.h"
+
+namespace klarvo::posting {
+namespace {
+
+using host::PostingSchemeEntry;
+
+struct DefaultEntry {
+    std::int16_t debitCode;
+    const char* debitAccount;
+    std::int16_t creditCode;
+    const char* creditAccount;
+    const char* description;
+    std::int16_t number;
+};
+
+// Gross on the customer's account, net and VAT on the sales accounts.
+const DefaultEntry kInvoiceDefaults[] = {
+    {3, "201-K", 0, "", "Sprzedaż"_mz, 1},
+    {0, "", 1, "731-1", "Netto", 0},
+    {0, "", 2, "221-2", "Vat", 0},
+};
+const DefaultEntry kCorrectionDefaults[] = {
+    {3, "201-K", 0, "", "Sprzedaż"_mz, 1},
+    {0, "", 1, "731-1", "Netto", 0},
+    {0, "", 2, "221-4", "Vat", 0},
+};
+
+struct StoredScheme {
+    std::int16_t id;
+    const char* section;
+    const DefaultEntry (&defaults)[3];
+};
+const StoredScheme kStoredSchemes[] = {
+    {kSalesInvoiceScheme, "ToburDekrSpr", kInvoiceDefaults},
+    {kSalesCorrectionScheme, "ToburDekrSprKor", kCorrectionDefaults},
+};
+
+// Stored order: both amount codes first, every text in double quotes.
+const char* const kStoredFormat = "%d,%d,\"%s\",\"%s\",\"%s\",\"%s\",%d";
+const char* const kReadFormat = "%d,%d,%10s,%10s,%40s,%10s,%d";
+
+struct KeyName {
+    char text[16];
+    explicit KeyName(int index) { std::snprintf(text, sizeof text, "Dekret_%d", index); }
+};
+
+// A text field of the entry, ended within its room even when the editor filled it whole.
+template <std::size_t Room>
+struct Terminated {
+    char text[Room];
+    explicit Terminated(const char (&field)[Room]) {
+        std::copy_n(field, Room - 1, text);
+        text[Room - 1] = '\0';
+    }
+};
+
+template <std::size_t Room>
+void CopyTerminated(char (&field)[Room], std::string_view text) {
+    const std::size_t length = std::min(text.size(), Room - 1);
+    std::copy_n(text.data(), length, field);
+    field[length] = '\0';
+}
+
+// The numbers are read as int and then put into their 16-bit fields, so that the read never
+// reaches the neighbouring bytes. A failed read leaves the entry as it was.
+bool ReadEntry(const char* section, int index, PostingSchemeEntry& entry) {
+    int debitCode = 0, creditCode = 0, number = 0;
+    PostingSchemeEntry read{};
+    if (!host::ReadConfiguration(section, KeyName(index).text, kReadFormat, &debitCode, &creditCode,
+                                 read.debitAccount, read.creditAccount, read.description, read.shortCode,
+                                 &number))
+        return false;
+    read.debitCode = static_cast<std::int16_t>(debitCode);
+    read.creditCode = static_cast<std::int16_t>(creditCode);
+    read.number = static_cast<std::int16_t>(number);
+    for (char* end : {&read.debitAccount[host::kAccountTemplateLength], &read.creditAccount[host::kAccountTemplateLength],
+                      &read.description[host::kEntryDescriptionLength], &read.shortCode[host::kShortCodeLength]})
+        *end = '\0';
+    entry = read;
+    return true;
+}
+
+void PutDefaults(PostingSchemeEntry* entries, const StoredScheme& scheme) {
+    for (std::size_t i = 0; i < std::size(scheme.defaults); ++i) {
+        const DefaultEntry& from = scheme.defaults[i];
+        PostingSchemeEntry& entry = entries[i];
+        entry.debitCode = from.debitCode;
+        CopyTerminated(entry.debitAccount, from.debitAccount);
+        entry.creditCode = from.creditCode;
+        CopyTerminated(entry.creditAccount, from.creditAccount);
+        CopyTerminated(entry.description, from.description);
+        entry.number = from.number;
+    }
+}
+
+// Tells the user which stored entries could not be read; they stay empty, so the scheme ends
+// before the first of them.
+void ReportUnreadable(const StoredScheme& scheme, const bool (&unreadable)[host::kSchemeEntryCount]) {
+    char keys[host::kSchemeEntryCount * 12] = "";
+    for (int k = 0; k < host::kSchemeEntryCount; ++k) {
+        if (!unreadable[k]) continue;
+        const std::size_t used = std::char_traits<char>::length(keys);
+        std::snprintf(keys + used, sizeof keys - used, "%s%s", used ? ", " : "", KeyName(k).text);
+    }
+    char text[256];
+    std::snprintf(text, sizeof text,
+                  "Schemat dekretu %s: nie można odczytać pozycji %s.\nPozycje te pominięto."_mz,
+                  scheme.section, keys);
+    host::ShowMessage(text);
+}
+
+void Load(const StoredScheme& scheme) {
+    PostingSchemeEntry* entries = host::PostingSchemeEntries();
+    std::fill_n(entries, host::kSchemeEntryCount, PostingSchemeEntry{});
+    bool unreadable[host::kSchemeEntryCount] = {};
+    int unreadableCount = 0;
+    for (int k = 0; k < host::kSchemeEntryCount; ++k) {
+        unreadable[k] = !ReadEntry(scheme.section, k, entries[k]);
+        unreadableCount += unreadable[k];
+    }
+    if (unreadableCount == host::kSchemeEntryCount)
+        PutDefaults(entries, scheme);
+    else if (unreadableCount > 0)
+        ReportUnreadable(scheme, unreadable);
+}
+
+void Save(const StoredScheme& scheme) {
+    const PostingSchemeEntry* entries = host::PostingSchemeEntries();
+    for (int k = 0; k < host::kSchemeEntryCount; ++k) {
+        const PostingSchemeEntry& entry = entries[k];
+        host::WriteConfiguration(scheme.section, KeyName(k).text, kStoredFormat, int{entry.debitCode},
+                                 int{entry.creditCode}, Terminated(entry.debitAccount).text,
+                                 Terminated(entry.creditAccount).text, Terminated(entry.description).text,
+                                 Terminated(entry.shortCode).text, int{entry.number});
+    }
+}
+
+}  // namespace
+
+void TransferPostingScheme(std::int16_t schemeId, Transfer transfer) {
+    const auto scheme = std::find_if(std::begin(kStoredSchemes), std::end(kStoredSchemes),
+                                     [&](const StoredScheme& stored) { return stored.id == schemeId; });
+    if (scheme == std::end(kStoredSchemes)) {
+        host::ShowMessage("Brak możliwości konfiguracji dekretu"_mz);
+        return;
+    }
+    if (transfer == Transfer::Load)
+        Load(*scheme);
+    else
+        Save(*scheme);
+}
+
+}  // namespace klarvo::posting
