@@ -1,47 +1,21 @@
 #include "company.h"
 
-#include <charconv>
 #include <chrono>
 #include <cmath>
-#include <fstream>
-#include <functional>
 #include <map>
 #include <sstream>
 #include <stdexcept>
 #include <string>
 
-#include "csv.h"
 #include "host/mazovia.h"
 #include "host/records.h"
+#include "table_file.h"
 
 namespace klarvo::sim {
 namespace {
 
 namespace k4 = host::k4;
 namespace tspr = host::tspr;
-
-// Where a bad value stands, for the message.
-struct Cell {
-    const std::string& file;
-    int line;
-    const std::string& column;
-    const std::string& text;
-
-    [[noreturn]] void Reject(const std::string& why) const {
-        throw std::runtime_error(file + ", line " + std::to_string(line) + ", column " + column +
-                                 ": \"" + text + "\" " + why);
-    }
-};
-
-template <class Integer>
-Integer ParseInteger(const Cell& cell) {
-    Integer value{};
-    const char* end = cell.text.data() + cell.text.size();
-    const auto [stop, error] = std::from_chars(cell.text.data(), end, value);
-    if (error == std::errc::result_out_of_range) cell.Reject("does not fit the record field");
-    if (error != std::errc() || stop != end) cell.Reject("is not a whole number");
-    return value;
-}
 
 // A decimal amount in currency units with up to 4 decimals, as ten-thousandths, exactly.
 double ParseTenThousandths(const Cell& cell) {
@@ -82,63 +56,6 @@ std::string ParseDate(const Cell& cell) {
     return t.substr(0, 4) + t.substr(5, 2) + t.substr(8, 2);
 }
 
-void PutText(std::vector<char>& record, std::size_t offset, std::size_t capacity, const Cell& cell) {
-    std::string bytes;
-    try {
-        bytes = mazovia::FromUtf8(cell.text);
-    } catch (const std::invalid_argument&) {
-        cell.Reject("holds a character that the host's code page lacks");
-    }
-    if (bytes.size() + 1 > capacity)
-        cell.Reject("is longer than the " + std::to_string(capacity - 1) + " characters of its field");
-    std::copy(bytes.begin(), bytes.end(), record.begin() + static_cast<std::ptrdiff_t>(offset));
-}
-
-template <class T>
-void PutValue(std::vector<char>& record, std::size_t offset, T value) {
-    std::memcpy(record.data() + offset, &value, sizeof value);
-}
-
-using ColumnReader = std::function<void(std::vector<char>& record, const Cell& cell)>;
-
-ColumnReader Text(std::size_t offset, std::size_t end) {
-    return [=](std::vector<char>& r, const Cell& c) { PutText(r, offset, end - offset, c); };
-}
-
-std::string ReadFile(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) throw std::runtime_error(path.string() + ": cannot be read");
-    std::ostringstream content;
-    content << in.rdbuf();
-    return content.str();
-}
-
-// Reads every row of a table file; each named column fills its part of the row's record.
-template <class RowDone>
-void ReadTable(const std::filesystem::path& path, const std::map<std::string, ColumnReader>& columns,
-               const std::vector<std::string>& required, RowDone rowDone) {
-    const std::string file = path.filename().string();
-    const CsvTable table = ParseCsv(ReadFile(path), file);
-    for (const std::string& name : table.header)
-        if (!columns.count(name)) throw std::runtime_error(file + ", line 1: unknown column \"" + name + "\"");
-    for (const std::string& name : required)
-        if (std::find(table.header.begin(), table.header.end(), name) == table.header.end())
-            throw std::runtime_error(file + ", line 1: the required column \"" + name + "\" is missing");
-    for (const CsvRow& row : table.rows) {
-        std::map<std::string, const std::string*> present;
-        for (std::size_t i = 0; i < table.header.size(); ++i) present[table.header[i]] = &row.fields[i];
-        for (const std::string& name : required)
-            if (present[name]->empty()) {
-                const Cell cell{file, row.line, name, *present[name]};
-                cell.Reject("is empty, and the column is required");
-            }
-        rowDone(row.line, [&](std::vector<char>& record) {
-            for (const auto& [name, text] : present)
-                if (!text->empty()) columns.at(name)(record, Cell{file, row.line, name, *text});
-        });
-    }
-}
-
 void LoadCustomers(const std::filesystem::path& folder, Company& company) {
     const std::map<std::string, ColumnReader> columns = {
         {"number", [](std::vector<char>& r, const Cell& c) {
@@ -154,7 +71,7 @@ void LoadCustomers(const std::filesystem::path& folder, Company& company) {
         {"credit_limit", [](std::vector<char>& r, const Cell& c) { PutValue(r, k4::kCreditLimit, ParseDouble(c)); }},
         {"discount", [](std::vector<char>& r, const Cell& c) { PutValue(r, k4::kDiscount, ParseDouble(c)); }},
     };
-    ReadTable(folder / "customers.csv", columns, {"number"}, [&](int line, auto fill) {
+    ReadTable(folder / "customers.csv", columns, {"number"}, [&](int line, const auto& fill) {
         std::vector<char> record(k4::kRecordLength, '\0');
         fill(record);
         const auto number = host::ReadField<std::int32_t>(record.data(), k4::kNumber);
@@ -183,7 +100,7 @@ void LoadDocuments(const std::filesystem::path& folder, Company& company) {
         columns["amount_" + std::to_string(code)] = [&amounts, code](std::vector<char>&, const Cell& c) {
             amounts[code - 1] = ParseTenThousandths(c);
         };
-    ReadTable(folder / "documents.csv", columns, {}, [&](int, auto fill) {
+    ReadTable(folder / "documents.csv", columns, {}, [&](int, const auto& fill) {
         Document document{std::vector<char>(tspr::kRecordLength, '\0'), {}};
         PutValue(document.record, tspr::kIncluded, std::int32_t{1});
         amounts.fill(0);

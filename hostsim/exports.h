@@ -16,6 +16,9 @@ std::pair<const std::uint16_t, CodeAddress> Export(typename Service::Pointer imp
     return {Service::kNumber, reinterpret_cast<CodeAddress>(implementation)};
 }
 
+// The dialog base part, callback objects, the form engine and the posting-scheme editor.
+ExportTable DialogServices();
+
 // The posting-scheme buffer, the configuration store and the text and amount helpers.
 ExportTable PostingServices();
 

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "company.h"
+#include "scheme_file.h"
 #include "host/posting_scheme_buffer.h"
 #include "host/types.h"
 
@@ -32,12 +33,20 @@ public:
     using std::logic_error::logic_error;
 };
 
-// What the user types into the range form; an absent answer leaves the field as shown.
+// One opening of the posting-scheme editor with the range form's button " Ko~n~fig".
+struct SchemeEditorVisit {
+    std::vector<SchemeEdit> edits;  // typed into the editor
+    bool abandon = false;           // left with "Anuluj" instead of OK
+};
+
+// What the user does in the range form; an absent answer leaves the field as shown.
 struct FormAnswers {
     std::optional<std::string> dateFrom;  // host date string
     std::optional<std::string> dateTo;
     std::optional<bool> invoices;
-    bool cancel = false;
+    bool cancel = false;                          // leaves with "Anuluj" instead of OK
+    std::vector<SchemeEditorVisit> configPresses;  // before leaving; an editor opened beyond them is abandoned
+    bool draw = false;                            // the form is drawn as it opens
 };
 
 struct HostOptions {
@@ -48,6 +57,7 @@ struct HostOptions {
     bool showProgress = false;
     bool echoMessages = false;           // print message boxes to standard output
     std::set<int> missingTables;         // tables the host pretends not to have
+    std::set<std::uint16_t> missingServices;  // services the host does not export
     bool walkFails = false;              // the document walk cannot start
     std::set<std::string> failingFiles;  // output files whose writes fail, as on a full disk
 };
@@ -106,7 +116,7 @@ public:
     std::map<const void*, Walk> walks;
     std::optional<std::size_t> currentDocument;
     std::set<void*> blocks;
-    std::set<const void*> callbacks;
+    std::map<const void*, const void*> callbacks;  // storage, the host data item it was built from
     std::set<const void*> dialogParts;
     std::int32_t customerSearchKey = 0;
     bool progressOpen = false;
@@ -114,6 +124,17 @@ public:
     long long lastProgressDraw = 0;
     bool formCancelled_ = false;
     host::PostingSchemeEntry postingSchemes[host::kSchemeEntryCount] = {};
+    // One blank, the longest amount name (21 characters) and a NUL.
+    std::vector<char> listText = std::vector<char>(23);
+    struct DialogOperationCall {
+        std::uint16_t service;
+        const void* object;
+    };
+    std::vector<DialogOperationCall> dialogOperationCalls;
+    std::size_t editorVisits = 0;
+    std::vector<std::int32_t> commandResults;  // of the object's command handler, in order
+    std::vector<std::string> formPictures;     // UTF-8
+    std::vector<std::string> schemeListings;   // UTF-8, as each editor visit ends
 
 private:
     void CheckCommandEnd(std::uint16_t modeFlagsBefore);

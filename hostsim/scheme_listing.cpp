@@ -2,7 +2,6 @@
 
 #include <cstdio>
 #include <sstream>
-#include <string_view>
 
 #include "host/mazovia.h"
 #include "host/records.h"
@@ -18,17 +17,17 @@ std::string Column(const char (&field)[Room], std::size_t width) {
     return mazovia::ToUtf8(text);
 }
 
-std::string Amount(std::int16_t code, const char* (*amountName)(int)) {
-    char text[32];
-    const std::string_view name = amountName(code);
-    std::snprintf(text, sizeof text, "%3d %-21s", code, name.empty() ? "(no amount)" : amountName(code));
+std::string Amount(std::int16_t code, const std::vector<std::string>& names) {
+    const bool named = code >= 0 && static_cast<std::size_t>(code) < names.size();
+    char text[64];
+    std::snprintf(text, sizeof text, "%3d %-21s", code, named ? names[static_cast<std::size_t>(code)].c_str() : "(no amount)");
     return mazovia::ToUtf8(text);
 }
 
 }  // namespace
 
 std::string ListScheme(const host::PostingSchemeEntry (&entries)[host::kSchemeEntryCount],
-                       const char* (*amountName)(int code)) {
+                       const std::vector<std::string>& amountNames) {
     std::ostringstream out;
     char header[160];
     std::snprintf(header, sizeof header, "%-5s  %-25s  %-13s  %-25s  %-14s  %-40s  %-10s  %s\n", "entry",
@@ -41,8 +40,8 @@ std::string ListScheme(const host::PostingSchemeEntry (&entries)[host::kSchemeEn
         if (entry.debitCode == 0 && entry.creditCode == 0 && end == host::kSchemeEntryCount) end = k;
         char index[8];
         std::snprintf(index, sizeof index, "%5d", k);
-        out << index << "  " << Amount(entry.debitCode, amountName) << "  "
-            << Column(entry.debitAccount, 13) << "  " << Amount(entry.creditCode, amountName) << "  "
+        out << index << "  " << Amount(entry.debitCode, amountNames) << "  "
+            << Column(entry.debitAccount, 13) << "  " << Amount(entry.creditCode, amountNames) << "  "
             << Column(entry.creditAccount, 14) << "  " << Column(entry.description, 40) << "  "
             << Column(entry.shortCode, 10) << "  " << entry.number << "\n";
     }

@@ -13,7 +13,6 @@
 #include "exports.h"
 #include "formatting.h"
 #include "host.h"
-#include "host/dialog.h"
 #include "host/mazovia.h"
 #include "host/services.h"
 #include "ini_store.h"
@@ -271,76 +270,7 @@ void FreeBlock(void* block) {
     std::free(block);
 }
 
-// ---- the dialog base part, callback objects and forms
-
-void* const kHostDialogTable[kDialogOperationCount] = {};
-
-// The host's data items: only their addresses matter.
-const int kRangeFormItem = 20936;
-const int kSchemeEditorItem = 20907;
-
-void KLARVO_THISCALL MakeDialogBase(WDialogBase* dialog) {
-    H().Require(H().dialogParts.insert(dialog).second, "a dialog base part made twice");
-    dialog->virtualTable = kHostDialogTable;
-}
-
-void KLARVO_THISCALL EndDialogBase(WDialogBase* dialog) {
-    H().Require(H().dialogParts.erase(dialog) == 1, "a dialog base part ended that was not made");
-}
-
-int KLARVO_THISCALL CallbackValue(CallbackStorage* callback) {
-    H().Require(H().callbacks.count(callback) == 1, "the value of a destroyed callback object");
-    return 0x5CA1;
-}
-void* const kCallbackTable[2] = {nullptr, reinterpret_cast<void*>(&CallbackValue)};
-
-CallbackStorage* KLARVO_THISCALL MakeCallback(CallbackStorage* callback, WDialogBase* owner, DataItem item) {
-    H().Require(H().dialogParts.count(owner) == 1, "a callback object of an object with no dialog base part");
-    H().Require(reinterpret_cast<const void*>(item) == &kRangeFormItem ||
-                    reinterpret_cast<const void*>(item) == &kSchemeEditorItem,
-                "a callback object built from something that is no host data item");
-    H().Require(H().callbacks.insert(callback).second, "a callback object built twice in the same storage");
-    const void* table = kCallbackTable;
-    std::memcpy(callback, &table, sizeof table);
-    return callback;
-}
-
-void KLARVO_THISCALL DestroyCallback(CallbackStorage* callback) {
-    H().Require(H().callbacks.erase(callback) == 1, "a callback object destroyed that does not exist");
-}
-
-void PutAnswer(char* field, const std::string& answer) {
-    const std::size_t length = std::min(answer.size(), kDateLength);
-    std::memcpy(field, answer.data(), length);
-    field[length] = '\0';
-}
-
-// The range form: two date fields of 8 characters and a check box, laid out one after the other
-// in the record it edits; the user's answers come from the command line.
-std::uint16_t KLARVO_THISCALL RunForm(WDialogBase* owner, const void*, int form, void* data, int callback) {
-    Host& h = H();
-    h.Require(h.dialogParts.count(owner) == 1, "a form run for an object with no dialog base part");
-    h.Require(form == 20010, "a form run with an unknown number " + std::to_string(form));
-    h.Require(callback == 0x5CA1 && !h.callbacks.empty(), "a form run without a live callback value");
-    auto* record = static_cast<char*>(data);
-    const FormAnswers& answers = h.Options().form;
-    if (answers.dateFrom) PutAnswer(record, *answers.dateFrom);
-    if (answers.dateTo) PutAnswer(record + sizeof(DateText), *answers.dateTo);
-    if (answers.invoices) {
-        std::uint16_t options;
-        std::memcpy(&options, record + 2 * sizeof(DateText), sizeof options);
-        options = *answers.invoices ? (options | 1) : (options & ~1u);
-        std::memcpy(record + 2 * sizeof(DateText), &options, sizeof options);
-    }
-    h.formCancelled_ = answers.cancel;
-    return answers.cancel ? 0x5002 : 0x5001;
-}
-
 // ---- the table of exports
-
-std::pair<const std::uint16_t, CodeAddress> ExportData(std::uint16_t number, const int* item) {
-    return {number, reinterpret_cast<CodeAddress>(const_cast<int*>(item))};
-}
 
 ExportTable AllExports() {
     ExportTable exports = {
@@ -376,15 +306,9 @@ ExportTable AllExports() {
         Export<service::SetModeFlags>(&SetModeFlags),
         Export<service::AllocateBlock>(&AllocateBlock),
         Export<service::FreeBlock>(&FreeBlock),
-        Export<service::MakeDialogBase>(&MakeDialogBase),
-        Export<service::EndDialogBase>(&EndDialogBase),
-        Export<service::MakeCallback>(&MakeCallback),
-        Export<service::DestroyCallback>(&DestroyCallback),
-        Export<service::RunForm>(&RunForm),
-        ExportData(service::RangeFormItem::kNumber, &kRangeFormItem),
-        ExportData(service::SchemeEditorItem::kNumber, &kSchemeEditorItem),
     };
     exports.merge(PostingServices());
+    exports.merge(DialogServices());
     return exports;
 }
 
@@ -396,6 +320,7 @@ const ExportTable& Exports() {
 }  // namespace
 
 CodeAddress ExportedService(std::uint16_t number) {
+    if (Host::Active().Options().missingServices.count(number)) return nullptr;
     const auto found = Exports().find(number);
     return found == Exports().end() ? nullptr : found->second;
 }

@@ -8,8 +8,6 @@
 #include "dates.h"
 #include "host.h"
 #include "host/mazovia.h"
-#include "ini_store.h"
-#include "scheme_listing.h"
 
 namespace klarvo::sim {
 namespace {
@@ -20,7 +18,11 @@ const char* const kUsage =
     "usage:\n"
     "  morvel export COMPANY_DIR [--from YYYY-MM-DD] [--to YYYY-MM-DD] [--invoices|--no-invoices]\n"
     "                            [--cancel] [--today YYYY-MM-DD] [--progress]\n"
-    "  morvel scheme COMPANY_DIR print the sales invoice posting scheme as the export uses it\n"
+    "  morvel scheme COMPANY_DIR [--edit SCHEME.csv [--abandon]]\n"
+    "                            open the posting-scheme editor from the range form, show the\n"
+    "                            sales invoice scheme, type in the entries of SCHEME.csv and\n"
+    "                            confirm (or abandon); without --edit the editor is only looked at\n"
+    "  morvel form COMPANY_DIR   draw the range form as it opens\n"
     "  morvel text FILE          print a file of the host (Mazovia) as UTF-8\n";
 
 class UsageError : public std::runtime_error {
@@ -63,34 +65,64 @@ HostOptions ParseExportOptions(const std::vector<std::string>& arguments) {
     return options;
 }
 
-int Export(const std::vector<std::string>& arguments, const Plugin& plugin) {
-    Host host(ParseExportOptions(arguments));
+// Runs the plug-in's command as the user picks it in the menu; false when it broke a contract.
+bool RunCommand(Host& host, PluginCommand command) {
     try {
-        host.RunCommand(plugin.exportCommand);
+        host.RunCommand(command);
     } catch (const ContractViolation&) {
-        return kContractBroken;
+        return false;
     }
-    if (!host.Violations().empty()) return kContractBroken;
+    return host.Violations().empty();
+}
+
+int Export(const std::vector<std::string>& arguments, PluginCommand exportCommand) {
+    Host host(ParseExportOptions(arguments));
+    if (!RunCommand(host, exportCommand)) return kContractBroken;
     bool summaryShown = false;
     for (const Message& message : host.Messages()) summaryShown |= message.formatted;
     return summaryShown || (host.FormCancelled() && host.Messages().empty()) ? kDone : kFailed;
 }
 
-int PrintScheme(const std::vector<std::string>& arguments, const Plugin& plugin) {
-    if (arguments.size() != 2) throw UsageError("scheme needs the company folder");
+// The range form, pressed " Ko~n~fig", the editor shown (and edited from a file), then "Anuluj".
+int Scheme(const std::vector<std::string>& arguments, PluginCommand exportCommand) {
+    if (arguments.size() < 2) throw UsageError("scheme needs the company folder");
     HostOptions options;
     options.company = arguments[1];
     options.echoMessages = true;
-    Host host(options);
-    try {
-        host.RunCommand(plugin.loadInvoiceScheme);
-    } catch (const ContractViolation&) {
-        return kContractBroken;
+    options.form.cancel = true;
+    SchemeEditorVisit visit{{}, true};
+    for (std::size_t i = 2; i < arguments.size(); ++i) {
+        if (arguments[i] == "--edit" && i + 1 < arguments.size()) {
+            visit.edits = LoadSchemeEdits(arguments[++i]);
+            visit.abandon = false;
+        } else if (arguments[i] == "--abandon") {
+            visit.abandon = true;
+        } else {
+            throw UsageError("unknown option " + arguments[i]);
+        }
     }
-    std::cout << "Sales invoice posting scheme of " << arguments[1] << " ("
-              << (ReadIniValue(host.PathOf("config.ini"), "ToburDekrSpr", "Dekret_0") ? "stored" : "never stored: the defaults")
-              << "):\n"
-              << ListScheme(host.postingSchemes, plugin.amountName);
+    const bool edited = !visit.edits.empty() && !visit.abandon;
+    options.form.configPresses = {visit};
+    Host host(options);
+    if (!RunCommand(host, exportCommand)) return kContractBroken;
+    if (host.schemeListings.empty()) return kFailed;
+    std::cout << host.schemeListings.front()
+              << (edited ? "Confirmed: the scheme is stored.\n" : "Left with \"Anuluj\": nothing is stored.\n");
+    return kDone;
+}
+
+// The range form as it opens, then "Anuluj".
+int Form(const std::vector<std::string>& arguments, PluginCommand exportCommand) {
+    if (arguments.size() != 2) throw UsageError("form needs the company folder");
+    HostOptions options;
+    options.company = arguments[1];
+    options.echoMessages = true;
+    options.form.cancel = true;
+    options.form.draw = true;
+    Host host(options);
+    if (!RunCommand(host, exportCommand)) return kContractBroken;
+    if (host.formPictures.empty()) return kFailed;
+    std::cout << host.formPictures.front();
     return kDone;
 }
 
@@ -106,11 +138,12 @@ int PrintText(const std::vector<std::string>& arguments) {
 
 }  // namespace
 
-int RunMorvel(const std::vector<std::string>& arguments, const Plugin& plugin) {
+int RunMorvel(const std::vector<std::string>& arguments, PluginCommand exportCommand) {
     try {
         if (arguments.empty()) throw UsageError("no command given");
-        if (arguments[0] == "export") return Export(arguments, plugin);
-        if (arguments[0] == "scheme") return PrintScheme(arguments, plugin);
+        if (arguments[0] == "export") return Export(arguments, exportCommand);
+        if (arguments[0] == "scheme") return Scheme(arguments, exportCommand);
+        if (arguments[0] == "form") return Form(arguments, exportCommand);
         if (arguments[0] == "text") return PrintText(arguments);
         throw UsageError("unknown command " + arguments[0]);
     } catch (const UsageError& error) {

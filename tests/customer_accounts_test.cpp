@@ -35,7 +35,9 @@ const char* const kDocuments =
 TEST(CustomerAccounts, OneRecordPerCustomerCompaniesFirstInAscendingOrder) {
     const TestCompany company(kCustomers, kDocuments);
     sim::HostOptions options;
-    options.form = {"20240101", "20240131", true, false};
+    options.form.dateFrom = "20240101";
+    options.form.dateTo = "20240131";
+    options.form.invoices = true;
     const ExportOutcome outcome = RunExport(company, options);
     EXPECT_TRUE(outcome.violations.empty());
     ASSERT_EQ(outcome.messages.size(), 1u);

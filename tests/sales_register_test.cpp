@@ -15,7 +15,9 @@ const char* const kCustomers = "number,name\n42,Firma\n-7,Jan Kowalski\n";
 
 sim::HostOptions Year2024() {
     sim::HostOptions options;
-    options.form = {"20240101", "20241231", true, false};
+    options.form.dateFrom = "20240101";
+    options.form.dateTo = "20241231";
+    options.form.invoices = true;
     options.today = "20240307";
     return options;
 }

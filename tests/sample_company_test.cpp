@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "linked_plugin.h"
+#include "export/export_object.h"
 #include "session.h"
 #include "test_company.h"
 
@@ -17,7 +17,7 @@ TEST(SampleCompany, ExportsTheSameBytesOnEveryTarget) {
                                    std::filesystem::copy_options::overwrite_existing);
     const int exitCode = sim::RunMorvel({"export", company.Folder().string(), "--from", "2024-01-01", "--to",
                                          "2024-03-31", "--invoices", "--today", "2024-04-02"},
-                                        sim::LinkedPlugin());
+                                        &exporting::ExportCommand);
     EXPECT_EQ(exitCode, 0);
     EXPECT_EQ(company.Read("!Fs_pln.fkw"), Golden("sample/!Fs_pln.fkw"));
     EXPECT_EQ(company.Read("!Konta.fkx"), Golden("sample/!Konta.fkx"));
@@ -25,11 +25,11 @@ TEST(SampleCompany, ExportsTheSameBytesOnEveryTarget) {
 
 TEST(SampleCompany, ACancelledExportEndsWellAndAFailedOneDoesNot) {
     TestCompany company("number\n1\n", "number,date\nFV/1,2024-01-01\n");
-    EXPECT_EQ(sim::RunMorvel({"export", company.Folder().string(), "--cancel"}, sim::LinkedPlugin()), 0);
+    EXPECT_EQ(sim::RunMorvel({"export", company.Folder().string(), "--cancel"}, &exporting::ExportCommand), 0);
     std::filesystem::create_directory(company.Folder() / "!Fs_pln.fkw");
-    EXPECT_EQ(sim::RunMorvel({"export", company.Folder().string()}, sim::LinkedPlugin()), 1);
+    EXPECT_EQ(sim::RunMorvel({"export", company.Folder().string()}, &exporting::ExportCommand), 1);
     EXPECT_EQ(sim::RunMorvel({"export", company.Folder().string(), "--from", "2024-13-01"},
-                             sim::LinkedPlugin()),
+                             &exporting::ExportCommand),
               2);
 }
 

@@ -58,7 +58,8 @@ ExportOutcome RunExport(const TestCompany& company, sim::HostOptions options) {
         host.RunCommand(&exporting::ExportCommand);
     } catch (const sim::ContractViolation&) {
     }
-    return {host.Messages(), host.Violations(), host.ModeFlags()};
+    return {host.Messages(),     host.Violations(),     host.ModeFlags(),
+            host.formPictures,   host.schemeListings,   host.commandResults};
 }
 
 std::string Golden(const std::string& name) {

@@ -30,6 +30,9 @@ struct ExportOutcome {
     std::vector<sim::Message> messages;
     std::vector<std::string> violations;
     std::uint16_t modeFlags;
+    std::vector<std::string> formPictures;
+    std::vector<std::string> schemeListings;
+    std::vector<std::int32_t> commandResults;
 };
 
 // Runs the export command once, as the host's menu does; options.company is set here.

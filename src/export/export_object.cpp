@@ -6,12 +6,15 @@
 #include "host/messages.h"
 #include "host/session.h"
 #include "host/tables.h"
+#include "posting/dialog_overrides.h"
 #include "posting/range_form.h"
 
 namespace klarvo::exporting {
 
 CExportTetaTxt::CExportTetaTxt() : host::WDialogBase() {
+    host::BindDialogOperations();
     host::MakeDialogBase(this);
+    virtualTable = posting::ExportObjectTable();
     settings_ = LoadExportSettings();
     companyMarks_ = host::AllocateZeroedBlock(kCustomerMarkCount);
     personMarks_ = host::AllocateZeroedBlock(kCustomerMarkCount);

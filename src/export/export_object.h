@@ -28,6 +28,13 @@ public:
     // Writes both files from the documents of the period and shows the summary.
     void RunExport();
 
+    // The overrides of the host's dialog operations, which the host calls while a form is open.
+    // A button's command code: opens the posting-scheme editor for the scheme of that code.
+    std::int32_t HandleCommand(std::uint32_t code, std::int16_t kind);
+    // The entries of the editor's amount pick fields: their number for -1, otherwise the
+    // address of the text of entry `index` in the host's list-text buffer.
+    std::intptr_t ListItem(std::int16_t index);
+
     static constexpr int kAmountCount = 34;
 
 private:
@@ -53,6 +60,7 @@ private:
     void* customerRecord_ = nullptr;
     void* documentRecord_ = nullptr;
     void* table46Record_ = nullptr;
+    const char* (*amountNames_)(int code) = nullptr;  // set while the posting-scheme editor is open
 };
 
 // The plug-in's command "Eksport Teta (txt)"; always returns 0.

@@ -5,10 +5,13 @@
 
 #include "host/services.h"
 
+extern "C" {
+klarvo::frame::CodeAddress klarvo_service_slots[klarvo::host::kServiceCount] = {};
+}
+
 namespace klarvo::frame {
 namespace {
 
-CodeAddress g_slots[host::kServiceCount];
 bool g_bound[host::kServiceCount];
 MissingServices g_missing;
 
@@ -35,16 +38,16 @@ CodeAddress ResolveService(std::uint16_t number, CodeAddress* slot) {
 
 CodeAddress BoundSlot(int index) {
     if (!g_bound[index]) {
-        ResolveService(host::kServiceNumbers[index], &g_slots[index]);
+        ResolveService(host::kServiceNumbers[index], &klarvo_service_slots[index]);
         g_bound[index] = true;
     }
-    if (!g_slots[index]) throw MissingService(host::kServiceNumbers[index]);
-    return g_slots[index];
+    if (!klarvo_service_slots[index]) throw MissingService(host::kServiceNumbers[index]);
+    return klarvo_service_slots[index];
 }
 
 void UnbindAll() {
     for (int i = 0; i < host::kServiceCount; ++i) {
-        g_slots[i] = nullptr;
+        klarvo_service_slots[i] = nullptr;
         g_bound[i] = false;
     }
     g_missing = {};

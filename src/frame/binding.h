@@ -11,6 +11,9 @@ namespace klarvo::frame {
 
 using platform::CodeAddress;
 
+// The service slots, in slot order; assembly jumps through them by name.
+extern "C" CodeAddress klarvo_service_slots[];
+
 // Thrown instead of calling a service that the host does not export.
 class MissingService : public std::runtime_error {
 public:

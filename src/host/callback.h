@@ -1,30 +1,42 @@
 #pragma once
-// A callback object: built by the host in the plug-in's storage for one form call; its value is
-// what the form-running services take.
+// Callback objects: built by the host in the plug-in's storage for one form call; their values
+// are what the form-running services take.
+
+#include <cstddef>
 
 #include "host/dialog.h"
 #include "host/services.h"
 
 namespace klarvo::host {
 
-class CallbackObject {
+// Count objects built in order and destroyed in reverse order, also when the building or the
+// form call in between is left by an exception.
+template <std::size_t Count>
+class CallbackObjects {
 public:
-    CallbackObject(WDialogBase* owner, DataItem item) {
-        Call<service::MakeCallback>(&storage_, owner, item);
+    CallbackObjects(WDialogBase* owner, DataItem item) {
+        for (; built_.count < Count; ++built_.count) Call<service::MakeCallback>(&built_.storage[built_.count], owner, item);
     }
-    ~CallbackObject() { Call<service::DestroyCallback>(&storage_); }
-    CallbackObject(const CallbackObject&) = delete;
-    CallbackObject& operator=(const CallbackObject&) = delete;
+    CallbackObjects(const CallbackObjects&) = delete;
+    CallbackObjects& operator=(const CallbackObjects&) = delete;
 
     // The second operation of the object's virtual table.
-    int Value() {
+    int Value(std::size_t index) {
         using Operation = int(KLARVO_THISCALL*)(CallbackStorage*);
-        const auto* table = *reinterpret_cast<Operation* const*>(&storage_);
-        return table[1](&storage_);
+        CallbackStorage* object = &built_.storage[index];
+        const auto* table = *reinterpret_cast<Operation* const*>(object);
+        return table[1](object);
     }
 
 private:
-    CallbackStorage storage_;
+    // A member, so that its destructor also runs when the constructor's body throws.
+    struct Built {
+        CallbackStorage storage[Count];
+        std::size_t count = 0;
+        ~Built() {
+            while (count > 0) Call<service::DestroyCallback>(&storage[--count]);
+        }
+    } built_;
 };
 
 }  // namespace klarvo::host

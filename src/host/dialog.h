@@ -3,6 +3,7 @@
 // virtual table address first, then the host's own state.
 
 #include <cstddef>
+#include <cstdint>
 
 #include "host/services.h"
 
@@ -28,6 +29,26 @@ struct WDialogBase {
     const void* const* virtualTable;
     unsigned char hostState[252];
 };
+
+// The entries that a derived class implements, as the host calls them.
+using DeletingDestructorEntry = void*(KLARVO_THISCALL*)(WDialogBase* self, unsigned flags);
+// A form's button or key with a command code; event kind 1 is the press of a button.
+using CommandHandlerEntry = std::int32_t(KLARVO_THISCALL*)(WDialogBase* self, std::uint32_t code, std::int16_t kind);
+// The entries of a list: their number for -1, otherwise the address of entry `index`'s text.
+using ListItemEntry = std::intptr_t(KLARVO_THISCALL*)(WDialogBase* self, std::int16_t index, std::int32_t unused);
+
+// An entry of the object's virtual table, with the signature under which the host calls it.
+template <class Entry>
+Entry TableEntry(const WDialogBase* object, int index) {
+    return reinterpret_cast<Entry>(const_cast<void*>(object->virtualTable[index]));
+}
+
+// The host calls its own operations on the object through the derived class's table, which
+// jumps through their slots: they are bound before an object can be handed to the host.
+inline void BindDialogOperations() {
+    for (const std::uint16_t number : kDialogOperationServices)
+        if (number != 0) frame::BoundSlot(SlotOf(number));
+}
 
 inline void MakeDialogBase(WDialogBase* dialog) { Call<service::MakeDialogBase>(dialog); }
 inline void EndDialogBase(WDialogBase* dialog) { Call<service::EndDialogBase>(dialog); }

@@ -4,15 +4,31 @@
 // simulator's exports, so the two sides cannot disagree on a signature.
 
 #include <cstdarg>
+#include <cstddef>
 #include <cstdint>
+#include <utility>
 
 #include "host/types.h"
 
 namespace klarvo::host {
 struct WDialogBase;
-using Unused = void (*)();         // bound, but called by no code of the plug-in
-using DialogOperation = void (*)();  // reached only through the dialog's virtual table
-using DataItem = void (*)();       // an address exported by the host, passed as a value
+using Unused = void (*)();  // bound, but called by no code of the plug-in
+using DataItem = void (*)();  // an address exported by the host, passed as a value
+// An operation of the host's dialog base class, reached only through the object's virtual table.
+using DialogOperation = void(KLARVO_THISCALL*)(WDialogBase* self);
+
+// The posting-scheme editor takes one callback value per amount pick field.
+inline constexpr std::size_t kAmountPickFields = 28;
+template <std::size_t>
+using CallbackValue = int;
+template <class Fields>
+struct SchemeEditorSignature;
+template <std::size_t... Field>
+struct SchemeEditorSignature<std::index_sequence<Field...>> {
+    using Pointer = std::uint16_t(KLARVO_THISCALL*)(WDialogBase* owner, int form, void* data, int first,
+                                                   CallbackValue<Field>... values, int last);
+};
+using RunHostFormPointer = SchemeEditorSignature<std::make_index_sequence<kAmountPickFields>>::Pointer;
 }  // namespace klarvo::host
 
 #define KLARVO_HOST_SERVICES(X)                                                                   \
@@ -71,7 +87,7 @@ using DataItem = void (*)();       // an address exported by the host, passed as
     X(24007, RunForm, std::uint16_t (KLARVO_THISCALL*)(WDialogBase * owner,                       \
                                                        const void* description, int form,         \
                                                        void* data, int callback))                 \
-    X(24006, RunHostForm, Unused)                                                                 \
+    X(24006, RunHostForm, RunHostFormPointer)                                                     \
     X(24004, DialogOperation35, DialogOperation)                                                  \
     X(24003, DialogOperation34, DialogOperation)                                                  \
     X(24002, DialogOperation33, DialogOperation)                                                  \

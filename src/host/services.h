@@ -36,6 +36,13 @@ inline constexpr std::uint16_t kServiceNumbers[] = {
 #undef KLARVO_SERVICE_NUMBER
 };
 
+// The slot of a service number; a number outside the list does not compile where it is constant.
+constexpr int SlotOf(std::uint16_t number) {
+    for (int i = 0; i < kServiceCount; ++i)
+        if (kServiceNumbers[i] == number) return i;
+    throw "the host has no service of this number";
+}
+
 template <class Service>
 typename Service::Pointer Bound() {
     return reinterpret_cast<typename Service::Pointer>(frame::BoundSlot(Service::kIndex));

@@ -1,3 +1,5 @@
+#include <string>
+
 #include "host/mazovia.h"
 #include "posting/posting_scheme.h"
 
@@ -5,7 +7,7 @@ namespace klarvo::posting {
 namespace {
 
 // Index = amount code. The rate names are padded so that the rate ends in the ninth character.
-const char* const kAmountNames[kAmountNameCount] = {
+constexpr const char* kAmountNames[kAmountNameCount] = {
     "---",
     "Netto ogółem"_mz,
     "Vat ogółem"_mz,
@@ -40,6 +42,13 @@ const char* const kAmountNames[kAmountNameCount] = {
     "Vat     8",
     "Brutto  8",
 };
+
+constexpr bool AllFitTheListText() {
+    for (const char* name : kAmountNames)
+        if (std::char_traits<char>::length(name) > kLongestAmountName) return false;
+    return true;
+}
+static_assert(AllFitTheListText());
 
 }  // namespace
 

@@ -147,17 +147,18 @@ void Save(const StoredScheme& scheme) {
 
 }  // namespace
 
-void TransferPostingScheme(std::int16_t schemeId, Transfer transfer) {
+bool TransferPostingScheme(std::int16_t schemeId, Transfer transfer) {
     const auto scheme = std::find_if(std::begin(kStoredSchemes), std::end(kStoredSchemes),
                                      [&](const StoredScheme& stored) { return stored.id == schemeId; });
     if (scheme == std::end(kStoredSchemes)) {
         host::ShowMessage("Brak możliwości konfiguracji dekretu"_mz);
-        return;
+        return false;
     }
     if (transfer == Transfer::Load)
         Load(*scheme);
     else
         Save(*scheme);
+    return true;
 }
 
 }  // namespace klarvo::posting

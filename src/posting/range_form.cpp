@@ -1,14 +1,14 @@
 #include "posting/range_form.h"
 
 #include "host/callback.h"
+#include "posting/form_description.h"
 
 namespace klarvo::posting {
 
 std::uint16_t RunRangeForm(host::WDialogBase* owner, void* settings) {
-    host::CallbackObject callback(owner, host::Bound<host::service::RangeFormItem>());
-    // The form description is handed over once the form engine reads one.
-    return host::Call<host::service::RunForm>(owner, static_cast<const void*>(nullptr),
-                                              kRangeFormNumber, settings, callback.Value());
+    host::CallbackObjects<1> callback(owner, host::Bound<host::service::RangeFormItem>());
+    return host::Call<host::service::RunForm>(owner, static_cast<const void*>(FormDescription()), kRangeFormNumber,
+                                              settings, callback.Value(0));
 }
 
 }  // namespace klarvo::posting

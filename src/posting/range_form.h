@@ -11,8 +11,6 @@ namespace klarvo::posting {
 inline constexpr std::uint16_t kFormConfirmed = 0x5001;
 inline constexpr std::uint16_t kFormAbandoned = 0x5002;
 
-inline constexpr int kRangeFormNumber = 20010;
-
 // Runs the range form over the settings record; the form's result code.
 std::uint16_t RunRangeForm(host::WDialogBase* owner, void* settings);
 

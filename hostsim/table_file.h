@@ -1,0 +1,59 @@
+#pragma once
+// A table file of the company folder: CSV rows read into host records, column by column, with
+// every bad value rejected by file, line and column.
+
+#include <cstring>
+#include <charconv>
+#include <filesystem>
+#include <functional>
+#include <map>
+#include <string>
+#include <vector>
+
+namespace klarvo::sim {
+
+// Where a bad value stands, for the message.
+struct Cell {
+    const std::string& file;
+    int line;
+    const std::string& column;
+    const std::string& text;
+
+    [[noreturn]] void Reject(const std::string& why) const {
+        throw std::runtime_error(file + ", line " + std::to_string(line) + ", column " + column +
+                                 ": \"" + text + "\" " + why);
+    }
+};
+
+template <class Integer>
+Integer ParseInteger(const Cell& cell) {
+    Integer value{};
+    const char* end = cell.text.data() + cell.text.size();
+    const auto [stop, error] = std::from_chars(cell.text.data(), end, value);
+    if (error == std::errc::result_out_of_range) cell.Reject("does not fit the record field");
+    if (error != std::errc() || stop != end) cell.Reject("is not a whole number");
+    return value;
+}
+
+void PutText(std::vector<char>& record, std::size_t offset, std::size_t capacity, const Cell& cell);
+
+template <class T>
+void PutValue(std::vector<char>& record, std::size_t offset, T value) {
+    std::memcpy(record.data() + offset, &value, sizeof value);
+}
+
+using ColumnReader = std::function<void(std::vector<char>& record, const Cell& cell)>;
+
+// A text column that fills the record from `offset` up to `end`, its NUL included.
+ColumnReader Text(std::size_t offset, std::size_t end);
+
+std::string ReadFile(const std::filesystem::path& path);
+
+// Called once per row with the row's line and a function that fills a record from the row.
+using RowReader = std::function<void(int line, const std::function<void(std::vector<char>& record)>& fill)>;
+
+// Reads every row of a table file; each named column fills its part of the row's record.
+void ReadTable(const std::filesystem::path& path, const std::map<std::string, ColumnReader>& columns,
+               const std::vector<std::string>& required, const RowReader& rowDone);
+
+}  // namespace klarvo::sim

@@ -1,0 +1,28 @@
+#include "posting/scheme_editor.h"
+
+#include <utility>
+
+#include "host/callback.h"
+#include "host/posting_scheme_buffer.h"
+
+namespace klarvo::posting {
+namespace {
+
+using Callbacks = host::CallbackObjects<host::kAmountPickFields>;
+
+// One callback value per amount pick field of the editor.
+template <std::size_t... Field>
+std::uint16_t Run(host::WDialogBase* owner, Callbacks& callbacks, std::index_sequence<Field...>) {
+    return host::Call<host::service::RunHostForm>(owner, kSchemeEditorForm,
+                                                  static_cast<void*>(host::PostingSchemeEntries()), 0,
+                                                  callbacks.Value(Field)..., 0);
+}
+
+}  // namespace
+
+std::uint16_t RunSchemeEditor(host::WDialogBase* owner) {
+    Callbacks callbacks(owner, host::Bound<host::service::SchemeEditorItem>());
+    return Run(owner, callbacks, std::make_index_sequence<host::kAmountPickFields>());
+}
+
+}  // namespace klarvo::posting

@@ -1,0 +1,16 @@
+#pragma once
+// The host's posting-scheme editor over the posting-scheme buffer.
+
+#include <cstdint>
+
+#include "host/dialog.h"
+
+namespace klarvo::posting {
+
+inline constexpr int kSchemeEditorForm = 1254;
+
+// Runs the editor for the scheme in the buffer; its result code (kFormAbandoned when left
+// without saving).
+std::uint16_t RunSchemeEditor(host::WDialogBase* owner);
+
+}  // namespace klarvo::posting
