@@ -14,6 +14,14 @@
 #include "host/services.h"
 #include "scheme_listing.h"
 
+// The host's data items, exported under their numbers: only their addresses matter.
+extern "C" {
+extern const int klarvo_data_20936;
+extern const int klarvo_data_20907;
+const int klarvo_data_20936 = 20936;
+const int klarvo_data_20907 = 20907;
+}
+
 namespace klarvo::sim {
 namespace {
 
@@ -63,9 +71,8 @@ ExportTable HostOperations(std::index_sequence<Entry...>) {
 
 // ---- callback objects: their value names the host data item they were built from
 
-// The host's data items: only their addresses matter.
-const int kRangeFormItem = 20936;
-const int kSchemeEditorItem = 20907;
+const int& kRangeFormItem = klarvo_data_20936;
+const int& kSchemeEditorItem = klarvo_data_20907;
 
 int KLARVO_THISCALL ItemOfCallback(CallbackStorage* callback) {
     const auto found = H().callbacks.find(callback);

@@ -19,6 +19,10 @@ std::pair<const std::uint16_t, CodeAddress> Export(typename Service::Pointer imp
 // The dialog base part, callback objects, the form engine and the posting-scheme editor.
 ExportTable DialogServices();
 
+// Acceptance, version, the load failure report's window, the menu command, the install notice
+// and the host's entry function (30006).
+ExportTable ModuleServices();
+
 // The posting-scheme buffer, the configuration store and the text and amount helpers.
 ExportTable PostingServices();
 

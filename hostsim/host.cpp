@@ -1,10 +1,9 @@
 #include "host.h"
 
+#include <algorithm>
 #include <exception>
 #include <iostream>
 
-#include "frame/binding.h"
-#include "frame/platform.h"
 #include "host/mazovia.h"
 #include "host/records.h"
 
@@ -28,12 +27,13 @@ Host::Host(HostOptions options)
     for (const auto& [number, length] : kTableRecordLengths) {
         if (options_.missingTables.count(number)) continue;
         HostTable& table = tables_[number];
-        table.record.assign(length, '\0');
-        table.descriptor = {0, 0, static_cast<std::int16_t>(length), table.record.data()};
+        const auto reported = options_.recordLengths.find(number);
+        const std::size_t held = reported == options_.recordLengths.end() ? length
+                                                                          : static_cast<std::size_t>(std::max<std::int16_t>(reported->second, 0));
+        table.record.assign(std::max(held, length), '\0');
+        table.descriptor = {0, 0, static_cast<std::int16_t>(held), table.record.data()};
     }
     g_active = this;
-    platform::LinkHost(&ExportedService);
-    frame::UnbindAll();
 }
 
 Host::~Host() {

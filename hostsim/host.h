@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "company.h"
+#include "host/command_registration.h"
 #include "scheme_file.h"
 #include "host/posting_scheme_buffer.h"
 #include "host/types.h"
@@ -58,6 +59,11 @@ struct HostOptions {
     bool echoMessages = false;           // print message boxes to standard output
     std::set<int> missingTables;         // tables the host pretends not to have
     std::set<std::uint16_t> missingServices;  // services the host does not export
+    int version = 112;                        // what service 51594 reports
+    std::map<int, std::int16_t> recordLengths;  // tables whose records are of another length
+    std::optional<std::string> rejection;     // the host refuses the module, for this reason (UTF-8)
+    std::uint32_t missingFeatures = 0;        // the host entry function's answer to (1, -1)
+    std::optional<std::int32_t> noticeAnswer;  // what the user leaves in the install notice
     bool walkFails = false;              // the document walk cannot start
     std::set<std::string> failingFiles;  // output files whose writes fail, as on a full disk
 };
@@ -135,6 +141,10 @@ public:
     std::vector<std::int32_t> commandResults;  // of the object's command handler, in order
     std::vector<std::string> formPictures;     // UTF-8
     std::vector<std::string> schemeListings;   // UTF-8, as each editor visit ends
+    const void* pluginModule = nullptr;        // the handle of the loaded module
+    const host::CommandRegistration* registration = nullptr;
+    std::vector<std::string> notices;  // UTF-8, the install notices shown
+    std::vector<int> describedTables;  // table numbers asked for, in order
 
 private:
     void CheckCommandEnd(std::uint16_t modeFlagsBefore);
@@ -145,7 +155,10 @@ private:
     std::vector<std::string> violations_;
 };
 
-// The simulated host's export of a service number, or null.
+// What the simulated host has under a number (a service, a data item, its entry function).
+void (*HostExport(std::uint16_t number))();
+
+// What the running host exports under a number: null for the services it is set to lack.
 void (*ExportedService(std::uint16_t number))();
 
 }  // namespace klarvo::sim

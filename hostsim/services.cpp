@@ -168,7 +168,10 @@ void AddDays(char* text, int days) {
 
 // ---- tables, the document walk, the customer lookup
 
-TableDescriptor* DescribeTable(int number) { return H().Describe(number); }
+TableDescriptor* DescribeTable(int number) {
+    H().describedTables.push_back(number);
+    return H().Describe(number);
+}
 
 int KLARVO_THISCALL PrepareTable(TableDescriptor* table, int mode) {
     H().Require(mode == 255, "a table prepared with a mode other than 255");
@@ -270,10 +273,28 @@ void FreeBlock(void* block) {
     std::free(block);
 }
 
+// ---- services that the plug-in binds but has no use for
+
+template <std::uint16_t Number>
+void UnusedService() {
+    H().Violation("service " + std::to_string(Number) + " called, which the plug-in has no use for");
+}
+
 // ---- the table of exports
 
 ExportTable AllExports() {
     ExportTable exports = {
+        Export<service::Service40008>(&UnusedService<40008>),
+        Export<service::Service41611>(&UnusedService<41611>),
+        Export<service::Service41613>(&UnusedService<41613>),
+        Export<service::Service30005>(&UnusedService<30005>),
+        Export<service::Service38417>(&UnusedService<38417>),
+        Export<service::Service52029>(&UnusedService<52029>),
+        Export<service::Service38511>(&UnusedService<38511>),
+        Export<service::Service52016>(&UnusedService<52016>),
+        Export<service::Service52015>(&UnusedService<52015>),
+        Export<service::Service37974>(&UnusedService<37974>),
+        Export<service::Service52466>(&UnusedService<52466>),
         Export<service::OpenFile>(&OpenFile),
         Export<service::WriteFile>(&WriteFile),
         Export<service::CloseFile>(&CloseFile),
@@ -309,6 +330,7 @@ ExportTable AllExports() {
     };
     exports.merge(PostingServices());
     exports.merge(DialogServices());
+    exports.merge(ModuleServices());
     return exports;
 }
 
@@ -319,10 +341,13 @@ const ExportTable& Exports() {
 
 }  // namespace
 
-CodeAddress ExportedService(std::uint16_t number) {
-    if (Host::Active().Options().missingServices.count(number)) return nullptr;
+CodeAddress HostExport(std::uint16_t number) {
     const auto found = Exports().find(number);
     return found == Exports().end() ? nullptr : found->second;
+}
+
+CodeAddress ExportedService(std::uint16_t number) {
+    return Host::Active().Options().missingServices.count(number) ? nullptr : HostExport(number);
 }
 
 }  // namespace klarvo::sim

@@ -1,13 +1,17 @@
 #include "session.h"
 
+#include <charconv>
 #include <fstream>
+#include <functional>
 #include <iostream>
+#include <map>
 #include <sstream>
 #include <stdexcept>
 
 #include "dates.h"
 #include "host.h"
 #include "host/mazovia.h"
+#include "plugin_session.h"
 
 namespace klarvo::sim {
 namespace {
@@ -17,13 +21,22 @@ enum ExitCode : int { kDone = 0, kFailed = 1, kBadInput = 2, kContractBroken = 3
 const char* const kUsage =
     "usage:\n"
     "  morvel export COMPANY_DIR [--from YYYY-MM-DD] [--to YYYY-MM-DD] [--invoices|--no-invoices]\n"
-    "                            [--cancel] [--today YYYY-MM-DD] [--progress]\n"
-    "  morvel scheme COMPANY_DIR [--edit SCHEME.csv [--abandon]]\n"
+    "                            [--cancel] [--today YYYY-MM-DD] [--progress] [HOST_OPTIONS]\n"
+    "  morvel scheme COMPANY_DIR [--edit SCHEME.csv [--abandon]] [HOST_OPTIONS]\n"
     "                            open the posting-scheme editor from the range form, show the\n"
     "                            sales invoice scheme, type in the entries of SCHEME.csv and\n"
     "                            confirm (or abandon); without --edit the editor is only looked at\n"
-    "  morvel form COMPANY_DIR   draw the range form as it opens\n"
-    "  morvel text FILE          print a file of the host (Mazovia) as UTF-8\n";
+    "  morvel form COMPANY_DIR [HOST_OPTIONS]\n"
+    "                            draw the range form as it opens\n"
+    "  morvel text FILE          print a file of the host (Mazovia) as UTF-8\n"
+    "host options, for trying the plug-in against a host that does not fit it:\n"
+    "  --host-version N          the version the host reports (112 fits)\n"
+    "  --missing-service N       a service the host does not export (repeatable)\n"
+    "  --missing-table N         a table the host does not have (repeatable)\n"
+    "  --record-length N=LENGTH  the record length the host reports for table N (repeatable)\n"
+    "  --reject REASON           the host refuses the module for this reason\n"
+    "  --missing-features HEX    the features the host says it lacks\n"
+    "  --notice-answer N         what the user leaves in the install notice (1: do not show again)\n";
 
 class UsageError : public std::runtime_error {
 public:
@@ -40,87 +53,126 @@ std::string HostDateAnswer(const std::string& option, const std::string& text) {
     return digits;
 }
 
-HostOptions ParseExportOptions(const std::vector<std::string>& arguments) {
-    if (arguments.size() < 2) throw UsageError("export needs the company folder");
-    HostOptions options;
+template <class Number>
+Number NumberAnswer(const std::string& option, const std::string& text, int base = 10) {
+    Number value{};
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value, base);
+    if (error != std::errc{} || end != text.data() + text.size() || text.empty())
+        throw UsageError(option + " takes a number, not \"" + text + "\"");
+    return value;
+}
+
+// An option and what it does to the host's options, given its value (empty for a flag).
+using OptionEffect = std::function<void(HostOptions& options, const std::string& value)>;
+struct Option {
+    bool takesValue;
+    OptionEffect effect;
+};
+using OptionTable = std::map<std::string, Option>;
+
+const OptionTable kHostOptions = {
+    {"--host-version", {true, [](HostOptions& o, const std::string& v) { o.version = NumberAnswer<int>("--host-version", v); }}},
+    {"--missing-service", {true, [](HostOptions& o, const std::string& v) {
+         o.missingServices.insert(NumberAnswer<std::uint16_t>("--missing-service", v));
+     }}},
+    {"--missing-table", {true, [](HostOptions& o, const std::string& v) { o.missingTables.insert(NumberAnswer<int>("--missing-table", v)); }}},
+    {"--record-length", {true, [](HostOptions& o, const std::string& v) {
+         const std::size_t equals = v.find('=');
+         if (equals == std::string::npos) throw UsageError("--record-length takes TABLE=LENGTH");
+         o.recordLengths[NumberAnswer<int>("--record-length", v.substr(0, equals))] =
+             NumberAnswer<std::int16_t>("--record-length", v.substr(equals + 1));
+     }}},
+    {"--reject", {true, [](HostOptions& o, const std::string& v) { o.rejection = v; }}},
+    {"--missing-features", {true, [](HostOptions& o, const std::string& v) {
+         o.missingFeatures = NumberAnswer<std::uint32_t>("--missing-features", v.starts_with("0x") ? v.substr(2) : v, 16);
+     }}},
+    {"--notice-answer", {true, [](HostOptions& o, const std::string& v) { o.noticeAnswer = NumberAnswer<std::int32_t>("--notice-answer", v); }}},
+};
+
+const OptionTable kExportOptions = {
+    {"--from", {true, [](HostOptions& o, const std::string& v) { o.form.dateFrom = HostDateAnswer("--from", v); }}},
+    {"--to", {true, [](HostOptions& o, const std::string& v) { o.form.dateTo = HostDateAnswer("--to", v); }}},
+    {"--invoices", {false, [](HostOptions& o, const std::string&) { o.form.invoices = true; }}},
+    {"--no-invoices", {false, [](HostOptions& o, const std::string&) { o.form.invoices = false; }}},
+    {"--cancel", {false, [](HostOptions& o, const std::string&) { o.form.cancel = true; }}},
+    {"--today", {true, [](HostOptions& o, const std::string& v) {
+         o.today = HostDateAnswer("--today", v);
+         if (o.today.empty()) throw UsageError("--today needs a date");
+     }}},
+    {"--progress", {false, [](HostOptions& o, const std::string&) { o.showProgress = true; }}},
+};
+
+const OptionTable kSchemeOptions = {
+    {"--edit", {true, [](HostOptions& o, const std::string& v) {
+         o.form.configPresses.front().edits = LoadSchemeEdits(v);
+         o.form.configPresses.front().abandon = false;
+     }}},
+    {"--abandon", {false, [](HostOptions& o, const std::string&) { o.form.configPresses.front().abandon = true; }}},
+};
+
+const Option* Find(const OptionTable& table, const std::string& name) {
+    const auto found = table.find(name);
+    return found == table.end() ? nullptr : &found->second;
+}
+
+// The company folder, then the command's own options and the host options, in any order.
+HostOptions ParseOptions(const std::vector<std::string>& arguments, HostOptions options, const OptionTable& own) {
+    if (arguments.size() < 2) throw UsageError(arguments[0] + " needs the company folder");
     options.company = arguments[1];
     options.echoMessages = true;
     for (std::size_t i = 2; i < arguments.size(); ++i) {
-        const std::string& option = arguments[i];
-        const auto value = [&]() -> const std::string& {
-            if (i + 1 >= arguments.size()) throw UsageError(option + " needs a value");
-            return arguments[++i];
-        };
-        if (option == "--from") options.form.dateFrom = HostDateAnswer(option, value());
-        else if (option == "--to") options.form.dateTo = HostDateAnswer(option, value());
-        else if (option == "--invoices") options.form.invoices = true;
-        else if (option == "--no-invoices") options.form.invoices = false;
-        else if (option == "--cancel") options.form.cancel = true;
-        else if (option == "--today") {
-            options.today = HostDateAnswer(option, value());
-            if (options.today.empty()) throw UsageError("--today needs a date");
-        } else if (option == "--progress") options.showProgress = true;
-        else throw UsageError("unknown option " + option);
+        const std::string& name = arguments[i];
+        const Option* option = Find(own, name);
+        if (!option) option = Find(kHostOptions, name);
+        if (!option) throw UsageError("unknown option " + name);
+        if (option->takesValue && i + 1 >= arguments.size()) throw UsageError(name + " needs a value");
+        option->effect(options, option->takesValue ? arguments[++i] : std::string());
     }
     return options;
 }
 
-// Runs the plug-in's command as the user picks it in the menu; false when it broke a contract.
-bool RunCommand(Host& host, PluginCommand command) {
+// Runs the host with the plug-in and lets the user pick the export command once. The exit
+// code when that went wrong, or nothing.
+std::optional<int> RunSession(Host& host, PluginModule& plugin) {
     try {
-        host.RunCommand(command);
+        const bool initialised = RunPluginSession(host, plugin, [&](host::MenuCommand command) { host.RunCommand(command); });
+        if (!host.Violations().empty()) return kContractBroken;
+        if (!initialised) return kFailed;
     } catch (const ContractViolation&) {
-        return false;
+        return kContractBroken;
     }
-    return host.Violations().empty();
+    return std::nullopt;
 }
 
-int Export(const std::vector<std::string>& arguments, PluginCommand exportCommand) {
-    Host host(ParseExportOptions(arguments));
-    if (!RunCommand(host, exportCommand)) return kContractBroken;
+int Export(const std::vector<std::string>& arguments, PluginModule& plugin) {
+    Host host(ParseOptions(arguments, {}, kExportOptions));
+    if (const auto failed = RunSession(host, plugin)) return *failed;
     bool summaryShown = false;
     for (const Message& message : host.Messages()) summaryShown |= message.formatted;
     return summaryShown || (host.FormCancelled() && host.Messages().empty()) ? kDone : kFailed;
 }
 
 // The range form, pressed " Ko~n~fig", the editor shown (and edited from a file), then "Anuluj".
-int Scheme(const std::vector<std::string>& arguments, PluginCommand exportCommand) {
-    if (arguments.size() < 2) throw UsageError("scheme needs the company folder");
-    HostOptions options;
-    options.company = arguments[1];
-    options.echoMessages = true;
-    options.form.cancel = true;
-    SchemeEditorVisit visit{{}, true};
-    for (std::size_t i = 2; i < arguments.size(); ++i) {
-        if (arguments[i] == "--edit" && i + 1 < arguments.size()) {
-            visit.edits = LoadSchemeEdits(arguments[++i]);
-            visit.abandon = false;
-        } else if (arguments[i] == "--abandon") {
-            visit.abandon = true;
-        } else {
-            throw UsageError("unknown option " + arguments[i]);
-        }
-    }
-    const bool edited = !visit.edits.empty() && !visit.abandon;
-    options.form.configPresses = {visit};
-    Host host(options);
-    if (!RunCommand(host, exportCommand)) return kContractBroken;
+int Scheme(const std::vector<std::string>& arguments, PluginModule& plugin) {
+    HostOptions start;
+    start.form.cancel = true;
+    start.form.configPresses = {SchemeEditorVisit{{}, true}};
+    Host host(ParseOptions(arguments, start, kSchemeOptions));
+    if (const auto failed = RunSession(host, plugin)) return *failed;
     if (host.schemeListings.empty()) return kFailed;
+    const SchemeEditorVisit& visit = host.Options().form.configPresses.front();
     std::cout << host.schemeListings.front()
-              << (edited ? "Confirmed: the scheme is stored.\n" : "Left with \"Anuluj\": nothing is stored.\n");
+              << (visit.abandon ? "Left with \"Anuluj\": nothing is stored.\n" : "Confirmed: the scheme is stored.\n");
     return kDone;
 }
 
 // The range form as it opens, then "Anuluj".
-int Form(const std::vector<std::string>& arguments, PluginCommand exportCommand) {
-    if (arguments.size() != 2) throw UsageError("form needs the company folder");
-    HostOptions options;
-    options.company = arguments[1];
-    options.echoMessages = true;
-    options.form.cancel = true;
-    options.form.draw = true;
-    Host host(options);
-    if (!RunCommand(host, exportCommand)) return kContractBroken;
+int Form(const std::vector<std::string>& arguments, PluginModule& plugin) {
+    HostOptions start;
+    start.form.cancel = true;
+    start.form.draw = true;
+    Host host(ParseOptions(arguments, start, {}));
+    if (const auto failed = RunSession(host, plugin)) return *failed;
     if (host.formPictures.empty()) return kFailed;
     std::cout << host.formPictures.front();
     return kDone;
@@ -138,12 +190,12 @@ int PrintText(const std::vector<std::string>& arguments) {
 
 }  // namespace
 
-int RunMorvel(const std::vector<std::string>& arguments, PluginCommand exportCommand) {
+int RunMorvel(const std::vector<std::string>& arguments, PluginModule& plugin) {
     try {
         if (arguments.empty()) throw UsageError("no command given");
-        if (arguments[0] == "export") return Export(arguments, exportCommand);
-        if (arguments[0] == "scheme") return Scheme(arguments, exportCommand);
-        if (arguments[0] == "form") return Form(arguments, exportCommand);
+        if (arguments[0] == "export") return Export(arguments, plugin);
+        if (arguments[0] == "scheme") return Scheme(arguments, plugin);
+        if (arguments[0] == "form") return Form(arguments, plugin);
         if (arguments[0] == "text") return PrintText(arguments);
         throw UsageError("unknown command " + arguments[0]);
     } catch (const UsageError& error) {

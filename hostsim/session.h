@@ -4,12 +4,12 @@
 #include <string>
 #include <vector>
 
+#include "plugin_module.h"
+
 namespace klarvo::sim {
 
-// The plug-in's command as the host's menu reaches it.
-using PluginCommand = int (*)();
-
-// Runs morvel with its arguments (without the program name); returns the exit code.
-int RunMorvel(const std::vector<std::string>& arguments, PluginCommand exportCommand);
+// Runs morvel with its arguments (without the program name) and the plug-in it loads; returns
+// the exit code.
+int RunMorvel(const std::vector<std::string>& arguments, PluginModule& plugin);
 
 }  // namespace klarvo::sim

@@ -49,7 +49,7 @@ TEST(CustomerAccounts, TextsWithoutTheirNulStayInsideTheirFields) {
     const TestCompany company("number\n1\n", "number\nFV/1\n");
     sim::HostOptions options;
     options.company = company.Folder();
-    sim::Host host(options);
+    LinkedHost host(options);
     std::vector<char> record(host::k4::kRecordLength, 'A');
     record[host::k4::kAddress + 3] = '\xA0';  // Ź, the separator, inside the address
     record[host::k4::kTaxId + 1] = '\n';

@@ -99,14 +99,9 @@ TEST_F(SettingsDialog, EveryCallbackObjectIsDestroyedWhenTheHostLacksTheEditor) 
 }
 
 // The export object as the host sees it while the range form is open.
-class ExportObject : public ::testing::Test {
+class ExportObject : public PluginTest {
 protected:
-    ExportObject() {
-        sim::HostOptions options;
-        options.company = company.Folder();
-        host.emplace(options);
-        object.emplace();
-    }
+    ExportObject() : PluginTest(kCustomers, kDocuments) { object.emplace(); }
     ~ExportObject() override { object.reset(); }
 
     std::int32_t Press(std::uint32_t code, std::int16_t kind) {
@@ -115,14 +110,7 @@ protected:
     std::intptr_t ListItem(std::int16_t index) {
         return host::TableEntry<host::ListItemEntry>(&*object, host::kListItemProvider)(&*object, index, 0);
     }
-    std::vector<std::string> MessageTexts() const {
-        std::vector<std::string> texts;
-        for (const sim::Message& message : host->Messages()) texts.push_back(message.text);
-        return texts;
-    }
 
-    TestCompany company{kCustomers, kDocuments};
-    std::optional<sim::Host> host;
     std::optional<exporting::CExportTetaTxt> object;
 };
 

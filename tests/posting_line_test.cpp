@@ -12,12 +12,9 @@ namespace {
 
 using host::PostingSchemeEntry;
 
-class PostingLines : public ::testing::Test {
+class PostingLines : public PluginTest {
 protected:
     PostingLines() {
-        sim::HostOptions options;
-        options.company = company.Folder();
-        host.emplace(options);
         for (int c = 0; c < 32; ++c) amounts[c] = (c + 1) * 10000.0;  // amount c is worth c currency units
     }
 
@@ -27,8 +24,6 @@ protected:
         return posting::BuildPostingLine(0, amounts, line, customerCode);
     }
 
-    TestCompany company{"number\n1\n", "number\nFV/1\n"};
-    std::optional<sim::Host> host;
     double amounts[34] = {};
     posting::PostingLine line;
 };

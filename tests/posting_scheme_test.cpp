@@ -20,14 +20,9 @@ Scheme DefaultScheme(const std::string& vatAccount) {
             SchemeEntry(0, "", 2, vatAccount, "Vat")};
 }
 
-class PostingSchemes : public ::testing::Test {
+class PostingSchemes : public PluginTest {
 protected:
-    PostingSchemes() {
-        sim::HostOptions options;
-        options.company = company.Folder();
-        host.emplace(options);
-        Fill(0x55);
-    }
+    PostingSchemes() { Fill(0x55); }
 
     void Fill(unsigned char byte) { std::memset(host->postingSchemes, byte, sizeof host->postingSchemes); }
     Scheme Buffer() const {
@@ -36,14 +31,6 @@ protected:
         return scheme;
     }
     void SetBuffer(const Scheme& scheme) { std::memcpy(host->postingSchemes, scheme.data(), sizeof host->postingSchemes); }
-    std::vector<std::string> MessageTexts() const {
-        std::vector<std::string> texts;
-        for (const sim::Message& message : host->Messages()) texts.push_back(message.text);
-        return texts;
-    }
-
-    TestCompany company{"number\n1\n", "number\nFV/1\n"};
-    std::optional<sim::Host> host;
 };
 
 bool SameBytes(const Scheme& a, const Scheme& b) { return std::memcmp(a.data(), b.data(), sizeof(Scheme)) == 0; }

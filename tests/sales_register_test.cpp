@@ -99,7 +99,7 @@ TEST_P(LineAmounts, AreWrittenWhenNotCloseToZeroWithSignAndFullWidth) {
     const TestCompany company(kCustomers, "number\nFV/1\n");
     sim::HostOptions options;
     options.company = company.Folder();
-    sim::Host host(options);
+    LinkedHost host(options);
     posting::PostingLine line;
     std::strcpy(line.debitAccount, "201-0042");
     line.amount = c.amount;

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "export/export_object.h"
+#include "linked_plugin.h"
 #include "session.h"
 #include "test_company.h"
 
@@ -15,9 +15,10 @@ TEST(SampleCompany, ExportsTheSameBytesOnEveryTarget) {
     for (const char* name : {"customers.csv", "documents.csv"})
         std::filesystem::copy_file(sample / name, company.Folder() / name,
                                    std::filesystem::copy_options::overwrite_existing);
+    sim::LinkedPlugin plugin;
     const int exitCode = sim::RunMorvel({"export", company.Folder().string(), "--from", "2024-01-01", "--to",
                                          "2024-03-31", "--invoices", "--today", "2024-04-02"},
-                                        &exporting::ExportCommand);
+                                        plugin);
     EXPECT_EQ(exitCode, 0);
     EXPECT_EQ(company.Read("!Fs_pln.fkw"), Golden("sample/!Fs_pln.fkw"));
     EXPECT_EQ(company.Read("!Konta.fkx"), Golden("sample/!Konta.fkx"));
@@ -25,11 +26,12 @@ TEST(SampleCompany, ExportsTheSameBytesOnEveryTarget) {
 
 TEST(SampleCompany, ACancelledExportEndsWellAndAFailedOneDoesNot) {
     TestCompany company("number\n1\n", "number,date\nFV/1,2024-01-01\n");
-    EXPECT_EQ(sim::RunMorvel({"export", company.Folder().string(), "--cancel"}, &exporting::ExportCommand), 0);
+    sim::LinkedPlugin plugin;
+    EXPECT_EQ(sim::RunMorvel({"export", company.Folder().string(), "--cancel"}, plugin), 0);
     std::filesystem::create_directory(company.Folder() / "!Fs_pln.fkw");
-    EXPECT_EQ(sim::RunMorvel({"export", company.Folder().string()}, &exporting::ExportCommand), 1);
+    EXPECT_EQ(sim::RunMorvel({"export", company.Folder().string()}, plugin), 1);
     EXPECT_EQ(sim::RunMorvel({"export", company.Folder().string(), "--from", "2024-13-01"},
-                             &exporting::ExportCommand),
+                             plugin),
               2);
 }
 

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include "export/export_object.h"
+#include "linked_plugin.h"
 #include "host/mazovia.h"
 
 namespace klarvo::test {
@@ -51,9 +52,28 @@ void TestCompany::Write(const std::string& name, const std::string& content) con
 
 bool TestCompany::Has(const std::string& name) const { return std::filesystem::exists(folder_ / name); }
 
+LinkedHost::LinkedHost(sim::HostOptions options) : sim::Host(std::move(options)) { sim::LinkedPlugin().Load(); }
+
+PluginTest::PluginTest(const std::string& customersCsv, const std::string& documentsCsv)
+    : company(customersCsv, documentsCsv) {
+    Reload({});
+}
+
+void PluginTest::Reload(sim::HostOptions options) {
+    host.reset();
+    options.company = company.Folder();
+    host.emplace(std::move(options));
+}
+
+std::vector<std::string> PluginTest::MessageTexts() const {
+    std::vector<std::string> texts;
+    for (const sim::Message& message : host->Messages()) texts.push_back(message.text);
+    return texts;
+}
+
 ExportOutcome RunExport(const TestCompany& company, sim::HostOptions options) {
     options.company = company.Folder();
-    sim::Host host(options);
+    LinkedHost host(options);
     try {
         host.RunCommand(&exporting::ExportCommand);
     } catch (const sim::ContractViolation&) {

@@ -2,8 +2,11 @@
 // A company folder of a test's own, and an export run over it through the simulated host.
 
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <vector>
+
+#include <gtest/gtest.h>
 
 #include "host.h"
 #include "host/posting_scheme_buffer.h"
@@ -26,6 +29,28 @@ private:
     std::filesystem::path folder_;
 };
 
+// A simulated host with the plug-in loaded into it (attached, its services bound), for tests
+// that call the plug-in directly.
+class LinkedHost : public sim::Host {
+public:
+    explicit LinkedHost(sim::HostOptions options);
+};
+
+// A test with a company of its own and a host with the plug-in loaded, for tests that call the
+// plug-in directly.
+class PluginTest : public ::testing::Test {
+protected:
+    explicit PluginTest(const std::string& customersCsv = "number\n1\n", const std::string& documentsCsv = "number\nFV/1\n");
+
+    // A fresh host of these options (for this company), with the plug-in loaded afresh.
+    void Reload(sim::HostOptions options);
+    // The texts of the message boxes shown so far, UTF-8.
+    std::vector<std::string> MessageTexts() const;
+
+    TestCompany company;
+    std::optional<LinkedHost> host;
+};
+
 struct ExportOutcome {
     std::vector<sim::Message> messages;
     std::vector<std::string> violations;
@@ -35,7 +60,8 @@ struct ExportOutcome {
     std::vector<std::int32_t> commandResults;
 };
 
-// Runs the export command once, as the host's menu does; options.company is set here.
+// Runs the export command once, as the host's menu does, without the registration around it;
+// options.company is set here.
 ExportOutcome RunExport(const TestCompany& company, sim::HostOptions options = {});
 
 // A golden file of tests/golden, as bytes.

@@ -1,17 +1,21 @@
 #include "frame/binding.h"
 
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 
+#include "frame/lazy_binders.h"
+#include "frame/module_state.h"
 #include "host/services.h"
 
 extern "C" {
-klarvo::frame::CodeAddress klarvo_service_slots[klarvo::host::kServiceCount] = {};
+klarvo::frame::CodeAddress klarvo_service_slots[klarvo::host::kServiceCount] = {KLARVO_STARTING_SLOTS};
 }
 
 namespace klarvo::frame {
 namespace {
 
+constexpr CodeAddress kStartingSlots[host::kServiceCount] = {KLARVO_STARTING_SLOTS};
 bool g_bound[host::kServiceCount];
 MissingServices g_missing;
 
@@ -24,7 +28,7 @@ MissingService::MissingService(std::uint16_t missing)
 const MissingServices& Missing() { return g_missing; }
 
 CodeAddress ResolveService(std::uint16_t number, CodeAddress* slot) {
-    *slot = platform::HostExport(number);
+    *slot = platform::ModuleExport(Module().hostModule, number);
     if (*slot) return *slot;
     if (g_missing.count < MissingServices::kRecorded) g_missing.numbers[g_missing.count] = number;
     ++g_missing.count;
@@ -36,21 +40,43 @@ CodeAddress ResolveService(std::uint16_t number, CodeAddress* slot) {
     return *slot;
 }
 
+namespace {
+
+void Bind(int index) {
+    ResolveService(host::kServiceNumbers[index], &klarvo_service_slots[index]);
+    g_bound[index] = true;
+}
+
+}  // namespace
+
+void BindAllServices() {
+    for (int i = 0; i < host::kServiceCount; ++i) Bind(i);
+}
+
 CodeAddress BoundSlot(int index) {
-    if (!g_bound[index]) {
-        ResolveService(host::kServiceNumbers[index], &klarvo_service_slots[index]);
-        g_bound[index] = true;
-    }
+    if (!g_bound[index]) Bind(index);
     if (!klarvo_service_slots[index]) throw MissingService(host::kServiceNumbers[index]);
     return klarvo_service_slots[index];
 }
 
 void UnbindAll() {
     for (int i = 0; i < host::kServiceCount; ++i) {
-        klarvo_service_slots[i] = nullptr;
+        klarvo_service_slots[i] = kStartingSlots[i];
         g_bound[i] = false;
     }
     g_missing = {};
+}
+
+// Called by a lazy binder with every register saved; returns where the interrupted call goes on.
+extern "C" CodeAddress klarvo_bind_slot(std::uint16_t number) {
+    for (int i = 0; i < host::kServiceCount; ++i) {
+        if (host::kServiceNumbers[i] != number) continue;
+        Bind(i);
+        if (klarvo_service_slots[i]) return klarvo_service_slots[i];
+    }
+    // The call cannot go on: there is no host function to carry it to.
+    platform::DebugOutput("Klarvo: a host service was called that the host does not export\n");
+    std::abort();
 }
 
 }  // namespace klarvo::frame

@@ -1,6 +1,8 @@
 #pragma once
 // The service slots: one code address per host service, in slot order, bound by looking the
-// service's number up in the host module.
+// service's number up in the host module. On i686 every slot starts at its lazy binder, which
+// binds the slot on the first call through it and carries that call on; natively a slot starts
+// empty and is bound on its first typed call.
 
 #include <cstdint>
 #include <stdexcept>
@@ -32,10 +34,13 @@ const MissingServices& Missing();
 // Looks a service up, stores the answer in the slot (also when null), records a missing one.
 CodeAddress ResolveService(std::uint16_t number, CodeAddress* slot);
 
+// Eager binding: every slot, in slot order.
+void BindAllServices();
+
 // The slot's target, binding it on first use. Throws MissingService for a null slot.
 CodeAddress BoundSlot(int index);
 
-// Forgets every binding, so that the next calls look the services up again.
+// Puts every slot back to its start and forgets the missing services, as a fresh load would.
 void UnbindAll();
 
 }  // namespace klarvo::frame

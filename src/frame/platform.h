@@ -1,19 +1,24 @@
 #pragma once
-// What only a Windows DLL has: finding the host's exports and talking to a debugger. Where the
-// host is linked into the same program (the native build and the tests), a stand-in answers.
+// What only a Windows DLL has: the modules of the process, their exports and the debugger.
+// In the DLL these are the Windows functions; where the host is linked into the same program
+// (the native build and the tests), a stand-in answers.
 
+#include <cstddef>
 #include <cstdint>
 
 namespace klarvo::platform {
 
 using CodeAddress = void (*)();
-using ExportLookup = CodeAddress (*)(std::uint16_t ordinal);
+using ModuleHandle = void*;
 
-// The address that the host module exports under an ordinal, or null.
-CodeAddress HostExport(std::uint16_t ordinal);
+// The module of that name loaded in the process, or null.
+ModuleHandle LoadedModule(const char* name);
 
-// Connects the stand-in to a host that lives in this program.
-void LinkHost(ExportLookup lookup);
+// The full path of the module's file, cut to the buffer and always ended.
+void ModuleFileName(ModuleHandle module, char* path, std::size_t size);
+
+// The address that the module exports under an ordinal, or null.
+CodeAddress ModuleExport(ModuleHandle module, std::uint16_t ordinal);
 
 bool DebuggerPresent();
 void DebugOutput(const char* text);

@@ -1,15 +1,32 @@
-#include "frame/platform.h"
+#include "frame/platform_linked.h"
+
+#include <cstring>
 
 namespace klarvo::platform {
 namespace {
-ExportLookup g_linkedHost = nullptr;
-}
 
-CodeAddress HostExport(std::uint16_t ordinal) {
-    return g_linkedHost ? g_linkedHost(ordinal) : nullptr;
-}
+ExportLookup g_linkedHost = nullptr;
+char g_hostModule;    // only their addresses serve as handles
+char g_pluginModule;
+
+}  // namespace
+
+ModuleHandle LinkedPluginModule() { return &g_pluginModule; }
 
 void LinkHost(ExportLookup lookup) { g_linkedHost = lookup; }
+
+ModuleHandle LoadedModule(const char* name) {
+    return g_linkedHost && std::strcmp(name, "MORVEL") == 0 ? &g_hostModule : nullptr;
+}
+
+void ModuleFileName(ModuleHandle, char* path, std::size_t size) {
+    std::strncpy(path, "Klarvo.dll", size - 1);
+    path[size - 1] = '\0';
+}
+
+CodeAddress ModuleExport(ModuleHandle module, std::uint16_t ordinal) {
+    return module == &g_hostModule && g_linkedHost ? g_linkedHost(ordinal) : nullptr;
+}
 
 // A linked-in host runs under no debugger of its own.
 bool DebuggerPresent() { return false; }

@@ -7,8 +7,11 @@
 #if defined(__i386__)
 // The host is an MSVC program: methods of its objects take `this` in ECX.
 #define KLARVO_THISCALL __attribute__((thiscall))
+// A module's entry points remove their own arguments.
+#define KLARVO_STDCALL __attribute__((stdcall))
 #else
 #define KLARVO_THISCALL
+#define KLARVO_STDCALL
 #endif
 
 namespace klarvo::host {

@@ -1,0 +1,15 @@
+#pragma once
+// The plug-in linked into the same program as the host: loading it runs its attach hook and its
+// eager binding over the platform stand-in, as loading the DLL runs them under Windows.
+
+#include "plugin_module.h"
+
+namespace klarvo::sim {
+
+class LinkedPlugin : public PluginModule {
+public:
+    PluginEntries Load() override;
+    void Unload() override;
+};
+
+}  // namespace klarvo::sim

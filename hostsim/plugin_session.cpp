@@ -1,0 +1,46 @@
+#include "plugin_session.h"
+
+#include <cstring>
+#include <vector>
+
+namespace klarvo::sim {
+namespace {
+
+class Loaded {
+public:
+    explicit Loaded(PluginModule& module) : module_(module), entries_(module.Load()) {}
+    ~Loaded() { module_.Unload(); }
+    Loaded(const Loaded&) = delete;
+    Loaded& operator=(const Loaded&) = delete;
+
+    const PluginEntries& Entries() const { return entries_; }
+
+private:
+    PluginModule& module_;
+    PluginEntries entries_;
+};
+
+constexpr char kDisplayName[] = "Eksport Teta (txt)";
+
+}  // namespace
+
+bool RunPluginSession(Host& host, PluginModule& module, const std::function<void(host::MenuCommand)>& user) {
+    const Loaded loaded(module);
+    const PluginEntries& plugin = loaded.Entries();
+    const host::HostEntryFunction entry = reinterpret_cast<host::HostEntryFunction>(HostExport(host::kHostEntryOrdinal));
+    std::vector<char> name(sizeof kDisplayName, '\0');
+    if (plugin.initialise(entry, name.data()) != 0) {
+        plugin.registerOrReport(1);
+        return false;
+    }
+    host.Require(std::memcmp(name.data(), kDisplayName, sizeof kDisplayName) == 0,
+                 "the module gave another display name than \"Eksport Teta (txt)\"");
+    plugin.registerOrReport(0);
+    host.Require(host.registration != nullptr, "the module registered no command");
+    user(host.registration->command);
+    host.Require(plugin.initialise(nullptr, nullptr) == 0, "the module could not withdraw its command");
+    host.Require(host.registration == nullptr, "the module's command was not withdrawn");
+    return true;
+}
+
+}  // namespace klarvo::sim

@@ -1,0 +1,22 @@
+#pragma once
+// The plug-in as the real host loads it: Klarvo.dll, with LoadLibrary, its entry points by
+// ordinal.
+
+#include <string>
+
+#include "plugin_module.h"
+
+namespace klarvo::sim {
+
+class PluginDll : public PluginModule {
+public:
+    explicit PluginDll(std::string path);
+    PluginEntries Load() override;
+    void Unload() override;
+
+private:
+    std::string path_;
+    void* module_ = nullptr;
+};
+
+}  // namespace klarvo::sim

@@ -1,0 +1,14 @@
+// The DLL's process attach: the attach hook, then the eager binding of every service slot, both
+// before the host can call any entry point. Nothing runs at thread notifications or detach.
+
+#include <windows.h>
+
+#include "frame/binding.h"
+#include "frame/module_state.h"
+
+extern "C" BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID) {
+    if (reason != DLL_PROCESS_ATTACH) return TRUE;
+    klarvo::frame::AttachModule(instance);
+    klarvo::frame::BindAllServices();
+    return TRUE;
+}

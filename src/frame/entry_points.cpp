@@ -1,0 +1,75 @@
+#include "frame/entry_points.h"
+
+#include <cstdio>
+#include <cstring>
+
+#include "export/export_object.h"
+#include "frame/binding.h"
+#include "frame/load_checks.h"
+#include "frame/module_state.h"
+#include "host/command_registration.h"
+#include "host/mazovia.h"
+#include "host/services.h"
+#include "host/settings_file.h"
+
+namespace klarvo::frame {
+namespace {
+
+constexpr std::uint16_t kCommandNumber = 31028;
+constexpr int kInstallNoticeDialog = 1668;
+
+const host::CommandRegistration kRegistration = {
+    host::kMenuCommandKind, kDisplayName, kCommandNumber, 0, &exporting::ExportCommand, 0,
+};
+
+// Shown until the user switches it off in the notice itself; the low 16 bits of "Pytaj" say
+// whether it was (0: show it again).
+void ShowInstallNotice() {
+    std::int32_t ask = 0;
+    if (!host::ReadSetting("Klarvo.ini", "Klarvo", "Pytaj", "%d", &ask))
+        ask = 0;
+    else if ((ask & 0xFFFF) != 0)
+        return;
+    char text[128];
+    std::snprintf(text, sizeof text, "Zainstalowano wtyczkę do programu:\n%s"_mz, kDisplayName);
+    host::Call<host::service::RunHostDialog>(kInstallNoticeDialog, &ask, 0, static_cast<const char*>(text));
+    host::WriteSetting("Klarvo.ini", "Klarvo", "Pytaj", "%d", static_cast<int>(static_cast<std::int16_t>(ask)));
+}
+
+}  // namespace
+}  // namespace klarvo::frame
+
+using namespace klarvo::frame;
+
+// No exception may leave an entry point into the host: a service that the host lacks ends the
+// entry point as a failure.
+int KLARVO_STDCALL klarvo_initialise(klarvo::host::HostEntryFunction entry, char* displayName) {
+    try {
+        if (!entry) {
+            klarvo::host::Call<klarvo::host::service::RemoveCommand>(static_cast<int>(kCommandNumber));
+            return 0;
+        }
+        Module().hostEntry = entry;
+        if (displayName) std::memcpy(displayName, kDisplayName, sizeof kDisplayName);
+        return RunLoadChecks();
+    } catch (const MissingService&) {
+        return -1;
+    }
+}
+
+int KLARVO_STDCALL klarvo_register_or_report(int report) {
+    try {
+        if (report != 0) {
+            ShowLoadFailureReport();
+        } else {
+            klarvo::host::Call<klarvo::host::service::RegisterCommand>(static_cast<const void*>(&kRegistration));
+            ShowInstallNotice();
+        }
+    } catch (const MissingService&) {
+    }
+    return 0;
+}
+
+int KLARVO_STDCALL klarvo_ordinal_30009() { return 0; }
+
+int KLARVO_STDCALL klarvo_ordinal_30010(int) { return -1234567890; }

@@ -1,0 +1,157 @@
+#include "frame/load_checks.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <cstring>
+
+#include "frame/binding.h"
+#include "frame/module_state.h"
+#include "host/mazovia.h"
+#include "host/records.h"
+#include "host/tables.h"
+
+namespace klarvo::frame {
+namespace {
+
+struct DeclaredTable {
+    host::Table table;
+    RecordSizeDeclaration declaration;
+};
+
+DeclaredTable g_declared[] = {
+    {host::Table::SalesDocuments, {host::tspr::kRecordLength, 0, "Tspr", nullptr}},
+    {host::Table::SalesDocumentItems, {host::kTsprDokRecordLength, 0, "Tspr_dok", nullptr}},
+    {host::Table::SalesCorrections, {host::kTsprKorDokRecordLength, 0, "Tspr_kor_dok", nullptr}},
+    {host::Table::Customers, {host::k4::kRecordLength, 0, "k4", nullptr}},
+};
+RecordSizeDeclaration* g_mismatches = nullptr;
+
+bool Listed(const RecordSizeDeclaration* declaration) {
+    for (const RecordSizeDeclaration* entry = g_mismatches; entry; entry = entry->next)
+        if (entry == declaration) return true;
+    return false;
+}
+
+void Append(RecordSizeDeclaration* declaration) {
+    RecordSizeDeclaration** end = &g_mismatches;
+    while (*end) end = &(*end)->next;
+    *end = declaration;
+}
+
+// Texts of the report. Bytes 0x01 and 0x02 are markup of the host's message window.
+const char* const kTitle = "STOP!!!";
+const char* const kMissingServiceText =
+    "Wtyczka \"%s\" potrzebuje zaimportować\n%s z modułu głównego,\njednak moduł główny %s nie posiada. "
+    "Aby naprawić tę sytuację\nzainstaluj aktualizację programu oraz wtyczki.\n\nWTYCZKA NIE ZOSTANIE "
+    "ZAŁADOWANA!!!\n"_mz;
+const char* const kRecordSizeHeader =
+    "Rozmiary rekordów niektórych tabel nie zgadzają się\nmiędzy programem a wtyczką '%s' (moduł '%s'):\n\n"
+    "\x01tl18l33\x01TABELA\tWE WTYCZCE\tW PROGRAMIE\n"_mz;
+const char* const kRecordSizeRow = "\x01tp25p40\x01%s\t%d\t%s\n";
+const char* const kRecordSizeFooter = "\nModuł \x02%s\x01\nNIE zostanie załadowany!"_mz;
+const char* const kFeatureText = "Program nie obsługuje cech 0x%08X,\nktóre są niezbędne dla modułu '%s'."_mz;
+const char* const kVersionText =
+    "Moduł \"%s\" i program występują w różnych wersjach!\n\nZostał zakualizowany tylko program albo tylko "
+    "moduł,\na nie oba jednocześnie! Aby naprawić tę sytuację\nzainstaluj aktualizację programu wraz z modułem "
+    "\"%s\".\n\nMODUŁ NIE ZOSTANIE ZAŁADOWANY!!!\n"_mz;
+const char* const kNotInitialisedText = "Moduł \"%s\" nie został poprawnie zainicjowany,\nwięc NIE BĘDZIE AKTYWNY!"_mz;
+
+// Appends a formatted piece, never past the end of the report.
+template <class... Arguments>
+void Append(char* text, const char* format, Arguments... arguments) {
+    const std::size_t used = std::strlen(text);
+    std::snprintf(text + used, kReportSize - used, format, arguments...);
+}
+
+template <class... Arguments>
+void ShowStop(const char* format, Arguments... arguments) {
+    host::Call<host::service::ShowStopMessage>(15000, kTitle, format, 0xF001, 0x6E2E, arguments...);
+}
+
+// The host says which of its features the module needs and it lacks; 0 when none.
+std::uint32_t MissingFeatures() {
+    const HostEntryFunction entry = Module().hostEntry;
+    return entry ? static_cast<std::uint32_t>(entry(1, -1)) : 0;
+}
+
+}  // namespace
+
+int DeclareTables() {
+    int mismatches = 0;
+    for (DeclaredTable& declared : g_declared) {
+        const host::TableDescriptor* descriptor = host::DescribeTable(declared.table);
+        RecordSizeDeclaration& declaration = declared.declaration;
+        declaration.hostSize = descriptor ? descriptor->recordLength : 0;
+        if (declaration.hostSize != declaration.pluginSize && !Listed(&declaration)) Append(&declaration);
+    }
+    for (const RecordSizeDeclaration* entry = g_mismatches; entry; entry = entry->next) ++mismatches;
+    return mismatches;
+}
+
+int RunLoadChecks() {
+    // A missing service fails the checks before any service is called, so that no empty slot
+    // is ever called; the report names the missing ones.
+    if (Missing().count != 0) return -1;
+    if (host::Call<host::service::AcceptModule>(Module().ownModule, static_cast<char*>(nullptr), 0) != 0) return -1;
+    if (host::Call<host::service::HostVersion>() != kRequiredHostVersion) return -1;
+    return DeclareTables() == 0 ? 0 : -1;
+}
+
+std::uint32_t MissingServiceText(char* text) {
+    text[0] = '\0';
+    const MissingServices& missing = Missing();
+    if (missing.count == 0) return 0;
+    char list[256];
+    if (missing.count == 1) {
+        std::snprintf(list, sizeof list, "funkcję o numerze %hu"_mz, missing.numbers[0]);
+    } else {
+        std::uint16_t numbers[MissingServices::kRecorded];
+        const std::size_t stored = std::min<std::uint32_t>(missing.count, MissingServices::kRecorded);
+        std::copy_n(missing.numbers, stored, numbers);
+        std::sort(numbers, numbers + stored);
+        std::snprintf(list, sizeof list, "funkcje o numerach");
+        for (std::size_t i = 0; i < stored; ++i)
+            std::snprintf(list + std::strlen(list), sizeof list - std::strlen(list), " %hu,", numbers[i]);
+        list[std::strlen(list) - 1] = '\0';
+    }
+    std::snprintf(text, kReportSize, kMissingServiceText, kDisplayName, list, missing.count == 1 ? "jej" : "ich");
+    return missing.count;
+}
+
+int RecordSizeText(char* text) {
+    text[0] = '\0';
+    if (!g_mismatches) return 0;
+    Append(text, kRecordSizeHeader, kDisplayName, Module().fileName);
+    for (const RecordSizeDeclaration* entry = g_mismatches; entry; entry = entry->next) {
+        char hostSize[16] = "brak";
+        if (entry->hostSize != 0) std::snprintf(hostSize, sizeof hostSize, "%d", static_cast<int>(entry->hostSize));
+        Append(text, kRecordSizeRow, entry->tableName, static_cast<int>(entry->pluginSize), hostSize);
+    }
+    Append(text, kRecordSizeFooter, Module().fileName);
+    return -1;
+}
+
+void ShowLoadFailureReport() {
+    char text[kReportSize] = "";
+    if (const std::uint32_t features = MissingFeatures(); features != 0) {
+        std::snprintf(text, sizeof text, kFeatureText, features, kDisplayName);
+        ShowStop("%s", text);
+    } else if (MissingServiceText(text) != 0 || RecordSizeText(text) != 0 ||
+               host::Call<host::service::AcceptModule>(Module().ownModule, text, static_cast<int>(sizeof text)) != 0) {
+        ShowStop("%s", text);
+    } else if (RunLoadChecks() != 0) {
+        ShowStop(kVersionText, Module().fileName, Module().fileName);
+    } else {
+        ShowStop(kNotInitialisedText, Module().fileName);
+    }
+}
+
+void ForgetDeclarations() {
+    for (DeclaredTable& declared : g_declared) {
+        declared.declaration.hostSize = 0;
+        declared.declaration.next = nullptr;
+    }
+    g_mismatches = nullptr;
+}
+
+}  // namespace klarvo::frame

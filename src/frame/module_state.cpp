@@ -1,0 +1,27 @@
+#include "frame/module_state.h"
+
+#include <cstring>
+
+namespace klarvo::frame {
+
+ModuleState& Module() {
+    static ModuleState state;
+    return state;
+}
+
+void AttachModule(platform::ModuleHandle ownModule) {
+    ModuleState& state = Module();
+    state.ownModule = ownModule;
+    platform::ModuleFileName(ownModule, state.filePath, sizeof state.filePath);
+    const char* slash = std::strrchr(state.filePath, '\\');
+    if (const char* other = std::strrchr(state.filePath, '/'); other && (!slash || other > slash)) slash = other;
+    state.fileName = slash ? slash + 1 : state.filePath;
+    if (state.hostModule) return;
+    state.hostModule = platform::LoadedModule("MORVEL");
+    if (state.hostModule)
+        state.hostEntry = reinterpret_cast<HostEntryFunction>(platform::ModuleExport(state.hostModule, host::kHostEntryOrdinal));
+}
+
+void DetachModule() { Module() = ModuleState{}; }
+
+}  // namespace klarvo::frame

@@ -1,0 +1,29 @@
+# Runs morvel.exe (the host program loading the real Klarvo.dll) under Wine on a fresh copy of
+# the sample company, and checks its exit code, its output and, when asked, the written files.
+#   MORVEL, WINE_RUN, SAMPLE, WORK, COMMAND, ARGS (after the company folder, separated by
+#   blanks), EXIT,
+#   OUTPUT (a text the output must contain, optional), GOLDEN (folder of the expected files, optional)
+separate_arguments(ARGS UNIX_COMMAND "${ARGS}")
+file(REMOVE_RECURSE "${WORK}")
+file(COPY "${SAMPLE}/" DESTINATION "${WORK}")
+execute_process(COMMAND "${WINE_RUN}" "${MORVEL}" ${COMMAND} "${WORK}" ${ARGS}
+                RESULT_VARIABLE exit_code OUTPUT_VARIABLE output ERROR_VARIABLE errors)
+message("${output}${errors}")
+if(NOT exit_code STREQUAL "${EXIT}")
+    message(FATAL_ERROR "morvel.exe ended with ${exit_code}, expected ${EXIT}")
+endif()
+if(DEFINED OUTPUT)
+    string(FIND "${output}" "${OUTPUT}" found)
+    if(found EQUAL -1)
+        message(FATAL_ERROR "the output does not say \"${OUTPUT}\"")
+    endif()
+endif()
+if(DEFINED GOLDEN)
+    foreach(name "!Fs_pln.fkw" "!Konta.fkx")
+        execute_process(COMMAND ${CMAKE_COMMAND} -E compare_files "${WORK}/${name}" "${GOLDEN}/${name}"
+                        RESULT_VARIABLE different)
+        if(different)
+            message(FATAL_ERROR "${name} differs from ${GOLDEN}/${name}")
+        endif()
+    endforeach()
+endif()

@@ -1,0 +1,53 @@
+// On i686: a host service called through a slot that is not bound yet reaches the host with its
+// `this`, its stack arguments and its variadic arguments as the caller made them.
+
+#include <gtest/gtest.h>
+
+#include "frame/binding.h"
+#include "frame/lazy_binders.h"
+#include "frame/module_state.h"
+#include "frame/platform_linked.h"
+#include "host/files.h"
+#include "host/services.h"
+#include "host/tables.h"
+#include "test_company.h"
+
+namespace klarvo::test {
+namespace {
+
+template <class Service>
+typename Service::Pointer ThroughSlot() {
+    return reinterpret_cast<typename Service::Pointer>(frame::klarvo_service_slots[Service::kIndex]);
+}
+
+TEST(LazyBinding, ACallThroughAnUnboundSlotBindsItAndGoesOnUnchanged) {
+    const TestCompany company("number\n1\n", "number\nFV/1\n");
+    sim::HostOptions options;
+    options.company = company.Folder();
+    sim::Host host(options);
+    // The plug-in attached, but no slot bound yet.
+    frame::DetachModule();
+    frame::UnbindAll();
+    platform::LinkHost(&sim::ExportedService);
+    frame::AttachModule(platform::LinkedPluginModule());
+    ASSERT_EQ(frame::klarvo_service_slots[host::service::StartWalk::kIndex], &klarvo_lazy_52278);
+
+    host::PrepareTable(host::DescribeTable(host::Table::SalesDocuments));
+    host::WalkerStorage walker;
+    // `this` in ECX and five stack arguments, the callee removing them; the host checks the third.
+    EXPECT_EQ(ThroughSlot<host::service::StartWalk>()(&walker, 0, host::kSalesDocumentWalk, 0, 0, 0), 1);
+    EXPECT_EQ(host.walks.count(&walker), 1u);
+    EXPECT_NE(frame::klarvo_service_slots[host::service::StartWalk::kIndex], &klarvo_lazy_52278);
+    host::Call<host::service::EndWalk>(&walker);
+    host::Call<host::service::DestroyWalker>(&walker);
+
+    host::HostFile* file = host::OpenOutputFile("lazy.txt");
+    ASSERT_EQ(frame::klarvo_service_slots[host::service::WriteFile::kIndex], &klarvo_lazy_52541);
+    EXPECT_GT(ThroughSlot<host::service::WriteFile>()(file, "%d|%s|%.2f|%lld\n", -7, "abc", 2.5, 1LL << 40), 0);
+    EXPECT_TRUE(host::CloseFile(file));
+    EXPECT_EQ(company.Read("lazy.txt"), "-7|abc|2.50|1099511627776\r\n");
+    EXPECT_TRUE(host.Violations().empty());
+}
+
+}  // namespace
+}  // namespace klarvo::test
