@@ -15,6 +15,7 @@
 #include "host.h"
 #include "host/files.h"
 #include "host/records.h"
+#include "linked_plugin.h"
 
 namespace {
 
@@ -31,6 +32,7 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
     klarvo::sim::HostOptions options;
     options.company = g_folder;
     g_host = std::make_unique<klarvo::sim::Host>(options);
+    klarvo::sim::LinkedPlugin().Load();
     return 0;
 }
 
