@@ -2,6 +2,7 @@
 
 #include <chrono>
 #include <cmath>
+#include <cstring>
 #include <map>
 #include <sstream>
 #include <stdexcept>
@@ -101,16 +102,31 @@ void LoadDocuments(const std::filesystem::path& folder, Company& company) {
             amounts[code - 1] = ParseTenThousandths(c);
         };
     ReadTable(folder / "documents.csv", columns, {}, [&](int, const auto& fill) {
-        Document document{std::vector<char>(tspr::kRecordLength, '\0'), {}};
-        PutValue(document.record, tspr::kIncluded, std::int32_t{1});
+        std::vector<char> record(tspr::kRecordLength, '\0');
+        PutValue(record, tspr::kIncluded, std::int32_t{1});
         amounts.fill(0);
-        fill(document.record);
+        fill(record);
+        Document document;
+        document.number = host::TextField(record.data(), tspr::kNumber);
+        std::memcpy(document.date, host::TextField(record.data(), tspr::kDate), sizeof document.date);
+        document.paymentDays = host::ReadField<std::int16_t>(record.data(), tspr::kPaymentDays);
+        document.customer = host::ReadField<std::int32_t>(record.data(), tspr::kCustomer);
+        document.included = host::ReadField<std::int32_t>(record.data(), tspr::kIncluded);
         document.amounts = amounts;
         company.documents.push_back(std::move(document));
     });
 }
 
 }  // namespace
+
+void Document::PutInto(char* record) const {
+    std::memset(record + tspr::kNumber, 0, tspr::kDate - tspr::kNumber);
+    std::memcpy(record + tspr::kNumber, number.data(), number.size());
+    std::memcpy(record + tspr::kDate, date, sizeof date);
+    std::memcpy(record + tspr::kPaymentDays, &paymentDays, sizeof paymentDays);
+    std::memcpy(record + tspr::kCustomer, &customer, sizeof customer);
+    std::memcpy(record + tspr::kIncluded, &included, sizeof included);
+}
 
 Company LoadCompany(const std::filesystem::path& folder) {
     if (!std::filesystem::is_directory(folder))

@@ -5,6 +5,7 @@
 #include <array>
 #include <cstdint>
 #include <filesystem>
+#include <string>
 #include <unordered_map>
 #include <vector>
 
@@ -12,9 +13,17 @@ namespace klarvo::sim {
 
 inline constexpr int kDocumentAmountCount = 32;
 
+// A sales document header as the host keeps it: only the fields its Tspr record carries.
 struct Document {
-    std::vector<char> record;  // a Tspr record
+    std::string number;  // Mazovia
+    char date[9] = "";   // host date string, or empty
+    std::int16_t paymentDays = 0;
+    std::int32_t customer = 0;
+    std::int32_t included = 1;
     std::array<double, kDocumentAmountCount> amounts{};  // in ten-thousandths
+
+    // Writes the fields into a Tspr record buffer whose other bytes are zero.
+    void PutInto(char* record) const;
 };
 
 struct Company {

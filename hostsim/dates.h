@@ -3,6 +3,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 
 namespace klarvo::sim {
 
@@ -11,7 +12,7 @@ struct CivilDate {
 };
 
 // Nothing when the text is not a real date.
-std::optional<CivilDate> ParseHostDate(const std::string& text);
+std::optional<CivilDate> ParseHostDate(std::string_view text);
 std::string FormatHostDate(const CivilDate& date);
 CivilDate AddDays(const CivilDate& date, int days);
 

@@ -105,8 +105,8 @@ HostTable& Host::TableOf(host::Table table) {
     const int number = static_cast<int>(table);
     const auto found = tables_.find(number);
     if (found == tables_.end()) Violation("table " + std::to_string(number) + " used, but the host has none");
-    Require(found->second.prepared, "the record buffer of table " + std::to_string(number) +
-                                        " was used before the table was prepared");
+    if (!found->second.prepared)
+        Violation("the record buffer of table " + std::to_string(number) + " was used before the table was prepared");
     return found->second;
 }
 

@@ -107,6 +107,10 @@ public:
     host::TableDescriptor* Describe(int number);
     void Prepare(host::TableDescriptor* descriptor);
     HostTable& TableOf(host::Table table);
+    // A fixed text costs nothing while the contract holds; services called per line use it.
+    void Require(bool holds, const char* what) {
+        if (!holds) Violation(what);
+    }
     void Require(bool holds, const std::string& what) {
         if (!holds) Violation(what);
     }

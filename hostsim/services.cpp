@@ -17,6 +17,7 @@
 #include "host/services.h"
 #include "ini_store.h"
 #include "text_cleanup.h"
+#include "text_file.h"
 
 namespace klarvo::sim {
 namespace {
@@ -29,7 +30,7 @@ Host& H() { return Host::Active(); }
 
 HostFile* OpenFile(const char* name, const char* mode, int, int, int, int, int, int, int) {
     H().Require(std::strcmp(mode, "wt") == 0, std::string("an output file opened in mode ") + mode);
-    std::FILE* stream = std::fopen(H().PathOf(name).string().c_str(), "wb");
+    std::FILE* stream = OpenTextFile(H().PathOf(name));
     if (!stream) return nullptr;
     auto* file = new HostFile{stream, name};
     H().openFiles.insert(file);
@@ -38,19 +39,12 @@ HostFile* OpenFile(const char* name, const char* mode, int, int, int, int, int, 
 
 int WriteFile(HostFile* file, const char* format, ...) {
     H().Require(H().openFiles.count(file) == 1, "a write to a file that is not open");
+    if (H().Options().failingFiles.count(file->name)) return -1;
     va_list arguments;
     va_start(arguments, format);
-    const std::string text = Format(format, arguments);
+    const int written = std::vfprintf(file->stream, format, arguments);
     va_end(arguments);
-    std::string lines;
-    lines.reserve(text.size() + 8);
-    for (const char c : text) {
-        if (c == '\n') lines.push_back('\r');
-        lines.push_back(c);
-    }
-    if (H().Options().failingFiles.count(file->name)) return -1;
-    const std::size_t written = std::fwrite(lines.data(), 1, lines.size(), file->stream);
-    return written == lines.size() ? static_cast<int>(written) : -1;
+    return written;
 }
 
 int CloseFile(HostFile* file) {
@@ -139,7 +133,7 @@ void CloseProgress() {
 
 CivilDate RequireDate(const char* text) {
     const auto date = ParseHostDate(text);
-    H().Require(date.has_value(), std::string("\"") + text + "\" handed over as a host date string");
+    if (!date) H().Violation(std::string("\"") + text + "\" handed over as a host date string");
     return date.value_or(CivilDate{0, 0, 0});
 }
 
@@ -195,9 +189,7 @@ int KLARVO_THISCALL StepWalk(WalkerStorage* walker) {
         h.currentDocument.reset();
         return 0;
     }
-    std::vector<char>& buffer = h.TableOf(Table::SalesDocuments).record;
-    const std::vector<char>& record = h.company.documents[walk.next].record;
-    std::copy(record.begin(), record.end(), buffer.begin());
+    h.company.documents[walk.next].PutInto(h.TableOf(Table::SalesDocuments).record.data());
     h.currentDocument = walk.next++;
     return 1;
 }

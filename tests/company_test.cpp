@@ -23,7 +23,11 @@ TEST(CompanyFolder, LoadsRecordsAtTheirOffsets) {
     EXPECT_EQ(host::ReadField<double>(customer, host::k4::kCreditLimit), 1234.5);
     EXPECT_EQ(company.customerByNumber.at(-12), 0u);
     ASSERT_EQ(company.documents.size(), 1u);
-    const char* document = company.documents[0].record.data();
+    std::vector<char> record(host::tspr::kRecordLength, 'x');
+    company.documents[0].PutInto(record.data());
+    const char* document = record.data();
+    EXPECT_STREQ(host::TextField(document, host::tspr::kNumber), "FV/1");
+    EXPECT_EQ(document[host::tspr::kDate - 1], '\0');  // the number's room is cleared to its end
     EXPECT_STREQ(host::TextField(document, host::tspr::kDate), "20240229");
     EXPECT_EQ(host::ReadField<std::int16_t>(document, host::tspr::kPaymentDays), -5);
     EXPECT_EQ(host::ReadField<std::int32_t>(document, host::tspr::kCustomer), -12);

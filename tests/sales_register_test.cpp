@@ -104,7 +104,7 @@ TEST_P(LineAmounts, AreWrittenWhenNotCloseToZeroWithSignAndFullWidth) {
     std::strcpy(line.debitAccount, "201-0042");
     line.amount = c.amount;
     exporting::OutputFile file{host::OpenOutputFile("record.fkw")};
-    exporting::WritePostingRecord(file, line, "FV/1", {{"2024-01-02"}, {"2024-01-03"}});
+    exporting::WritePostingRecord(file, line, {"FV/1", {{"2024-01-02"}, {"2024-01-03"}}});
     ASSERT_TRUE(host::CloseFile(file.handle));
     const std::vector<std::string> fields = SplitAt(company.Read("record.fkw"), "\xFE");
     ASSERT_EQ(fields.size(), 30u);

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cstddef>
+#include <cstring>
 #include <string_view>
 
 namespace klarvo::exporting {
@@ -16,7 +17,7 @@ struct FieldText {
     // Copies at most Length characters; the separator becomes `replacement`, a line break a blank.
     FieldText(std::string_view from, char separator, char replacement) {
         const std::size_t length = std::min(from.size(), Length);
-        std::copy_n(from.data(), length, text);
+        if (length > 0) std::memcpy(text, from.data(), length);
         text[length] = '\0';
         for (char* c = text; *c; ++c) {
             if (*c == separator) *c = replacement;

@@ -28,17 +28,20 @@ struct RegisterField : FieldText<Length> {
     explicit RegisterField(std::string_view from) : FieldText<Length>(from, kSeparator, ' ') {}
 };
 
-constexpr std::size_t kDocumentNumberRoom = host::tspr::kDate - host::tspr::kNumber;
-
 }  // namespace
+
+RegisterDocument::RegisterDocument(std::string_view documentNumber, const DocumentDates& documentDates)
+    : number(documentNumber, kSeparator, ' '), dates(documentDates) {}
+
+RegisterDocument RegisterDocumentOf(const void* tspr) {
+    return {host::BoundedText(tspr, host::tspr::kNumber, kDocumentNumberRoom), DatesOf(tspr)};
+}
 
 bool IsPosted(double amount) { return !(amount > -kSmallestAmount && amount < kSmallestAmount); }
 
-void WritePostingRecord(OutputFile& file, const posting::PostingLine& line, std::string_view documentNumber,
-                        const DocumentDates& dates) {
+void WritePostingRecord(OutputFile& file, const posting::PostingLine& line, const RegisterDocument& document) {
     const RegisterField<posting::kAccountLength> debit(line.debitAccount), credit(line.creditAccount);
     const RegisterField<posting::kLineDescriptionLength> description(line.description);
-    const RegisterField<kDocumentNumberRoom> number(documentNumber);
     const bool hasDebit = debit.text[0] != '\0';
     const bool hasCredit = credit.text[0] != '\0';
     // The register token: the description's first letter and the register, on the credit side.
@@ -47,23 +50,22 @@ void WritePostingRecord(OutputFile& file, const posting::PostingLine& line, std:
         std::snprintf(token, sizeof token, "%c|%d", static_cast<unsigned char>(description.text[0]),
                       kRegisterNumber);
     Print(file, kPostingRecordFormat, hasDebit ? debit.text : credit.text, hasDebit ? line.amount : 0.0,
-          hasCredit ? line.amount : 0.0, number.text, dates.document.text, dates.due.text, dates.document.text,
-          token, dates.document.text, description.text, "   ");
+          hasCredit ? line.amount : 0.0, document.number.text, document.dates.document.text, document.dates.due.text,
+          document.dates.document.text, token, document.dates.document.text, description.text, "   ");
 }
 
 void CExportTetaTxt::WriteDocumentPostings() {
     char customerCode[16];
     std::snprintf(customerCode, sizeof customerCode, "%04d",
                   static_cast<int>(host::ReadField<std::int32_t>(documentRecord_, host::tspr::kCustomer)));
-    const std::string_view documentNumber = host::BoundedText(documentRecord_, host::tspr::kNumber, kDocumentNumberRoom);
-    // The dates are made once, for the document's first record.
-    std::optional<DocumentDates> dates;
+    // Made once, for the document's first record.
+    std::optional<RegisterDocument> document;
     for (std::int16_t k = 0; k < host::kSchemeEntryCount; ++k) {
         posting::PostingLine line;
         if (posting::BuildPostingLine(k, documentAmounts_, line, customerCode)) break;
         if (!IsPosted(line.amount)) continue;
-        if (!dates) dates = DatesOf(documentRecord_);
-        WritePostingRecord(registerFile_, line, documentNumber, *dates);
+        if (!document) document.emplace(RegisterDocumentOf(documentRecord_));
+        WritePostingRecord(registerFile_, line, *document);
     }
 }
 

@@ -4,15 +4,28 @@
 #include <string_view>
 
 #include "export/date_field.h"
+#include "export/field_text.h"
 #include "export/output_file.h"
+#include "host/records.h"
 #include "posting/posting_line.h"
 
 namespace klarvo::exporting {
 
-// Writes one posting record of 29 fields. No field carries the separator ■ (0xFE) or a line
-// break: both are written as a blank.
-void WritePostingRecord(OutputFile& file, const posting::PostingLine& line, std::string_view documentNumber,
-                        const DocumentDates& dates);
+inline constexpr std::size_t kDocumentNumberRoom = host::tspr::kDate - host::tspr::kNumber;
+
+// What every posting record of a document carries: its number and its dates. No field carries
+// the separator ■ (0xFE) or a line break: both are written as a blank.
+struct RegisterDocument {
+    RegisterDocument(std::string_view number, const DocumentDates& dates);
+    FieldText<kDocumentNumberRoom> number;
+    DocumentDates dates;
+};
+
+// The number and dates of the document in a Tspr record.
+RegisterDocument RegisterDocumentOf(const void* tspr);
+
+// Writes one posting record of 29 fields.
+void WritePostingRecord(OutputFile& file, const posting::PostingLine& line, const RegisterDocument& document);
 
 // Whether a line amount is written at all: amounts closer to 0 than 0.00001 are not.
 bool IsPosted(double amount);

@@ -12,9 +12,10 @@ namespace {
 // The template with its first upper-case K replaced by the customer code.
 void MakeAccount(const char (&accountTemplate)[host::kAccountTemplateLength + 1], const char* customerCode,
                  char (&account)[kAccountLength + 1]) {
-    char work[256] = "";
+    char work[256];
     const std::string_view text = host::BoundedText(accountTemplate, 0, host::kAccountTemplateLength);
     std::copy(text.begin(), text.end(), work);
+    work[text.size()] = '\0';
     if (char* at = std::find(work, work + text.size(), 'K'); at != work + text.size()) {
         host::DeleteCharacter(at);
         for (const char* c = customerCode; *c; ++c) host::InsertCharacter(at++, *c);
