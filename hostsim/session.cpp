@@ -8,6 +8,7 @@
 #include <sstream>
 #include <stdexcept>
 
+#include "company_generator.h"
 #include "dates.h"
 #include "host.h"
 #include "host/mazovia.h"
@@ -29,6 +30,8 @@ const char* const kUsage =
     "  morvel form COMPANY_DIR [HOST_OPTIONS]\n"
     "                            draw the range form as it opens\n"
     "  morvel text FILE          print a file of the host (Mazovia) as UTF-8\n"
+    "  morvel generate COMPANY_DIR --documents N --customers M [--seed S]\n"
+    "                            write a made-up company of that size (the same for the same seed)\n"
     "host options, for trying the plug-in against a host that does not fit it:\n"
     "  --host-version N          the version the host reports (112 fits)\n"
     "  --missing-service N       a service the host does not export (repeatable)\n"
@@ -178,6 +181,26 @@ int Form(const std::vector<std::string>& arguments, PluginModule& plugin) {
     return kDone;
 }
 
+int Generate(const std::vector<std::string>& arguments) {
+    if (arguments.size() < 2) throw UsageError("generate needs the company folder");
+    GeneratorOptions options;
+    for (std::size_t i = 2; i < arguments.size(); i += 2) {
+        if (i + 1 >= arguments.size()) throw UsageError(arguments[i] + " needs a value");
+        const std::string& name = arguments[i];
+        const std::string& value = arguments[i + 1];
+        if (name == "--documents") options.documents = NumberAnswer<std::int64_t>(name, value);
+        else if (name == "--customers") options.customers = NumberAnswer<std::int64_t>(name, value);
+        else if (name == "--seed") options.seed = NumberAnswer<std::uint64_t>(name, value);
+        else throw UsageError("unknown option " + name);
+    }
+    try {
+        GenerateCompany(arguments[1], options);
+    } catch (const std::invalid_argument& error) {
+        throw UsageError(error.what());
+    }
+    return kDone;
+}
+
 int PrintText(const std::vector<std::string>& arguments) {
     if (arguments.size() != 2) throw UsageError("text needs one file");
     std::ifstream in(arguments[1], std::ios::binary);
@@ -197,6 +220,7 @@ int RunMorvel(const std::vector<std::string>& arguments, PluginModule& plugin) {
         if (arguments[0] == "scheme") return Scheme(arguments, plugin);
         if (arguments[0] == "form") return Form(arguments, plugin);
         if (arguments[0] == "text") return PrintText(arguments);
+        if (arguments[0] == "generate") return Generate(arguments);
         throw UsageError("unknown command " + arguments[0]);
     } catch (const UsageError& error) {
         std::cerr << "morvel: " << error.what() << "\n" << kUsage;

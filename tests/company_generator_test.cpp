@@ -1,0 +1,45 @@
+// Made-up companies: the same bytes for the same seed, and an export that goes through.
+
+#include <gtest/gtest.h>
+
+#include "company_generator.h"
+#include "test_company.h"
+
+namespace klarvo::test {
+namespace {
+
+std::string Generated(const TestCompany& company, const std::string& folder, std::uint64_t seed) {
+    sim::GenerateCompany(company.Folder() / folder, {300, 40, seed});
+    return company.Read(folder + "/customers.csv") + company.Read(folder + "/documents.csv");
+}
+
+TEST(CompanyGenerator, WritesTheSameCompanyForTheSameSeed) {
+    const TestCompany company("", "");
+    EXPECT_EQ(Generated(company, "a", 7), Generated(company, "b", 7));
+    EXPECT_NE(Generated(company, "a", 7), Generated(company, "c", 8));
+}
+
+TEST(CompanyGenerator, WritesACompanyThatTheHostLoadsAndTheExportWritesWhole) {
+    const TestCompany company("", "");
+    sim::GenerateCompany(company.Folder(), {300, 40, 1});
+    sim::HostOptions options;
+    options.form.dateFrom = "20240101";
+    options.form.dateTo = "20241231";
+    options.form.invoices = true;
+    const ExportOutcome outcome = RunExport(company, options);
+    EXPECT_TRUE(outcome.violations.empty());
+    ASSERT_EQ(outcome.messages.size(), 1u);
+    EXPECT_TRUE(outcome.messages[0].formatted);
+    // Every customer of a selected document has its record; 40 customers, most of them used.
+    const std::vector<std::string> accounts = SplitAt(company.Read("!Konta.fkx"), "\r\n");
+    EXPECT_GT(accounts.size(), 30u);
+}
+
+TEST(CompanyGenerator, RefusesCustomerCountsTheNumbersCannotHold) {
+    const TestCompany company("", "");
+    EXPECT_THROW(sim::GenerateCompany(company.Folder(), {10, 0, 1}), std::invalid_argument);
+    EXPECT_THROW(sim::GenerateCompany(company.Folder(), {10, 131999, 1}), std::invalid_argument);
+}
+
+}  // namespace
+}  // namespace klarvo::test
