@@ -1,0 +1,131 @@
+#include "direct_writer.h"
+
+#include <cstdio>
+#include <cstring>
+#include <vector>
+#include <stdexcept>
+
+#include "dates.h"
+#include "export/address_split.h"
+#include "host/mazovia.h"
+#include "host/records.h"
+#include "text_cleanup.h"
+
+namespace klarvo::bench {
+namespace {
+
+namespace k4 = host::k4;
+
+class File {
+public:
+    explicit File(const std::filesystem::path& path) : stream_(std::fopen(path.string().c_str(), "wb")) {
+        if (!stream_) throw std::runtime_error(path.string() + ": cannot be written");
+    }
+    ~File() { std::fclose(stream_); }
+    File(const File&) = delete;
+    File& operator=(const File&) = delete;
+    std::FILE* Stream() { return stream_; }
+
+private:
+    std::FILE* stream_;
+};
+
+// YYYYMMDD as YYYY-MM-DD.
+void DashedDate(const std::string& date, char (&out)[11]) {
+    std::snprintf(out, sizeof out, "%.4s-%.2s-%.2s", date.c_str(), date.c_str() + 4, date.c_str() + 6);
+}
+
+const char* const kRecord =
+    "%-15s■%9.2f■%9.2f■%s■%s■%s■%s■%-7s■%s■%s■FA■   ■PLN■ ■ ■000000000,00■000000000,00■ ■ ■ ■ ■"
+    "000000000000■00000,000000■ ■ ■ ■ ■ ■ ■\r\n"_mz;
+
+// One mark per customer number 1 to 65999: companies in [0], natural persons in [1].
+using Marks = std::vector<std::vector<bool>>;
+
+void Mark(Marks& marks, std::int32_t customer) {
+    if (customer > 0 && customer < 66000) marks[0][customer] = true;
+    if (customer < 0 && customer > -66000) marks[1][-customer] = true;
+}
+
+void WriteRegister(const sim::Company& company, const Period& period, Marks& marks, const std::filesystem::path& path) {
+    File file(path);
+    char today[11];
+    DashedDate(period.today, today);
+    std::fprintf(file.Stream(), "SP■    ■%s■\r\n"_mz, today);
+    for (const sim::Document& document : company.documents) {
+        const std::string date = document.date;
+        if (document.included == 0 || date.empty() || date < period.from || date > period.to) continue;
+        const std::int32_t customer = document.customer;
+        Mark(marks, customer);
+        char account[32], documentDate[11], dueDate[11] = "";
+        std::snprintf(account, 13, "201-%04d", static_cast<int>(customer));
+        DashedDate(date, documentDate);
+        const std::int16_t days = document.paymentDays;
+        const std::string due = days > 0 ? sim::FormatHostDate(sim::AddDays(*sim::ParseHostDate(date), days)) : date;
+        DashedDate(due, dueDate);
+        const char* number = document.number.c_str();
+        const double gross = document.amounts[2] / 10000, net = document.amounts[0] / 10000, vat = document.amounts[1] / 10000;
+        const auto posted = [](double amount) { return amount <= -0.00001 || amount >= 0.00001; };
+        if (posted(gross))
+            std::fprintf(file.Stream(), kRecord, account, gross, 0.0, number, documentDate, dueDate, documentDate, "",
+                         documentDate, "Sprzedaż"_mz);
+        if (posted(net))
+            std::fprintf(file.Stream(), kRecord, "731-1", 0.0, net, number, documentDate, dueDate, documentDate,
+                         "N|2200", documentDate, "Netto");
+        if (posted(vat))
+            std::fprintf(file.Stream(), kRecord, "221-2", 0.0, vat, number, documentDate, dueDate, documentDate,
+                         "V|2200", documentDate, "Vat");
+    }
+}
+
+// A text of the customer record, tidied as the host tidies it, without the separator Ź.
+struct Text {
+    char text[256];
+    Text(std::string_view from, void (*tidy)(char*)) {
+        const std::size_t length = std::min<std::size_t>(from.size(), 255);
+        std::memcpy(text, from.data(), length);
+        text[length] = '\0';
+        for (char* c = text; *c; ++c)
+            if (*c == "Ź"_mz[0]) *c = 'Z';
+        if (tidy) tidy(text);
+    }
+};
+
+std::string_view Bounded(const char* record, std::size_t offset, std::size_t end) {
+    return host::BoundedText(record, offset, end - offset);
+}
+
+void WriteAccount(std::FILE* file, const char* customer) {
+    const exporting::AddressParts address = exporting::SplitAddress(Bounded(customer, k4::kAddress, k4::kTaxId));
+    const exporting::DigitSplit bank = exporting::SplitAtFirstDigit(Bounded(customer, k4::kBankAccount, k4::kCreditLimit));
+    std::fprintf(file, "Ź2Ź%dŹ%20.20sŹ%60.60sŹ%6.6sŹ%25.25sŹ%32.32sŹ%30.30sŹ%30.30sŹ%18.18sŹ%0.2fŹ%0.2f\r\n"_mz,
+                 host::ReadField<std::int32_t>(customer, k4::kNumber),
+                 Text(Bounded(customer, k4::kShortName, k4::kName), nullptr).text,
+                 Text(Bounded(customer, k4::kName, k4::kAddress), &sim::CleanName).text,
+                 Text(address.postcode, &sim::CleanAddressPart).text, Text(address.city, &sim::CleanAddressPart).text,
+                 Text(address.street, &sim::CleanAddressPart).text, Text(bank.leading, nullptr).text,
+                 Text(bank.digits, nullptr).text, Text(Bounded(customer, k4::kTaxId, k4::kBankAccount), nullptr).text,
+                 host::ReadField<double>(customer, k4::kCreditLimit), host::ReadField<double>(customer, k4::kDiscount));
+}
+
+void WriteAccounts(const sim::Company& company, const Marks& marks, const std::filesystem::path& path) {
+    File file(path);
+    std::fprintf(file.Stream(), "%6sŹ%6s\r\n"_mz, "", "");
+    // Companies in ascending order, then natural persons by ascending absolute number.
+    for (const int sign : {+1, -1})
+        for (std::int32_t i = 1; i < 66000; ++i) {
+            if (!marks[sign > 0 ? 0 : 1][i]) continue;
+            const auto found = company.customerByNumber.find(sign * i);
+            if (found != company.customerByNumber.end()) WriteAccount(file.Stream(), company.customers[found->second].data());
+        }
+}
+
+}  // namespace
+
+void WriteDirectly(const sim::Company& company, const Period& period, const std::filesystem::path& folder) {
+    Marks marks(2, std::vector<bool>(66000));
+    WriteRegister(company, period, marks, folder / "!Fs_pln.fkw");
+    WriteAccounts(company, marks, folder / "!Konta.fkx");
+}
+
+}  // namespace klarvo::bench

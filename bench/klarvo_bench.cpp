@@ -1,0 +1,132 @@
+// The export's throughput and memory at scale, against a direct writer and a plain copy.
+//
+//   klarvo_bench [--work DIR] [--repeat R] [N ...]
+//
+// For each N (default 10000 100000 1000000 documents, N / 10 customers) it generates the company
+// once into DIR/company-N, loads it into the simulated host, and times, best of R runs: the
+// export command from the user's OK to the summary, the direct writer over the same records
+// (whose files must be the same bytes), and a plain copy of the written files.
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <fstream>
+#include <functional>
+#include <iostream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "company_generator.h"
+#include "direct_writer.h"
+#include "export/export_object.h"
+#include "host.h"
+#include "linked_plugin.h"
+#include "memory.h"
+
+namespace klarvo::bench {
+namespace {
+
+const char* const kOutputFiles[] = {"!Fs_pln.fkw", "!Konta.fkx"};
+
+double Seconds(const std::function<void()>& work) {
+    const auto start = std::chrono::steady_clock::now();
+    work();
+    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+}
+
+double Best(int repeat, const std::function<void()>& work) {
+    double best = 1e300;
+    for (int i = 0; i < repeat; ++i) best = std::min(best, Seconds(work));
+    return best;
+}
+
+std::string Read(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream content;
+    content << in.rdbuf();
+    return content.str();
+}
+
+struct Row {
+    std::int64_t documents;
+    double exportSeconds, directSeconds, copySeconds;
+    std::uintmax_t outputBytes;
+    std::int64_t memoryGrowthKiB;
+};
+
+Row Measure(std::int64_t documents, const std::filesystem::path& work, int repeat) {
+    const std::filesystem::path company = work / ("company-" + std::to_string(documents));
+    if (!std::filesystem::exists(company / "documents.csv"))
+        sim::GenerateCompany(company, {documents, std::max<std::int64_t>(documents / 10, 1), 1});
+    sim::HostOptions options;
+    options.company = company;
+    options.today = "20250102";
+    options.form.dateFrom = "20240101";
+    options.form.dateTo = "20241231";
+    options.form.invoices = true;
+    sim::Host host(options);
+    sim::LinkedPlugin().Load();
+
+    Row row{documents, 0, 0, 0, 0, 0};
+    const std::int64_t before = ResidentKiB();
+    ResetPeak();
+    row.exportSeconds = Best(repeat, [&] { host.RunCommand(&exporting::ExportCommand); });
+    row.memoryGrowthKiB = PeakKiB() - before;
+    if (host.Messages().empty() || !host.Messages().back().formatted)
+        throw std::runtime_error("the export did not reach its summary");
+
+    const std::filesystem::path direct = work / "direct", copy = work / "copy";
+    std::filesystem::create_directories(direct);
+    std::filesystem::create_directories(copy);
+    row.directSeconds = Best(repeat, [&] { WriteDirectly(host.company, {"20240101", "20241231", "20250102"}, direct); });
+    for (const char* name : kOutputFiles) {
+        if (Read(company / name) != Read(direct / name))
+            throw std::runtime_error(std::string(name) + ": the direct writer's bytes differ from the export's");
+        row.outputBytes += std::filesystem::file_size(company / name);
+    }
+    row.copySeconds = Best(repeat, [&] {
+        for (const char* name : kOutputFiles)
+            std::filesystem::copy_file(company / name, copy / name, std::filesystem::copy_options::overwrite_existing);
+    });
+    return row;
+}
+
+void Print(const std::vector<Row>& rows) {
+    std::printf("%10s %12s %10s %10s %12s %11s %12s %10s\n", "documents", "docs/s", "MB/s", "µs/doc", "export/dir.",
+                "export/copy", "memory KiB", "output MB");
+    for (const Row& row : rows)
+        std::printf("%10lld %12.0f %10.1f %10.3f %12.2f %11.1f %12lld %10.1f\n", static_cast<long long>(row.documents),
+                    row.documents / row.exportSeconds, row.outputBytes / 1e6 / row.exportSeconds,
+                    row.exportSeconds * 1e6 / row.documents, row.exportSeconds / row.directSeconds,
+                    row.exportSeconds / row.copySeconds, static_cast<long long>(row.memoryGrowthKiB),
+                    row.outputBytes / 1e6);
+}
+
+}  // namespace
+}  // namespace klarvo::bench
+
+int main(int argc, char** argv) {
+    std::filesystem::path work = "build/bench";
+    int repeat = 3;
+    std::vector<std::int64_t> sizes;
+    for (int i = 1; i < argc; ++i) {
+        const std::string argument = argv[i];
+        if (argument == "--work" && i + 1 < argc) work = argv[++i];
+        else if (argument == "--repeat" && i + 1 < argc) repeat = std::stoi(argv[++i]);
+        else sizes.push_back(std::stoll(argument));
+    }
+    if (sizes.empty()) sizes = {10'000, 100'000, 1'000'000};
+    try {
+        std::vector<klarvo::bench::Row> rows;
+        for (const std::int64_t documents : sizes) {
+            rows.push_back(klarvo::bench::Measure(documents, work, repeat));
+            std::fprintf(stderr, "%lld documents measured\n", static_cast<long long>(documents));
+        }
+        klarvo::bench::Print(rows);
+    } catch (const std::exception& error) {
+        std::cerr << "klarvo_bench: " << error.what() << "\n";
+        return 1;
+    }
+    return 0;
+}
