@@ -53,6 +53,7 @@ TEST(SalesRegister, TheDefaultSchemeBooksGrossNetAndVat) {
     const ExportOutcome outcome = RunExport(company, Year2024());
     EXPECT_TRUE(outcome.violations.empty());
     EXPECT_EQ(company.Read("!Fs_pln.fkw"), Golden("register_example.fkw"));
+    EXPECT_TRUE(outcome.balanceFindings.empty());
 }
 
 struct DueDateCase {
@@ -128,6 +129,8 @@ TEST(SalesRegister, TheSchemeEndsAtItsFirstEmptyEntry) {
     const auto records = PostingRecords(company);
     ASSERT_EQ(records.size(), 1u);
     EXPECT_EQ(records[0][0], "201--007       ");
+    EXPECT_EQ(outcome.balanceFindings, std::vector<std::string>{"!Fs_pln.fkw, line 2: document FV/1 of 2024-01-02: "
+                                                                "debits 3.00 and credits 0.00 differ"});
     EXPECT_EQ(records[0][1], "     3.00");
     EXPECT_EQ(outcome.messages.size(), 1u);
 }

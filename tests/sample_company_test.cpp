@@ -22,6 +22,7 @@ TEST(SampleCompany, ExportsTheSameBytesOnEveryTarget) {
     EXPECT_EQ(exitCode, 0);
     EXPECT_EQ(company.Read("!Fs_pln.fkw"), Golden("sample/!Fs_pln.fkw"));
     EXPECT_EQ(company.Read("!Konta.fkx"), Golden("sample/!Konta.fkx"));
+    EXPECT_EQ(CheckExport(company), std::vector<std::string>{});
 }
 
 TEST(SampleCompany, ACancelledExportEndsWellAndAFailedOneDoesNot) {

@@ -8,6 +8,7 @@
 
 #include "export/export_object.h"
 #include "linked_plugin.h"
+#include "teta_check.h"
 #include "host/mazovia.h"
 
 namespace klarvo::test {
@@ -78,8 +79,22 @@ ExportOutcome RunExport(const TestCompany& company, sim::HostOptions options) {
         host.RunCommand(&exporting::ExportCommand);
     } catch (const sim::ContractViolation&) {
     }
-    return {host.Messages(),     host.Violations(),     host.ModeFlags(),
-            host.formPictures,   host.schemeListings,   host.commandResults};
+    ExportOutcome outcome{host.Messages(),   host.Violations(),     host.ModeFlags(),
+                          host.formPictures, host.schemeListings,   host.commandResults, {}};
+    const bool summaryShown = !outcome.messages.empty() && outcome.messages.back().formatted;
+    if (summaryShown) outcome.balanceFindings = CheckExport(company);
+    return outcome;
+}
+
+std::vector<std::string> CheckExport(const TestCompany& company) {
+    const check::CheckResult result =
+        check::CheckTetaFiles({"!Fs_pln.fkw", "!Konta.fkx", company.Read("!Fs_pln.fkw"), company.Read("!Konta.fkx")});
+    std::vector<std::string> balance;
+    for (const check::Finding& finding : result.findings.faults) {
+        EXPECT_EQ(finding.kind, check::FindingKind::Balance) << check::Describe(finding);
+        if (finding.kind == check::FindingKind::Balance) balance.push_back(check::Describe(finding));
+    }
+    return balance;
 }
 
 std::string Golden(const std::string& name) {

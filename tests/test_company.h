@@ -58,11 +58,18 @@ struct ExportOutcome {
     std::vector<std::string> formPictures;
     std::vector<std::string> schemeListings;
     std::vector<std::int32_t> commandResults;
+    // The documents whose debits and credits differ, as klarvo-check names them; set when the
+    // export reached its summary.
+    std::vector<std::string> balanceFindings;
 };
 
-// Runs the export command once, as the host's menu does, without the registration around it;
-// options.company is set here.
+// Runs the export command once, as the host's menu does, without the registration around it,
+// and checks the files it wrote with klarvo-check; options.company is set here.
 ExportOutcome RunExport(const TestCompany& company, sim::HostOptions options = {});
+
+// klarvo-check on the two files of an export: every fault other than an unbalanced document
+// fails the test; those are returned (a posting scheme of the user need not balance).
+std::vector<std::string> CheckExport(const TestCompany& company);
 
 // A golden file of tests/golden, as bytes.
 std::string Golden(const std::string& name);

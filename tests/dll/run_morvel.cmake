@@ -2,7 +2,8 @@
 # the sample company, and checks its exit code, its output and, when asked, the written files.
 #   MORVEL, WINE_RUN, SAMPLE, WORK, COMMAND, ARGS (after the company folder, separated by
 #   blanks), EXIT,
-#   OUTPUT (a text the output must contain, optional), GOLDEN (folder of the expected files, optional)
+#   OUTPUT (a text the output must contain, optional), GOLDEN (folder of the expected files,
+#   optional), CHECK (klarvo-check, run on the written files when GOLDEN is given)
 separate_arguments(ARGS UNIX_COMMAND "${ARGS}")
 file(REMOVE_RECURSE "${WORK}")
 file(COPY "${SAMPLE}/" DESTINATION "${WORK}")
@@ -26,4 +27,9 @@ if(DEFINED GOLDEN)
             message(FATAL_ERROR "${name} differs from ${GOLDEN}/${name}")
         endif()
     endforeach()
+    execute_process(COMMAND "${WINE_RUN}" "${CHECK}" "${WORK}" RESULT_VARIABLE check_code OUTPUT_VARIABLE check_output)
+    message("${check_output}")
+    if(NOT check_code EQUAL 0)
+        message(FATAL_ERROR "klarvo-check finds the files unsound (${check_code})")
+    endif()
 endif()
