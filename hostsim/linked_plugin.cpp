@@ -9,7 +9,7 @@
 
 namespace klarvo::sim {
 
-PluginEntries LinkedPlugin::Load() {
+void LinkedPlugin::Attach() {
     // What a fresh load of the DLL starts from.
     frame::DetachModule();
     frame::ForgetDeclarations();
@@ -17,6 +17,10 @@ PluginEntries LinkedPlugin::Load() {
     platform::LinkHost(&ExportedService);
     Host::Active().pluginModule = platform::LinkedPluginModule();
     frame::AttachModule(platform::LinkedPluginModule());
+}
+
+PluginEntries LinkedPlugin::Load() {
+    Attach();
     frame::BindAllServices();
     return {&klarvo_initialise, &klarvo_register_or_report, &klarvo_ordinal_30009, &klarvo_ordinal_30010};
 }

@@ -8,6 +8,8 @@ namespace klarvo::sim {
 
 class LinkedPlugin : public PluginModule {
 public:
+    // The attach hook alone, as the DLL's attach runs it: every slot still unbound.
+    void Attach();
     PluginEntries Load() override;
     void Unload() override;
 };

@@ -52,7 +52,7 @@ void RegisterCommand(const void* record) {
     const auto* registration = static_cast<const CommandRegistration*>(record);
     H().Require(registration->kind == kMenuCommandKind && registration->number == kPluginCommand &&
                     registration->reserved == 0 && registration->reserved2 == 0 && registration->command &&
-                    std::strcmp(registration->caption, "Eksport Teta (txt)") == 0,
+                    std::strcmp(registration->caption, kPluginCaption) == 0,
                 "a command registration record that is not the plug-in's");
     H().Require(!H().registration, "a command registered twice");
     H().registration = registration;

@@ -20,21 +20,19 @@ private:
     PluginEntries entries_;
 };
 
-constexpr char kDisplayName[] = "Eksport Teta (txt)";
-
 }  // namespace
 
 bool RunPluginSession(Host& host, PluginModule& module, const std::function<void(host::MenuCommand)>& user) {
     const Loaded loaded(module);
     const PluginEntries& plugin = loaded.Entries();
     const host::HostEntryFunction entry = reinterpret_cast<host::HostEntryFunction>(HostExport(host::kHostEntryOrdinal));
-    std::vector<char> name(sizeof kDisplayName, '\0');
+    std::vector<char> name(sizeof kPluginCaption, '\0');
     if (plugin.initialise(entry, name.data()) != 0) {
         plugin.registerOrReport(1);
         return false;
     }
-    host.Require(std::memcmp(name.data(), kDisplayName, sizeof kDisplayName) == 0,
-                 "the module gave another display name than \"Eksport Teta (txt)\"");
+    host.Require(std::memcmp(name.data(), kPluginCaption, sizeof kPluginCaption) == 0,
+                 std::string("the module gave another display name than \"") + kPluginCaption + "\"");
     plugin.registerOrReport(0);
     host.Require(host.registration != nullptr, "the module registered no command");
     user(host.registration->command);

@@ -5,11 +5,10 @@
 
 #include "frame/binding.h"
 #include "frame/lazy_binders.h"
-#include "frame/module_state.h"
-#include "frame/platform_linked.h"
 #include "host/files.h"
 #include "host/services.h"
 #include "host/tables.h"
+#include "linked_plugin.h"
 #include "test_company.h"
 
 namespace klarvo::test {
@@ -26,10 +25,7 @@ TEST(LazyBinding, ACallThroughAnUnboundSlotBindsItAndGoesOnUnchanged) {
     options.company = company.Folder();
     sim::Host host(options);
     // The plug-in attached, but no slot bound yet.
-    frame::DetachModule();
-    frame::UnbindAll();
-    platform::LinkHost(&sim::ExportedService);
-    frame::AttachModule(platform::LinkedPluginModule());
+    sim::LinkedPlugin().Attach();
     ASSERT_EQ(frame::klarvo_service_slots[host::service::StartWalk::kIndex], &klarvo_lazy_52278);
 
     host::PrepareTable(host::DescribeTable(host::Table::SalesDocuments));
