@@ -43,7 +43,7 @@ INSTANTIATE_TEST_SUITE_P(
         AddressCase{"Kwiatowa 5 00-950 Warszawa", "00-950", "Warszawa", "Kwiatowa 5 ", "Warszawa", "Kwiatowa 5"},
         AddressCase{"00-950 Warszawa", "00-950", "Warszawa", "", "Warszawa", ""},
         AddressCase{"Os. Słoneczne 3 00-950", "", "", "", "", ""},
-        AddressCase{"ul. Kwiatowa 5", "", "", "", "", ""},
+        AddressCase{"ul. Kwiatowa 5", "", "", "ul. Kwiatowa 5", "", "ul. Kwiatowa 5"},
         AddressCase{"Warszawa", "", "Warszawa", "", "Warszawa", ""},
         AddressCase{"00-9501 Warszawa", "", "00-9501 Warszawa", "", "00-9501 Warszawa", ""},
         AddressCase{"UL. Długa 1, 80-001 Gdańsk", "80-001", "Gdańsk", "UL. Długa 1, ", "Gdańsk", "UL. Długa 1"},
@@ -55,7 +55,18 @@ INSTANTIATE_TEST_SUITE_P(
         AddressCase{"Wola 00-950X", "00-950", "", "Wola ", "", "Wola"},
         AddressCase{"", "", "", "", "", ""},
         AddressCase{"Warszawa" + kLong, "", ("Warszawa" + kLong).substr(0, 255), "", ("Warszawa" + kLong).substr(0, 255), ""},
-        AddressCase{"ul. Długa 1, " + kLong + " 00-950 Warszawa", "", "", "", "", ""},
+        AddressCase{"ul. Długa 1, " + kLong + " 00-950 Warszawa", "", "", ("ul. Długa 1, " + kLong).substr(0, 255), "",
+                    ("ul. Długa 1, " + kLong).substr(0, 255)},
+        // Avenue and square markers, in any letter case; the city ends at the marker.
+        AddressCase{"57-487 Radom, al. Ogrodowa 10a", "57-487", "Radom, ", "al. Ogrodowa 10a", "Radom", "al. Ogrodowa 10a"},
+        AddressCase{"Pl. Zamkowy 1, 00-277 Warszawa", "00-277", "Warszawa", "Pl. Zamkowy 1, ", "Warszawa", "Pl. Zamkowy 1"},
+        // No marker after a leading postcode: the street starts at the first comma after the city.
+        AddressCase{"00-950 Warszawa, Polna 7", "00-950", "Warszawa", ", Polna 7", "Warszawa", "Polna 7"},
+        AddressCase{"00-927 Warszawa, Krakowskie Przedmieście 26/28", "00-927", "Warszawa",
+                    ", Krakowskie Przedmieście 26/28", "Warszawa", "Krakowskie Przedmieście 26/28"},
+        // No postcode, a marker: the city before it, the street from it.
+        AddressCase{"Warszawa, ul. Polna 7", "", "Warszawa, ", "ul. Polna 7", "Warszawa", "ul. Polna 7"},
+        AddressCase{"Kraków AL. Mickiewicza 30", "", "Kraków ", "AL. Mickiewicza 30", "Kraków", "AL. Mickiewicza 30"},
         AddressCase{"00-950 Warszawa " + kLong, "00-950", "Warszawa " + kLong.substr(0, 9), kLong.substr(0, 230),
                     "Warszawa " + kLong.substr(0, 9), kLong.substr(0, 230)}));
 

@@ -1,5 +1,7 @@
 #include "export/address_split.h"
 
+#include <algorithm>
+
 namespace klarvo::exporting {
 namespace {
 
@@ -18,11 +20,21 @@ bool IsPostcodeAt(std::string_view text, std::size_t at) {
 
 char Lower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
 
+// Street, estate, avenue and square, in any letter case.
+constexpr std::string_view kStreetMarkers[] = {"ul.", "os.", "al.", "pl."};
+
 bool IsStreetMarkerAt(std::string_view text, std::size_t at) {
     if (at + 3 > text.size()) return false;
     const char marker[3] = {Lower(text[at]), Lower(text[at + 1]), text[at + 2]};
     const std::string_view found(marker, 3);
-    return found == "ul." || found == "os.";
+    return std::find(std::begin(kStreetMarkers), std::end(kStreetMarkers), found) != std::end(kStreetMarkers);
+}
+
+// Where the street starts after a leading postcode and its city when no marker says so: at the
+// first comma after the city's start, else at a fixed position.
+int StreetAfterLeadingPostcode(std::string_view text, int city) {
+    const std::size_t comma = city == kNotFound ? std::string_view::npos : text.find(',', static_cast<std::size_t>(city));
+    return comma == std::string_view::npos ? kStreetAfterLeadingPostcode : static_cast<int>(comma);
 }
 
 // The text from a start position, at most `count` characters; empty from the end onwards.
@@ -49,13 +61,16 @@ AddressParts SplitAddress(std::string_view address) {
     }
     if (city > length) city = kNotFound;
     if (street == kNotFound && postcode != kNotFound)
-        street = postcode == 0 ? kStreetAfterLeadingPostcode : 0;
+        street = postcode == 0 ? StreetAfterLeadingPostcode(text, city) : 0;
 
     if (postcode < city && city < street)
         return {Part(text, postcode, 6), Part(text, city, street - city), Part(text, street)};
     if (street < postcode && postcode < city)
         return {Part(text, postcode, 6), Part(text, city), Part(text, street, postcode - street)};
-    if (postcode == kNotFound && city == kNotFound && street == kNotFound) return {{}, text, {}};
+    if (postcode == kNotFound && city == kNotFound) {
+        if (street == kNotFound) return {{}, text, {}};
+        return {{}, text.substr(0, static_cast<std::size_t>(street)), Part(text, street)};
+    }
     return {};
 }
 

@@ -15,10 +15,13 @@ struct AddressParts {
     std::string_view street;
 };
 
-// Postcode (NN-NNN), city and street out of an address in one of the two orders the host's users
-// write: postcode, city, street ("00-950 Warszawa, ul. Kwiatowa 5") or street, postcode, city
-// ("ul. Kwiatowa 5, 00-950 Warszawa"). A text with neither postcode nor street marker is a city;
-// any other arrangement gives three empty parts. The parts keep their separators.
+// Postcode (NN-NNN), city and street out of an address in one of the orders the host's users
+// write: postcode, city, street ("00-950 Warszawa, ul. Kwiatowa 5", or without a street marker
+// "00-950 Warszawa, Polna 7", the street from the comma), street, postcode, city
+// ("ul. Kwiatowa 5, 00-950 Warszawa"), or city and street without a postcode ("Warszawa, ul.
+// Polna 7"). Street markers are "ul.", "os.", "al." and "pl." in any letter case. A text with
+// neither postcode nor street marker is a city; any other arrangement gives three empty parts.
+// The parts keep their separators.
 AddressParts SplitAddress(std::string_view address);
 
 struct DigitSplit {

@@ -12,8 +12,10 @@ const char* const kFile = "Klarvo.ini";
 const char* const kSection = "Klarvo";
 const char* const kKey = "OpcjeWstep";
 
-// Copies the text up to the next comma, at most 8 characters of it; returns what follows.
+// Copies the text up to the next comma, at most 8 characters of it, without the blanks before it
+// (as "%8s" reads it); returns what follows.
 const char* TakeDate(const char* from, host::DateText& date) {
+    from += std::strspn(from, " \t");
     const std::size_t length = std::strcspn(from, ",");
     const std::size_t kept = length < host::kDateLength ? length : host::kDateLength;
     std::memcpy(date, from, kept);

@@ -14,16 +14,26 @@ template <std::size_t Length>
 struct FieldText {
     char text[Length + 1];
 
-    // Copies at most Length characters; the separator becomes `replacement`, a line break a blank.
-    FieldText(std::string_view from, char separator, char replacement) {
+    // Copies at most Length characters.
+    explicit FieldText(std::string_view from) {
         const std::size_t length = std::min(from.size(), Length);
         if (length > 0) std::memcpy(text, from.data(), length);
         text[length] = '\0';
+    }
+
+    // The separator becomes `replacement`, a line break a blank. Done last, once the host has
+    // tidied the text, so that nothing brings a separator back.
+    void KeepOff(char separator, char replacement) {
         for (char* c = text; *c; ++c) {
             if (*c == separator) *c = replacement;
             if (*c == '\n' || *c == '\r') *c = ' ';
         }
     }
+
+    // The blanks go, the rest closes up.
+    void DropBlanks() { *std::remove(text, text + std::strlen(text), ' ') = '\0'; }
+
+    std::size_t Size() const { return std::strlen(text); }
 };
 
 }  // namespace klarvo::exporting
