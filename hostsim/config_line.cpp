@@ -66,9 +66,29 @@ std::optional<int> Number(std::string_view field) {
     return value;
 }
 
+// "%N[^\n]": the whole line, at most N characters of it; nothing when it is empty.
+std::optional<std::size_t> WholeLineWidth(std::string_view format) {
+    constexpr std::string_view kEnd = "[^\n]";
+    if (!format.starts_with('%') || !format.ends_with(kEnd)) return std::nullopt;
+    const std::string_view digits = format.substr(1, format.size() - 1 - kEnd.size());
+    std::size_t width = 0;
+    const auto [stop, error] = std::from_chars(digits.data(), digits.data() + digits.size(), width);
+    if (digits.empty() || error != std::errc{} || stop != digits.data() + digits.size() || width == 0)
+        return std::nullopt;
+    return width;
+}
+
 }  // namespace
 
 ScanResult ScanConfigurationLine(std::string_view line, std::string_view format, va_list targets) {
+    if (const auto width = WholeLineWidth(format)) {
+        if (line.empty()) return ScanResult::Mismatch;
+        const std::string_view text = line.substr(0, *width);
+        char* target = va_arg(targets, char*);
+        std::copy(text.begin(), text.end(), target);
+        target[text.size()] = '\0';
+        return ScanResult::Read;
+    }
     const auto directives = ParseDirectives(format);
     if (!directives) return ScanResult::UnknownFormat;
     const auto fields = SplitFields(line);

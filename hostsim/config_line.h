@@ -12,8 +12,9 @@ enum class ScanResult {
     UnknownFormat,  // the format holds a directive the host does not read
 };
 
-// The format is a list of directives separated by commas: "%d" (an int target) or "%Ns" (a text
-// target of N + 1 bytes). The line is a list of fields separated by commas; a field that starts
+// The format is "%N[^\n]" (the whole line, at most N characters, into a text target of N + 1
+// bytes; an empty line does not match), or a list of directives separated by commas: "%d" (an
+// int target) or "%Ns" (a text target of N + 1 bytes). The line is a list of fields separated by commas; a field that starts
 // with a double quote ends at the next double quote followed by a comma or the end of the line,
 // and loses its quotes. "%Ns" takes at most N characters of its field.
 ScanResult ScanConfigurationLine(std::string_view line, std::string_view format, va_list targets);

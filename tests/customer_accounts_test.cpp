@@ -40,8 +40,13 @@ TEST(CustomerAccounts, OneRecordPerCustomerCompaniesFirstInAscendingOrder) {
     options.form.invoices = true;
     const ExportOutcome outcome = RunExport(company, options);
     EXPECT_TRUE(outcome.violations.empty());
-    ASSERT_EQ(outcome.messages.size(), 1u);
-    EXPECT_TRUE(outcome.messages[0].formatted);
+    ASSERT_EQ(outcome.messages.size(), 2u);
+    EXPECT_EQ(outcome.messages[0].text,
+              "Teksty dłuższe niż ich pola w pliku Konta.fkx skrócono u 1 kontrahentów (np. kontrahent 65999,\n"
+              "pole nazwa: \"Bardzo długa nazwa firmy, która ma więcej niż sześćdziesiąt znaków w sobie\" zapisano jako "
+              "\"Bardzo długa nazwa firmy, która ma więcej niż sześćdziesiąt \").\n"
+              "Sprawdź te dane przed importem do systemu Teta.");
+    EXPECT_TRUE(outcome.messages[1].formatted);
     EXPECT_EQ(company.Read("!Konta.fkx"), Golden("customer_accounts.fkx"));
 }
 

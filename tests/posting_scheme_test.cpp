@@ -64,7 +64,7 @@ TEST_F(PostingSchemes, EveryEntryComesBackAsSaved) {
         saved[k] = SchemeEntry(static_cast<std::int16_t>(k % 33), "2K-" + std::to_string(k), -1, "731-" + std::to_string(k),
                          "Pozycja " + std::to_string(k), "S" + std::to_string(k), static_cast<std::int16_t>(k + 1));
     saved[3] = SchemeEntry(40, "0123456789", 32, "ABCDEFGHIJ", std::string(40, 'd'), "0123456789", -32768);
-    saved[4] = SchemeEntry(1, "a,b", 2, "c\"d", "Opis, \"ze\" znakami", "\"", 32767);
+    saved[4] = SchemeEntry(1, "a,b", 2, "c,d", "Opis, z przecinkami", ",", 32767);
     saved[5] = SchemeEntry(0, "", 0, "", "");
     saved[6] = SchemeEntry(5, "Źródło", 6, "ĄĘŚĆ", "Żółć", "ż");
     SetBuffer(saved);
@@ -85,9 +85,34 @@ std::string StoredInvoiceScheme(int skip) {
     return ini;
 }
 
-TEST_F(PostingSchemes, AnUnreadableEntryStaysEmptyAndTheUserIsTold) {
+// The stored form has no room for a double quote or a line break: they are changed, in the buffer
+// too, so that what is stored reads back exactly, and the user is told which entries changed.
+TEST_F(PostingSchemes, TextsTheStoredFormCannotHoldAreChangedAndTold) {
+    Scheme saved{};
+    saved[0] = SchemeEntry(3, "201-K", 0, "", "Sprzedaż", "", 1);
+    saved[2] = SchemeEntry(0, "", 2, "221-2", "Vat\",\"x", "\"");
+    saved[5] = SchemeEntry(1, "a\nb", 0, "", "dwa\r\nwiersze");
+    SetBuffer(saved);
+    posting::TransferPostingScheme(posting::kSalesInvoiceScheme, Transfer::Save);
+    Scheme storable = saved;
+    storable[2] = SchemeEntry(0, "", 2, "221-2", "Vat','x", "'");
+    storable[5] = SchemeEntry(1, "a b", 0, "", "dwa  wiersze");
+    EXPECT_TRUE(SameBytes(Buffer(), storable));
+    Fill(0x55);
+    const posting::TransferOutcome loaded = posting::TransferPostingScheme(posting::kSalesInvoiceScheme, Transfer::Load);
+    EXPECT_TRUE(SameBytes(Buffer(), storable));
+    EXPECT_TRUE(loaded.unreadable.Empty());
+    EXPECT_EQ(MessageTexts(), std::vector<std::string>{
+                                  "Schemat dekretu ToburDekrSpr: w pozycjach Dekret_2, Dekret_5 zamieniono znaki, których "
+                                  "nie da się zapisać\n(cudzysłów na apostrof, koniec wiersza na odstęp). Sprawdź te pozycje."});
+}
+
+// A stored scheme stays the stored scheme when an entry is damaged: the entry is empty and named,
+// and it is the caller who tells the user what follows. Only a scheme never stored gets the
+// defaults, also when every one of its keys is there but none can be read.
+TEST_F(PostingSchemes, AnUnreadableEntryStaysEmptyAndIsNamed) {
     company.Write("config.ini", StoredInvoiceScheme(9));
-    posting::TransferPostingScheme(posting::kSalesInvoiceScheme, Transfer::Load);
+    const posting::TransferOutcome outcome = posting::TransferPostingScheme(posting::kSalesInvoiceScheme, Transfer::Load);
     const Scheme loaded = Buffer();
     for (int k = 0; k < host::kSchemeEntryCount; ++k) {
         const PostingSchemeEntry expected =
@@ -96,8 +121,18 @@ TEST_F(PostingSchemes, AnUnreadableEntryStaysEmptyAndTheUserIsTold) {
                            static_cast<std::int16_t>(k));
         EXPECT_EQ(std::memcmp(&loaded[k], &expected, sizeof expected), 0) << "entry " << k;
     }
-    EXPECT_EQ(MessageTexts(), std::vector<std::string>{"Schemat dekretu ToburDekrSpr: nie można odczytać pozycji "
-                                                       "Dekret_9.\nPozycje te pominięto."});
+    EXPECT_STREQ(outcome.unreadable.text, "Dekret_9");
+    EXPECT_TRUE(MessageTexts().empty());
+}
+
+TEST_F(PostingSchemes, ASchemeOfWhichNoKeyCanBeReadIsStoredButUnreadable) {
+    std::string ini = "[ToburDekrSpr]\n";
+    for (int k = 0; k < host::kSchemeEntryCount; ++k) ini += "Dekret_" + std::to_string(k) + "=zepsute\n";
+    company.Write("config.ini", ini);
+    const posting::TransferOutcome outcome = posting::TransferPostingScheme(posting::kSalesInvoiceScheme, Transfer::Load);
+    EXPECT_TRUE(SameBytes(Buffer(), Scheme{}));
+    EXPECT_EQ(std::string(outcome.unreadable.text).substr(0, 20), "Dekret_0, Dekret_1, ");
+    EXPECT_NE(std::string(outcome.unreadable.text).find("Dekret_13"), std::string::npos);
 }
 
 TEST_F(PostingSchemes, LoadingOneSchemeAfterTheOtherKeepsNothingOfTheFirst) {

@@ -1,5 +1,7 @@
 #include "export/customer_accounts.h"
 
+#include <cstdio>
+
 #include "export/address_split.h"
 #include "export/customer_marks.h"
 #include "export/export_object.h"
@@ -15,18 +17,31 @@ namespace k4 = host::k4;
 
 constexpr char kSeparator = "Ź"_mz[0];
 
-// A field of the record: Ź (the separator) becomes Z.
-struct Field : FieldText<kSplitTextLength> {
-    explicit Field(std::string_view from) : FieldText(from, kSeparator, 'Z') {}
-};
+using Field = FieldText<kSplitTextLength>;
 
 std::string_view Text(const void* customer, std::size_t offset, std::size_t end) {
     return host::BoundedText(customer, offset, end - offset);
 }
 
+// A field of the record with its width in the line and its name for the user.
+struct Column {
+    Field* field;
+    std::size_t width;
+    const char* name;
+};
+
+void NoteFirstCut(const Column& column, std::int32_t customer, TextCut& cut) {
+    if (cut.field || column.field->Size() <= column.width) return;
+    cut.customer = customer;
+    cut.field = column.name;
+    std::snprintf(cut.before, sizeof cut.before, "%s", column.field->text);
+    std::snprintf(cut.after, sizeof cut.after, "%.*s", static_cast<int>(column.width), column.field->text);
+}
+
 }  // namespace
 
-void WriteCustomerAccount(const void* customer, OutputFile& file) {
+TextCut WriteCustomerAccount(const void* customer, OutputFile& file) {
+    const auto number = host::ReadField<std::int32_t>(customer, k4::kNumber);
     Field name(Text(customer, k4::kName, k4::kAddress));
     host::CleanName(name.text);
 
@@ -41,18 +56,31 @@ void WriteCustomerAccount(const void* customer, OutputFile& file) {
     Field shortName(Text(customer, k4::kShortName, k4::kName));
     Field taxId(Text(customer, k4::kTaxId, k4::kBankAccount));
 
+    const Column columns[] = {
+        {&shortName, 20, "nazwa skrócona"_mz}, {&name, 60, "nazwa"_mz},      {&postcode, 6, "kod pocztowy"_mz},
+        {&city, 25, "miejscowość"_mz},         {&street, 32, "ulica"_mz},     {&bankName, 30, "bank"_mz},
+        {&bankNumber, 30, "numer rachunku"_mz}, {&taxId, 18, "NIP"_mz},
+    };
+    // An account number whose digits would not fit keeps them all when its blanks go.
+    if (bankNumber.Size() > 30) bankNumber.DropBlanks();
+    TextCut cut;
+    for (const Column& column : columns) {
+        column.field->KeepOff(kSeparator, 'Z');
+        NoteFirstCut(column, number, cut);
+    }
+
     // Every field is preceded by the separator Ź (0xA0), the first one (empty) included.
-    Print(file, "Ź2Ź%dŹ%20.20sŹ%60.60sŹ%6.6sŹ%25.25sŹ%32.32sŹ%30.30sŹ%30.30sŹ%18.18sŹ%0.2fŹ%0.2f\n"_mz,
-          host::ReadField<std::int32_t>(customer, k4::kNumber), shortName.text, name.text,
-          postcode.text, city.text, street.text, bankName.text, bankNumber.text,
+    Print(file, "Ź2Ź%dŹ%20.20sŹ%60.60sŹ%6.6sŹ%25.25sŹ%32.32sŹ%30.30sŹ%30.30sŹ%18.18sŹ%0.2fŹ%0.2f\n"_mz, number,
+          shortName.text, name.text, postcode.text, city.text, street.text, bankName.text, bankNumber.text,
           taxId.text, host::ReadField<double>(customer, k4::kCreditLimit),
           host::ReadField<double>(customer, k4::kDiscount));
+    return cut;
 }
 
 void CExportTetaTxt::WriteCustomerAccounts(int sign) {
     const unsigned char* marks = sign > 0 ? companyMarks_ : personMarks_;
     for (std::int32_t i = 1; i < static_cast<std::int32_t>(kCustomerMarkCount); ++i)
-        if (marks[i] && host::FindCustomer(sign * i)) WriteCustomerAccount(customerRecord_, accountsFile_);
+        if (marks[i] && host::FindCustomer(sign * i)) cuts_.NoteCustomer(WriteCustomerAccount(customerRecord_, accountsFile_));
 }
 
 }  // namespace klarvo::exporting

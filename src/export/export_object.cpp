@@ -1,6 +1,9 @@
 #include "export/export_object.h"
 
+#include <utility>
+
 #include "export/customer_marks.h"
+#include "frame/from_host.h"
 #include "host/mazovia.h"
 #include "host/files.h"
 #include "host/messages.h"
@@ -12,8 +15,19 @@
 namespace klarvo::exporting {
 
 CExportTetaTxt::CExportTetaTxt() : host::WDialogBase() {
+    try {
+        Construct();
+    } catch (...) {
+        // A constructor that does not finish runs no destructor: what it took goes back here.
+        GiveBack();
+        throw;
+    }
+}
+
+void CExportTetaTxt::Construct() {
     host::BindDialogOperations();
     host::MakeDialogBase(this);
+    dialogPartMade_ = true;
     virtualTable = posting::ExportObjectTable();
     settings_ = LoadExportSettings();
     companyMarks_ = host::AllocateZeroedBlock(kCustomerMarkCount);
@@ -34,16 +48,19 @@ CExportTetaTxt::CExportTetaTxt() : host::WDialogBase() {
         host::ShowMessage("Błąd: brak pamięci na eksport!"_mz);
 }
 
-CExportTetaTxt::~CExportTetaTxt() {
-    for (OutputFile* file : {&registerFile_, &accountsFile_}) {
-        if (file->handle) host::CloseFile(file->handle);
-        file->handle = nullptr;
-    }
-    for (unsigned char** marks : {&companyMarks_, &personMarks_}) {
-        if (*marks) host::FreeBlock(*marks);
-        *marks = nullptr;
-    }
-    host::EndDialogBase(this);
+CExportTetaTxt::~CExportTetaTxt() { GiveBack(); }
+
+// Each thing is marked as given back before the host is asked, so that nothing goes back twice
+// when the host fails in between.
+void CExportTetaTxt::GiveBack() {
+    for (OutputFile* file : {&registerFile_, &accountsFile_})
+        if (host::HostFile* handle = std::exchange(file->handle, nullptr)) host::CloseFile(handle);
+    // Files that a run left half written must not reach the accounts.
+    if (std::exchange(runUnfinished_, false))
+        for (const char* name : {kRegisterFileName, kAccountsFileName}) host::EmptyOutputFile(name);
+    for (unsigned char** marks : {&companyMarks_, &personMarks_})
+        if (unsigned char* block = std::exchange(*marks, nullptr)) host::FreeBlock(block);
+    if (std::exchange(dialogPartMade_, false)) host::EndDialogBase(this);
 }
 
 bool CExportTetaTxt::CanRun() const {
@@ -61,34 +78,34 @@ namespace {
 // Holds the host's mode flag set for the command when it was clear at the start.
 class ModeFlagHold {
 public:
-    ModeFlagHold() : setHere_(!host::ModeFlagSet(host::kCommandModeFlag)) {
-        if (setHere_) host::SetModeFlag(host::kCommandModeFlag, true);
+    ModeFlagHold() {
+        if (host::ModeFlagSet(host::kCommandModeFlag)) return;
+        host::SetModeFlag(host::kCommandModeFlag, true);
+        setHere_ = true;
     }
     ~ModeFlagHold() { Release(); }
     ModeFlagHold(const ModeFlagHold&) = delete;
     ModeFlagHold& operator=(const ModeFlagHold&) = delete;
 
     void Release() {
-        if (setHere_) host::SetModeFlag(host::kCommandModeFlag, false);
-        setHere_ = false;
+        if (std::exchange(setHere_, false)) host::SetModeFlag(host::kCommandModeFlag, false);
     }
 
 private:
-    bool setHere_;
+    frame::Held held_{this, [](void* hold) { static_cast<ModeFlagHold*>(hold)->Release(); }};
+    bool setHere_ = false;
 };
 
 }  // namespace
 
 int ExportCommand() {
-    try {
+    return frame::FromHost(0, [] {
         ModeFlagHold modeFlag;
         CExportTetaTxt exporter;
         if (exporter.CanRun() && exporter.RunSettingsStep()) exporter.RunExport();
         modeFlag.Release();
-    } catch (const frame::MissingService&) {
-        // The load report has already told the user which services the host lacks.
-    }
-    return 0;
+        return 0;
+    });
 }
 
 }  // namespace klarvo::exporting

@@ -3,8 +3,10 @@
 
 #include <cstdint>
 
+#include "export/cut_report.h"
 #include "export/export_settings.h"
 #include "export/output_file.h"
+#include "frame/held.h"
 #include "host/dialog.h"
 
 namespace klarvo::exporting {
@@ -14,7 +16,8 @@ public:
     // Loads the settings, allocates the customer marks and binds the host tables; tells the user
     // when a table is missing.
     CExportTetaTxt();
-    // Closes any file still open and releases the marks.
+    // Closes any file still open (and empties both files of a run that broke off), releases the
+    // marks and ends the dialog base part; so does an exception that passes the object.
     ~CExportTetaTxt();
     CExportTetaTxt(const CExportTetaTxt&) = delete;
     CExportTetaTxt& operator=(const CExportTetaTxt&) = delete;
@@ -25,7 +28,8 @@ public:
     // Runs the range form; writes the settings and returns true when the user confirmed.
     bool RunSettingsStep();
 
-    // Writes both files from the documents of the period and shows the summary.
+    // Writes both files from the documents of the period and shows the summary. A stored posting
+    // scheme that cannot be read stops it before any file is touched.
     void RunExport();
 
     // The overrides of the host's dialog operations, which the host calls while a form is open.
@@ -38,6 +42,9 @@ public:
     static constexpr int kAmountCount = 34;
 
 private:
+    void Construct();
+    void GiveBack();
+    bool LoadInvoiceScheme();
     void WriteRegisterHeader();
     void ExportInvoices();
     bool IsSelected(const void* document) const;
@@ -45,6 +52,10 @@ private:
     void WriteCustomerAccounts(int sign);
     void CloseFilesAndReport();
 
+    frame::Held held_{this, [](void* object) { static_cast<CExportTetaTxt*>(object)->GiveBack(); }};
+    bool dialogPartMade_ = false;
+    bool runUnfinished_ = false;  // both files open, and the run has not reached its end
+    CutReport cuts_;
     std::int32_t invoiceCount_ = 0;
     std::int32_t correctionCount_ = 0;
     ExportSettings settings_{};

@@ -23,9 +23,9 @@ struct FileTexts {
     const char* notOpen;
     const char* notWritten;
 };
-const FileTexts kRegisterTexts = {"!Fs_pln.fkw", "Błąd: plik Fs_pln.fkw nie jest otwarty!"_mz,
+const FileTexts kRegisterTexts = {kRegisterFileName, "Błąd: plik Fs_pln.fkw nie jest otwarty!"_mz,
                                   "Błąd: zapis pliku Fs_pln.fkw nie powiódł się!"_mz};
-const FileTexts kAccountsTexts = {"!Konta.fkx", "Błąd: plik Konta.fkx nie jest otwarty!"_mz,
+const FileTexts kAccountsTexts = {kAccountsFileName, "Błąd: plik Konta.fkx nie jest otwarty!"_mz,
                                   "Błąd: zapis pliku Konta.fkx nie powiódł się!"_mz};
 
 bool Open(OutputFile& file, const FileTexts& texts) {
@@ -43,20 +43,35 @@ void Close(OutputFile& file) {
 }  // namespace
 
 void CExportTetaTxt::RunExport() {
+    const bool invoices = settings_.options & kExportInvoices;
+    if (invoices && !LoadInvoiceScheme()) return;
     if (!Open(registerFile_, kRegisterTexts) || !Open(accountsFile_, kAccountsTexts)) return;
-    host::OpenProgress();
+    runUnfinished_ = true;
+    host::ProgressWindow progress;
     WriteRegisterHeader();
     std::memset(clearedArea_, 0, sizeof clearedArea_);
     host::ShowProgressCaption("Dokumenty sprzedaży"_mz);
-    if (settings_.options & kExportInvoices) ExportInvoices();
+    if (invoices) ExportInvoices();
     // Two empty six-character fields around the separator Ź (0xA0).
     Print(accountsFile_, "%6sŹ%6s\n"_mz, "", "");
     host::ShowProgressCaption("Kontrahenci"_mz);
     WriteCustomerAccounts(+1);
     host::ShowProgressCaption("Os. fizyczne"_mz);
     WriteCustomerAccounts(-1);
-    host::CloseProgress();
+    progress.Close();
+    runUnfinished_ = false;
     CloseFilesAndReport();
+}
+
+// Loaded before the files are opened: books made from a scheme of which an entry is missing
+// would not balance, so such a scheme stops the export with the files untouched.
+bool CExportTetaTxt::LoadInvoiceScheme() {
+    const posting::TransferOutcome loaded =
+        posting::TransferPostingScheme(posting::kSalesInvoiceScheme, posting::Transfer::Load);
+    if (loaded.unreadable.Empty()) return true;
+    posting::ReportUnreadable(loaded, "Eksport przerwano, nie zapisano żadnego pliku.\n"
+                                      "Zapisz schemat ponownie przyciskiem \" Konfig\"."_mz);
+    return false;
 }
 
 void CExportTetaTxt::WriteRegisterHeader() {
@@ -74,7 +89,6 @@ bool CExportTetaTxt::IsSelected(const void* document) const {
 }
 
 void CExportTetaTxt::ExportInvoices() {
-    posting::TransferPostingScheme(posting::kSalesInvoiceScheme, posting::Transfer::Load);
     host::DocumentWalk walk;
     if (!walk.Started()) return;
     while (walk.Next()) {
@@ -96,6 +110,7 @@ void CExportTetaTxt::CloseFilesAndReport() {
     if (registerFile_.failed) host::ShowMessage(kRegisterTexts.notWritten);
     if (accountsFile_.failed) host::ShowMessage(kAccountsTexts.notWritten);
     if (registerFile_.failed || accountsFile_.failed) return;
+    cuts_.Show();
     host::ShowFormattedMessage(
         "Ilość wyeksportowanych faktur sprzedaży: %5ld\nIlość wyeksportowanych korekt sprzedaży: %5ld\n"_mz,
         static_cast<long>(invoiceCount_), static_cast<long>(correctionCount_));

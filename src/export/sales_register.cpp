@@ -25,13 +25,15 @@ constexpr double kSmallestAmount = 0.00001;
 
 template <std::size_t Length>
 struct RegisterField : FieldText<Length> {
-    explicit RegisterField(std::string_view from) : FieldText<Length>(from, kSeparator, ' ') {}
+    explicit RegisterField(std::string_view from) : FieldText<Length>(from) { this->KeepOff(kSeparator, ' '); }
 };
 
 }  // namespace
 
 RegisterDocument::RegisterDocument(std::string_view documentNumber, const DocumentDates& documentDates)
-    : number(documentNumber, kSeparator, ' '), dates(documentDates) {}
+    : number(documentNumber), dates(documentDates) {
+    number.KeepOff(kSeparator, ' ');
+}
 
 RegisterDocument RegisterDocumentOf(const void* tspr) {
     return {host::BoundedText(tspr, host::tspr::kNumber, kDocumentNumberRoom), DatesOf(tspr)};
@@ -66,6 +68,7 @@ void CExportTetaTxt::WriteDocumentPostings() {
         if (!IsPosted(line.amount)) continue;
         if (!document) document.emplace(RegisterDocumentOf(documentRecord_));
         WritePostingRecord(registerFile_, line, *document);
+        cuts_.NotePosting(k, line);
     }
 }
 

@@ -5,6 +5,7 @@
 
 #include "export/export_object.h"
 #include "frame/binding.h"
+#include "frame/from_host.h"
 #include "frame/load_checks.h"
 #include "frame/module_state.h"
 #include "host/command_registration.h"
@@ -41,10 +42,9 @@ void ShowInstallNotice() {
 
 using namespace klarvo::frame;
 
-// No exception may leave an entry point into the host: a service that the host lacks ends the
-// entry point as a failure.
+// A service that the host lacks ends an entry point as a failure.
 int KLARVO_STDCALL klarvo_initialise(klarvo::host::HostEntryFunction entry, char* displayName) {
-    try {
+    return FromHost(-1, [&] {
         if (!entry) {
             klarvo::host::Call<klarvo::host::service::RemoveCommand>(static_cast<int>(kCommandNumber));
             return 0;
@@ -52,21 +52,19 @@ int KLARVO_STDCALL klarvo_initialise(klarvo::host::HostEntryFunction entry, char
         Module().hostEntry = entry;
         if (displayName) std::memcpy(displayName, kDisplayName, sizeof kDisplayName);
         return RunLoadChecks();
-    } catch (const MissingService&) {
-        return -1;
-    }
+    });
 }
 
 int KLARVO_STDCALL klarvo_register_or_report(int report) {
-    try {
+    FromHost(0, [&] {
         if (report != 0) {
             ShowLoadFailureReport();
         } else {
             klarvo::host::Call<klarvo::host::service::RegisterCommand>(static_cast<const void*>(&kRegistration));
             ShowInstallNotice();
         }
-    } catch (const MissingService&) {
-    }
+        return 0;
+    });
     return 0;
 }
 

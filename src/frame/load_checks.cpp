@@ -121,13 +121,13 @@ std::uint32_t MissingServiceText(char* text) {
 int RecordSizeText(char* text) {
     text[0] = '\0';
     if (!g_mismatches) return 0;
-    Append(text, kRecordSizeHeader, kDisplayName, Module().fileName);
+    Append(text, kRecordSizeHeader, kDisplayName, Module().FileName());
     for (const RecordSizeDeclaration* entry = g_mismatches; entry; entry = entry->next) {
         char hostSize[16] = "brak";
         if (entry->hostSize != 0) std::snprintf(hostSize, sizeof hostSize, "%d", static_cast<int>(entry->hostSize));
         Append(text, kRecordSizeRow, entry->tableName, static_cast<int>(entry->pluginSize), hostSize);
     }
-    Append(text, kRecordSizeFooter, Module().fileName);
+    Append(text, kRecordSizeFooter, Module().FileName());
     return -1;
 }
 
@@ -140,9 +140,9 @@ void ShowLoadFailureReport() {
                host::Call<host::service::AcceptModule>(Module().ownModule, text, static_cast<int>(sizeof text)) != 0) {
         ShowStop("%s", text);
     } else if (RunLoadChecks() != 0) {
-        ShowStop(kVersionText, Module().fileName, Module().fileName);
+        ShowStop(kVersionText, Module().FileName(), Module().FileName());
     } else {
-        ShowStop(kNotInitialisedText, Module().fileName);
+        ShowStop(kNotInitialisedText, Module().FileName());
     }
 }
 

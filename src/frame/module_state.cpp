@@ -15,7 +15,7 @@ void AttachModule(platform::ModuleHandle ownModule) {
     platform::ModuleFileName(ownModule, state.filePath, sizeof state.filePath);
     const char* slash = std::strrchr(state.filePath, '\\');
     if (const char* other = std::strrchr(state.filePath, '/'); other && (!slash || other > slash)) slash = other;
-    state.fileName = slash ? slash + 1 : state.filePath;
+    state.fileNameStart = slash ? static_cast<std::size_t>(slash + 1 - state.filePath) : 0;
     if (state.hostModule) return;
     state.hostModule = platform::LoadedModule("MORVEL");
     if (state.hostModule)

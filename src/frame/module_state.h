@@ -2,6 +2,8 @@
 // What the loaded module keeps for its whole life: its own handle and file name, the host's
 // module and entry function. Set by the attach hook and the first entry point; never released.
 
+#include <cstddef>
+
 #include "frame/platform.h"
 #include "host/module_entries.h"
 
@@ -15,9 +17,13 @@ using host::HostEntryFunction;
 struct ModuleState {
     platform::ModuleHandle ownModule = nullptr;
     char filePath[300] = "";
-    const char* fileName = filePath;  // the last component of filePath
+    std::size_t fileNameStart = 0;  // where the last component of filePath starts
     platform::ModuleHandle hostModule = nullptr;
     HostEntryFunction hostEntry = nullptr;
+
+    // The module's file name without its folder. Kept as a position, so that the state can be
+    // copied and reset without pointing into another copy.
+    const char* FileName() const { return filePath + fileNameStart; }
 };
 
 ModuleState& Module();

@@ -4,6 +4,7 @@
 
 #include <cstddef>
 
+#include "frame/held.h"
 #include "host/dialog.h"
 #include "host/services.h"
 
@@ -31,9 +32,11 @@ public:
 private:
     // A member, so that its destructor also runs when the constructor's body throws.
     struct Built {
+        frame::Held held{this, [](void* built) { static_cast<Built*>(built)->DestroyAll(); }};
         CallbackStorage storage[Count];
         std::size_t count = 0;
-        ~Built() {
+        ~Built() { DestroyAll(); }
+        void DestroyAll() {
             while (count > 0) Call<service::DestroyCallback>(&storage[--count]);
         }
     } built_;

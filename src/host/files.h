@@ -9,13 +9,21 @@ namespace klarvo::host {
 // Null when it cannot be opened.
 HostFile* OpenOutputFile(const char* name);
 
+// The host's formatted write and close promise no result: only what the C runtime's own fprintf
+// and fclose call a failure is taken as one, a negative write result and a close result of -1.
+
 // printf-style write; false when the host could not write it.
 template <class... Arguments>
 bool PrintToFile(HostFile* file, const char* format, Arguments... arguments) {
     return Call<service::WriteFile>(file, format, arguments...) >= 0;
 }
 
+inline constexpr int kCloseFailed = -1;
+
 // false when the file could not be written to its end.
-inline bool CloseFile(HostFile* file) { return Call<service::CloseFile>(file) == 0; }
+inline bool CloseFile(HostFile* file) { return Call<service::CloseFile>(file) != kCloseFailed; }
+
+// Leaves the file empty (creating it when needed).
+void EmptyOutputFile(const char* name);
 
 }  // namespace klarvo::host

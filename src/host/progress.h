@@ -1,14 +1,34 @@
 #pragma once
 // The host's progress window.
 
+#include "frame/held.h"
 #include "host/services.h"
 
 namespace klarvo::host {
 
 inline constexpr int kProgressWindow = 856;
 
-inline void OpenProgress() { Call<service::OpenProgress>(kProgressWindow); }
-inline void CloseProgress() { Call<service::CloseProgress>(); }
+// The progress window, open from construction until Close, and closed on every way out.
+class ProgressWindow {
+public:
+    ProgressWindow() {
+        Call<service::OpenProgress>(kProgressWindow);
+        open_ = true;
+    }
+    ~ProgressWindow() { Close(); }
+    ProgressWindow(const ProgressWindow&) = delete;
+    ProgressWindow& operator=(const ProgressWindow&) = delete;
+
+    void Close() {
+        if (!open_) return;
+        open_ = false;
+        Call<service::CloseProgress>();
+    }
+
+private:
+    frame::Held held_{this, [](void* window) { static_cast<ProgressWindow*>(window)->Close(); }};
+    bool open_ = false;
+};
 
 // Each sets one text and lets the host bring the window up to date.
 inline void ShowProgressCaption(const char* caption) {

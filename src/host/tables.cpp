@@ -2,10 +2,17 @@
 
 namespace klarvo::host {
 
-DocumentWalk::DocumentWalk()
-    : started_(Call<service::StartWalk>(&walker_, 0, kSalesDocumentWalk, 0, 0, 0) != 0) {}
+DocumentWalk::DocumentWalk() {
+    const bool started = Call<service::StartWalk>(&walker_, 0, kSalesDocumentWalk, 0, 0, 0) != 0;
+    live_ = true;
+    started_ = started;
+}
 
-DocumentWalk::~DocumentWalk() {
+DocumentWalk::~DocumentWalk() { End(); }
+
+void DocumentWalk::End() {
+    if (!live_) return;
+    live_ = false;
     Call<service::EndWalk>(&walker_);
     Call<service::DestroyWalker>(&walker_);
 }

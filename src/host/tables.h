@@ -1,6 +1,7 @@
 #pragma once
 // Host tables: descriptors, their record buffers and the document walk.
 
+#include "frame/held.h"
 #include "host/services.h"
 
 namespace klarvo::host {
@@ -14,7 +15,7 @@ inline TableDescriptor* DescribeTable(Table table) {
 inline void PrepareTable(TableDescriptor* table) { Call<service::PrepareTable>(table, 255); }
 
 // The walk over the sales document headers, each loaded into the Tspr record buffer in turn.
-// Ended and destroyed on every way out.
+// Ended and destroyed on every way out, also when it could not start.
 class DocumentWalk {
 public:
     DocumentWalk();
@@ -27,8 +28,12 @@ public:
     bool Next();
 
 private:
+    void End();
+
+    frame::Held held_{this, [](void* walk) { static_cast<DocumentWalk*>(walk)->End(); }};
     WalkerStorage walker_;
-    bool started_;
+    bool live_ = false;  // the host has a walker in our storage
+    bool started_ = false;
 };
 
 }  // namespace klarvo::host

@@ -5,7 +5,9 @@
 #include <utility>
 
 #include "export/export_object.h"
+#include "frame/from_host.h"
 #include "frame/slot_jump.h"
+#include "host/mazovia.h"
 #include "host/services.h"
 #include "posting/posting_scheme.h"
 #include "posting/range_form.h"
@@ -22,7 +24,10 @@ std::int32_t CExportTetaTxt::HandleCommand(std::uint32_t code, std::int16_t kind
     if (kind != kButtonPressed) return 0;
     const auto schemeId = static_cast<std::int16_t>(code & 0xFFFF);
     // Codes that name no scheme are told so by the load and open no editor.
-    if (!posting::TransferPostingScheme(schemeId, posting::Transfer::Load)) return 0;
+    const posting::TransferOutcome loaded = posting::TransferPostingScheme(schemeId, posting::Transfer::Load);
+    if (!loaded.known) return 0;
+    if (!loaded.unreadable.Empty())
+        posting::ReportUnreadable(loaded, "Pozycje te są puste: uzupełnij je i zapisz schemat."_mz);
     amountNames_ = &posting::AmountName;
     if (posting::RunSchemeEditor(this) != posting::kFormAbandoned)
         posting::TransferPostingScheme(schemeId, posting::Transfer::Save);
@@ -46,29 +51,26 @@ namespace {
 
 using exporting::CExportTetaTxt;
 
-// The host calls these with the object in ECX, as its compiler calls virtual operations. No
-// exception of the plug-in may pass into the host's frames.
+// The host calls these with the object in ECX, as its compiler calls virtual operations.
+
 void* KLARVO_THISCALL DeletingDestruction(host::WDialogBase* self, unsigned flags) {
-    auto* object = static_cast<CExportTetaTxt*>(self);
-    object->~CExportTetaTxt();
-    if (flags & 1) ::operator delete(object);
-    return object;
+    return frame::FromHost<void*>(self, [&] {
+        auto* object = static_cast<CExportTetaTxt*>(self);
+        object->~CExportTetaTxt();
+        if (flags & 1) ::operator delete(object);
+        return static_cast<void*>(object);
+    });
 }
 
 std::int32_t KLARVO_THISCALL CommandHandler(host::WDialogBase* self, std::uint32_t code, std::int16_t kind) {
-    try {
-        return static_cast<CExportTetaTxt*>(self)->HandleCommand(code, kind);
-    } catch (const frame::MissingService&) {
-        return 0;
-    }
+    return frame::FromHost<std::int32_t>(0, [&] { return static_cast<CExportTetaTxt*>(self)->HandleCommand(code, kind); });
 }
 
+// On a failure the entry shows as empty: a blank, as every entry starts.
 std::intptr_t KLARVO_THISCALL ListItemProvider(host::WDialogBase* self, std::int16_t index, std::int32_t) {
-    try {
-        return static_cast<CExportTetaTxt*>(self)->ListItem(index);
-    } catch (const frame::MissingService&) {
-        return 0;
-    }
+    static char empty[] = " ";
+    return frame::FromHost<std::intptr_t>(reinterpret_cast<std::intptr_t>(empty),
+                                          [&] { return static_cast<CExportTetaTxt*>(self)->ListItem(index); });
 }
 
 template <class Entry>

@@ -1,6 +1,8 @@
 #include "posting/posting_line.h"
 
 #include <algorithm>
+#include <cstdio>
+#include <cstring>
 
 #include "host/posting_scheme_buffer.h"
 #include "host/records.h"
@@ -9,9 +11,10 @@
 namespace klarvo::posting {
 namespace {
 
-// The template with its first upper-case K replaced by the customer code.
+// The template with its first upper-case K replaced by the customer code, cut to the account's
+// 12 characters; what was cut away is noted in the line.
 void MakeAccount(const char (&accountTemplate)[host::kAccountTemplateLength + 1], const char* customerCode,
-                 char (&account)[kAccountLength + 1]) {
+                 char (&account)[kAccountLength + 1], PostingLine& line) {
     char work[256];
     const std::string_view text = host::BoundedText(accountTemplate, 0, host::kAccountTemplateLength);
     std::copy(text.begin(), text.end(), work);
@@ -21,6 +24,9 @@ void MakeAccount(const char (&accountTemplate)[host::kAccountTemplateLength + 1]
         for (const char* c = customerCode; *c; ++c) host::InsertCharacter(at++, *c);
     }
     host::CopyText(account, work, kAccountLength);
+    if (std::strlen(work) > kAccountLength && !line.uncutAccount[0])
+        std::snprintf(line.uncutAccount, sizeof line.uncutAccount, "%.*s",
+                      static_cast<int>(sizeof line.uncutAccount - 1), work);
 }
 
 double RawAmount(const double* documentAmounts, int code) {
@@ -35,8 +41,8 @@ bool BuildPostingLine(std::int16_t entryIndex, const double* documentAmounts, Po
                       const char* customerCode) {
     const host::PostingSchemeEntry& entry = host::PostingSchemeEntries()[entryIndex];
     if (entry.debitCode == 0 && entry.creditCode == 0) return true;
-    MakeAccount(entry.debitAccount, customerCode, line.debitAccount);
-    MakeAccount(entry.creditAccount, customerCode, line.creditAccount);
+    MakeAccount(entry.debitAccount, customerCode, line.debitAccount, line);
+    MakeAccount(entry.creditAccount, customerCode, line.creditAccount, line);
     const double rawDebit = RawAmount(documentAmounts, entry.debitCode);
     const double rawCredit = RawAmount(documentAmounts, entry.creditCode);
     // One amount for the line: the credit side's wins when it carries one.

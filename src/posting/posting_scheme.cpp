@@ -48,6 +48,8 @@ const StoredScheme kStoredSchemes[] = {
 // Stored order: both amount codes first, every text in double quotes.
 const char* const kStoredFormat = "%d,%d,\"%s\",\"%s\",\"%s\",\"%s\",%d";
 const char* const kReadFormat = "%d,%d,%10s,%10s,%40s,%10s,%d";
+// Any stored value at all: tells a key that cannot be read from a key that is not there.
+const char* const kAnyValueFormat = "%255[^\n]";
 
 struct KeyName {
     char text[16];
@@ -103,62 +105,95 @@ void PutDefaults(PostingSchemeEntry* entries, const StoredScheme& scheme) {
     }
 }
 
-// Tells the user which stored entries could not be read; they stay empty, so the scheme ends
-// before the first of them.
-void ReportUnreadable(const StoredScheme& scheme, const bool (&unreadable)[host::kSchemeEntryCount]) {
-    char keys[host::kSchemeEntryCount * 12] = "";
-    for (int k = 0; k < host::kSchemeEntryCount; ++k) {
-        if (!unreadable[k]) continue;
-        const std::size_t used = std::char_traits<char>::length(keys);
-        std::snprintf(keys + used, sizeof keys - used, "%s%s", used ? ", " : "", KeyName(k).text);
-    }
-    char text[256];
-    std::snprintf(text, sizeof text,
-                  "Schemat dekretu %s: nie można odczytać pozycji %s.\nPozycje te pominięto."_mz,
-                  scheme.section, keys);
-    host::ShowMessage(text);
+bool KeyPresent(const char* section, int index) {
+    char value[256];
+    return host::ReadConfiguration(section, KeyName(index).text, kAnyValueFormat, value);
 }
 
-void Load(const StoredScheme& scheme) {
+// A scheme is stored when any of its keys is there; only a scheme never stored gets the defaults.
+void Load(const StoredScheme& scheme, TransferOutcome& outcome) {
     PostingSchemeEntry* entries = host::PostingSchemeEntries();
     std::fill_n(entries, host::kSchemeEntryCount, PostingSchemeEntry{});
-    bool unreadable[host::kSchemeEntryCount] = {};
-    int unreadableCount = 0;
+    bool unread[host::kSchemeEntryCount] = {};
+    bool stored = false;
     for (int k = 0; k < host::kSchemeEntryCount; ++k) {
-        unreadable[k] = !ReadEntry(scheme.section, k, entries[k]);
-        unreadableCount += unreadable[k];
+        unread[k] = !ReadEntry(scheme.section, k, entries[k]);
+        stored |= !unread[k];
     }
-    if (unreadableCount == host::kSchemeEntryCount)
+    for (int k = 0; k < host::kSchemeEntryCount && !stored; ++k) stored = KeyPresent(scheme.section, k);
+    if (!stored) {
         PutDefaults(entries, scheme);
-    else if (unreadableCount > 0)
-        ReportUnreadable(scheme, unreadable);
+        return;
+    }
+    for (int k = 0; k < host::kSchemeEntryCount; ++k)
+        if (unread[k]) outcome.unreadable.Add(k);
 }
 
-void Save(const StoredScheme& scheme) {
-    const PostingSchemeEntry* entries = host::PostingSchemeEntries();
+// What the stored form cannot hold between its double quotes: a double quote and a line break.
+template <std::size_t Room>
+bool MakeStorable(char (&field)[Room]) {
+    bool changed = false;
+    for (char& c : field) {
+        if (c == '\0') break;
+        const char storable = c == '"' ? '\'' : (c == '\n' || c == '\r') ? ' ' : c;
+        changed |= storable != c;
+        c = storable;
+    }
+    return changed;
+}
+
+void Save(const StoredScheme& scheme, TransferOutcome& outcome) {
+    PostingSchemeEntry* entries = host::PostingSchemeEntries();
     for (int k = 0; k < host::kSchemeEntryCount; ++k) {
-        const PostingSchemeEntry& entry = entries[k];
+        PostingSchemeEntry& entry = entries[k];
+        bool changed = false;
+        for (const bool fieldChanged : {MakeStorable(entry.debitAccount), MakeStorable(entry.creditAccount),
+                                        MakeStorable(entry.description), MakeStorable(entry.shortCode)})
+            changed |= fieldChanged;
+        if (changed) outcome.changed.Add(k);
         host::WriteConfiguration(scheme.section, KeyName(k).text, kStoredFormat, int{entry.debitCode},
                                  int{entry.creditCode}, Terminated(entry.debitAccount).text,
                                  Terminated(entry.creditAccount).text, Terminated(entry.description).text,
                                  Terminated(entry.shortCode).text, int{entry.number});
     }
+    if (outcome.changed.Empty()) return;
+    char text[320];
+    std::snprintf(text, sizeof text,
+                  "Schemat dekretu %s: w pozycjach %s zamieniono znaki, których nie da się zapisać\n"
+                  "(cudzysłów na apostrof, koniec wiersza na odstęp). Sprawdź te pozycje."_mz,
+                  scheme.section, outcome.changed.text);
+    host::ShowMessage(text);
 }
 
 }  // namespace
 
-bool TransferPostingScheme(std::int16_t schemeId, Transfer transfer) {
+void EntryKeys::Add(int index) {
+    const std::size_t used = std::char_traits<char>::length(text);
+    std::snprintf(text + used, sizeof text - used, "%s%s", used ? ", " : "", KeyName(index).text);
+}
+
+TransferOutcome TransferPostingScheme(std::int16_t schemeId, Transfer transfer) {
+    TransferOutcome outcome;
     const auto scheme = std::find_if(std::begin(kStoredSchemes), std::end(kStoredSchemes),
                                      [&](const StoredScheme& stored) { return stored.id == schemeId; });
     if (scheme == std::end(kStoredSchemes)) {
         host::ShowMessage("Brak możliwości konfiguracji dekretu"_mz);
-        return false;
+        return outcome;
     }
+    outcome.known = true;
+    outcome.section = scheme->section;
     if (transfer == Transfer::Load)
-        Load(*scheme);
+        Load(*scheme, outcome);
     else
-        Save(*scheme);
-    return true;
+        Save(*scheme, outcome);
+    return outcome;
+}
+
+void ReportUnreadable(const TransferOutcome& outcome, const char* consequence) {
+    char text[384];
+    std::snprintf(text, sizeof text, "Schemat dekretu %s: nie można odczytać pozycji %s.\n%s"_mz, outcome.section,
+                  outcome.unreadable.text, consequence);
+    host::ShowMessage(text);
 }
 
 }  // namespace klarvo::posting

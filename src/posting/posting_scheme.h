@@ -15,10 +15,30 @@ enum SchemeId : std::int16_t {
 
 enum class Transfer { Load, Save };
 
+// Entries of a scheme, named by their keys for the user ("Dekret_2, Dekret_5").
+struct EntryKeys {
+    char text[14 * 12] = "";
+    void Add(int index);
+    bool Empty() const { return text[0] == '\0'; }
+};
+
+struct TransferOutcome {
+    bool known = false;               // the id names a scheme
+    const char* section = "";         // where the scheme is stored
+    EntryKeys unreadable;             // load: stored entries that could not be read, left empty
+    EntryKeys changed;                // save: entries whose texts were changed to be stored
+};
+
 // Load: the buffer then holds exactly the stored scheme, or the default scheme when none was
-// ever stored. Save: stores the buffer as the scheme. An id that names no scheme only tells the
-// user so, and gives false.
-bool TransferPostingScheme(std::int16_t schemeId, Transfer transfer);
+// ever stored; a stored scheme of which an entry cannot be read is still the stored scheme, with
+// that entry empty, and the outcome names it. Save: stores the buffer as the scheme; a double
+// quote becomes an apostrophe and a line break a blank, in the buffer too, since the stored form
+// cannot hold them, and the user is told which entries changed. An id that names no scheme only
+// tells the user so.
+TransferOutcome TransferPostingScheme(std::int16_t schemeId, Transfer transfer);
+
+// Tells the user which stored entries could not be read, and what follows from it.
+void ReportUnreadable(const TransferOutcome& outcome, const char* consequence);
 
 // Amount codes 0 to 32 and their names as the scheme editor lists them.
 inline constexpr int kAmountNameCount = 33;
