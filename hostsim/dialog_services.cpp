@@ -58,8 +58,7 @@ void KLARVO_THISCALL HostOperation(WDialogBase* self) {
 template <std::size_t Entry>
 void AddHostOperation(ExportTable& table) {
     constexpr std::uint16_t service = kDialogOperationServices[Entry];
-    if constexpr (service != 0)
-        table.emplace(service, reinterpret_cast<CodeAddress>(static_cast<DialogOperation>(&HostOperation<service>)));
+    if constexpr (service != 0) table.insert(ExportServed<DialogOperation, service, &HostOperation<service>>());
 }
 
 template <std::size_t... Entry>
@@ -268,13 +267,13 @@ std::pair<const std::uint16_t, CodeAddress> ExportData(std::uint16_t number, con
 
 ExportTable DialogServices() {
     ExportTable exports = {
-        Export<service::MakeDialogBase>(&MakeDialogBase),
-        Export<service::EndDialogBase>(&EndDialogBase),
-        Export<service::MakeCallback>(&MakeCallback),
-        Export<service::DestroyCallback>(&DestroyCallback),
-        Export<service::RunForm>(&RunForm),
-        Export<service::RunHostForm>(&SchemeEditor<std::make_index_sequence<kAmountPickFields>>::Run),
-        Export<service::ListTextBuffer>(&ListTextBuffer),
+        Export<service::MakeDialogBase, &MakeDialogBase>(),
+        Export<service::EndDialogBase, &EndDialogBase>(),
+        Export<service::MakeCallback, &MakeCallback>(),
+        Export<service::DestroyCallback, &DestroyCallback>(),
+        Export<service::RunForm, &RunForm>(),
+        Export<service::RunHostForm, &SchemeEditor<std::make_index_sequence<kAmountPickFields>>::Run>(),
+        Export<service::ListTextBuffer, &ListTextBuffer>(),
         ExportData(service::RangeFormItem::kNumber, &kRangeFormItem),
         ExportData(service::SchemeEditorItem::kNumber, &kSchemeEditorItem),
     };

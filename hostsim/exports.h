@@ -1,18 +1,76 @@
 #pragma once
 // The simulated host's table of exports: service number to code (or data) address. Each area
-// of services contributes its part; the signatures are checked against the service list.
+// of services contributes its part; the signatures are checked against the service list. Every
+// service runs through Serve, which makes the host's failures what the module sees of them.
 
 #include <cstdint>
+#include <exception>
 #include <map>
+#include <type_traits>
 #include <utility>
+
+#include "host.h"
+#include "host/host_fault.h"
+#include "host/types.h"
+#include "host_fault.h"
 
 namespace klarvo::sim {
 
 using CodeAddress = void (*)();
 using ExportTable = std::map<std::uint16_t, CodeAddress>;
 
+// A service's body, as the module reaches it: counted (and failed when ThrowIn names this call),
+// and any failure of the simulator inside it raised as the host's exception. While an earlier
+// failure unwinds the module, a failure is only noted and the service gives nothing back.
+template <class Body>
+decltype(auto) Serve(std::uint16_t number, Body body) {
+    using Result = decltype(body());
+    Host& host = Host::Active();
+    host.EnterService(number);
+    try {
+        return body();
+    } catch (const host::HostFault&) {
+        throw;
+    } catch (const std::exception& error) {
+        host.NoteFailure(error.what());
+    }
+    if (!host.Raising()) RaiseHostFault();
+    if constexpr (!std::is_void_v<Result>) return Result{};
+}
+
+// The exported function of a service: its implementation run through Serve.
+template <class Pointer>
+struct Served;
+template <class R, class... A>
+struct Served<R (*)(A...)> {
+    template <std::uint16_t Number, R (*Implementation)(A...)>
+    static R Call(A... arguments) {
+        return Serve(Number, [&] { return Implementation(arguments...); });
+    }
+};
+#if defined(__i386__)
+template <class R, class... A>
+struct Served<R(KLARVO_THISCALL*)(A...)> {
+    template <std::uint16_t Number, R(KLARVO_THISCALL* Implementation)(A...)>
+    static R KLARVO_THISCALL Call(A... arguments) {
+        return Serve(Number, [&] { return Implementation(arguments...); });
+    }
+};
+#endif
+
+template <class Pointer, std::uint16_t Number, Pointer Implementation>
+std::pair<const std::uint16_t, CodeAddress> ExportServed() {
+    return {Number, reinterpret_cast<CodeAddress>(&Served<Pointer>::template Call<Number, Implementation>)};
+}
+
+template <class Service, typename Service::Pointer Implementation>
+std::pair<const std::uint16_t, CodeAddress> Export() {
+    return ExportServed<typename Service::Pointer, Service::kNumber, Implementation>();
+}
+
+// A service that takes printf-style arguments runs Serve itself.
 template <class Service>
-std::pair<const std::uint16_t, CodeAddress> Export(typename Service::Pointer implementation) {
+std::pair<const std::uint16_t, CodeAddress> ExportVariadic(typename Service::Pointer implementation) {
     return {Service::kNumber, reinterpret_cast<CodeAddress>(implementation)};
 }
 

@@ -6,6 +6,7 @@
 
 #include "host/mazovia.h"
 #include "host/records.h"
+#include "host_fault.h"
 
 namespace klarvo::sim {
 namespace {
@@ -53,14 +54,28 @@ Host& Host::Active() {
 void Host::Violation(const std::string& what) {
     violations_.push_back(what);
     std::cerr << "morvel: the plug-in broke a contract of the host: " << what << "\n";
-    if (std::uncaught_exceptions() == 0) throw ContractViolation(what);
+    if (std::uncaught_exceptions() == 0 && !raising_) throw ContractViolation(what);
 }
 
-int Host::RunCommand(int (*command)()) {
+void Host::RunCommand(int (*command)()) {
     const std::uint16_t before = modeFlags_;
-    const int result = command();
+    CallModule([&] { command(); });
     CheckCommandEnd(before);
-    return result;
+}
+
+bool Host::CallModule(const std::function<void()>& call) { return CatchHostFault(call); }
+
+void Host::EnterService(std::uint16_t number) {
+    const auto& throwIn = options_.throwIn;
+    if (raising_ || !throwIn || throwIn->service != number || ++serviceCalls_[number] != throwIn->call) return;
+    NoteFailure("service " + std::to_string(number) + " failed on its call " + std::to_string(throwIn->call) +
+                    " (--throw-in)",
+                true);
+    RaiseHostFault();
+}
+
+void Host::NoteFailure(const std::string& what, bool injected) {
+    if (!failure_) failure_ = HostFailure{what, injected};
 }
 
 void Host::CheckCommandEnd(std::uint16_t modeFlagsBefore) {
@@ -104,7 +119,12 @@ void Host::Prepare(host::TableDescriptor* descriptor) {
 HostTable& Host::TableOf(host::Table table) {
     const int number = static_cast<int>(table);
     const auto found = tables_.find(number);
-    if (found == tables_.end()) Violation("table " + std::to_string(number) + " used, but the host has none");
+    if (found == tables_.end()) {
+        Violation("table " + std::to_string(number) + " used, but the host has none");
+        // Only while an exception unwinds does a violation not break off: a table of no records.
+        static HostTable none{{}, std::vector<char>(host::k4::kRecordLength), true};
+        return none;
+    }
     if (!found->second.prepared)
         Violation("the record buffer of table " + std::to_string(number) + " was used before the table was prepared");
     return found->second;

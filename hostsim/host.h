@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <filesystem>
+#include <functional>
 #include <map>
 #include <optional>
 #include <set>
@@ -53,6 +54,12 @@ struct FormAnswers {
     bool draw = false;                            // the form is drawn as it opens
 };
 
+// A service of the host that fails on one of its calls, raising the host's exception.
+struct ThrowIn {
+    std::uint16_t service = 0;
+    int call = 1;  // from 1
+};
+
 struct HostOptions {
     std::filesystem::path company;
     std::string today = "20240315";  // host date string
@@ -69,6 +76,13 @@ struct HostOptions {
     std::optional<std::int32_t> noticeAnswer;  // what the user leaves in the install notice
     bool walkFails = false;              // the document walk cannot start
     std::set<std::string> failingFiles;  // output files whose writes fail, as on a full disk
+    std::optional<ThrowIn> throwIn;
+};
+
+// A failure of the host that passed through the module.
+struct HostFailure {
+    std::string what;
+    bool injected;  // made by ThrowIn
 };
 
 struct Message {
@@ -93,7 +107,21 @@ public:
     static Host& Active();
 
     // Runs a command of the plug-in as the host's menu does, then checks what it left behind.
-    int RunCommand(int (*command)());
+    void RunCommand(int (*command)());
+
+    // A call into the module, as the host makes it: a failure of the host that passes through the
+    // module ends the call and is kept; false then.
+    bool CallModule(const std::function<void()>& call);
+
+    // A service's first step: counts its calls and fails the one that ThrowIn names.
+    void EnterService(std::uint16_t number);
+    // Notes a failure of a service, to be raised into the module.
+    void NoteFailure(const std::string& what, bool injected = false);
+    const std::optional<HostFailure>& LastFailure() const { return failure_; }
+    // While a failure unwinds the module, the services it calls to give back what it holds must
+    // not fail again: what goes wrong then is only noted.
+    void RaisingFault(bool raising) { raising_ = raising; }
+    bool Raising() const { return raising_; }
 
     const std::vector<Message>& Messages() const { return messages_; }
     const HostOptions& Options() const { return options_; }
@@ -157,6 +185,9 @@ private:
     void CheckCommandEnd(std::uint16_t modeFlagsBefore);
 
     HostOptions options_;
+    std::map<std::uint16_t, int> serviceCalls_;
+    std::optional<HostFailure> failure_;
+    bool raising_ = false;
     std::map<int, HostTable> tables_;
     std::vector<Message> messages_;
     std::vector<std::string> violations_;

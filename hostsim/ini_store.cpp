@@ -19,6 +19,7 @@ struct LoadedIni {
 
 void Load(const std::filesystem::path& file, LoadedIni& loaded) {
     if (!std::filesystem::exists(file)) return;
+    if (std::filesystem::is_directory(file)) throw std::runtime_error(file.string() + ": is a folder, not an INI file");
     if (loaded.ini.LoadFile(file.string().c_str()) < 0)
         throw std::runtime_error(file.string() + ": cannot be read as an INI file");
     loaded.present = true;
@@ -30,9 +31,15 @@ std::optional<std::string> ReadIniValue(const std::filesystem::path& file, const
                                         const std::string& key) {
     LoadedIni loaded;
     Load(file, loaded);
-    const char* value = loaded.ini.GetValue(mazovia::ToUtf8(section).c_str(), mazovia::ToUtf8(key).c_str());
+    const std::string utf8Section = mazovia::ToUtf8(section), utf8Key = mazovia::ToUtf8(key);
+    const char* value = loaded.ini.GetValue(utf8Section.c_str(), utf8Key.c_str());
     if (!value) return std::nullopt;
-    return mazovia::FromUtf8(value);
+    try {
+        return mazovia::FromUtf8(value);
+    } catch (const std::invalid_argument&) {
+        throw std::runtime_error(file.string() + ", section [" + utf8Section + "], key " + utf8Key +
+                                 ": the value holds a character that the host's code page lacks");
+    }
 }
 
 void WriteIniValue(const std::filesystem::path& file, const std::string& section, const std::string& key,

@@ -38,14 +38,16 @@ int AcceptModule(ModuleHandle plugin, char* reason, int reasonSize) {
 int HostVersion() { return H().Options().version; }
 
 int ShowStopMessage(int window, const char* title, const char* format, int buttons, int style, ...) {
-    H().Require(window == 15000 && buttons == 0xF001 && style == 0x6E2E,
-                "the message window opened with other values than 15000, 0xF001 and 0x6E2E");
     va_list arguments;
     va_start(arguments, style);
     const std::string text = Format(format, arguments);
     va_end(arguments);
-    H().ShowMessage(title, text, false);
-    return 1;
+    return Serve(service::ShowStopMessage::kNumber, [&] {
+        H().Require(window == 15000 && buttons == 0xF001 && style == 0x6E2E,
+                    "the message window opened with other values than 15000, 0xF001 and 0x6E2E");
+        H().ShowMessage(title, text, false);
+        return 1;
+    });
 }
 
 void RegisterCommand(const void* record) {
@@ -80,13 +82,13 @@ int HostEntry(int request, int features) {
 
 ExportTable ModuleServices() {
     return {
-        Export<service::AcceptModule>(&AcceptModule),
-        Export<service::HostVersion>(&HostVersion),
-        Export<service::ShowStopMessage>(&ShowStopMessage),
-        Export<service::RegisterCommand>(&RegisterCommand),
-        Export<service::RemoveCommand>(&RemoveCommand),
-        Export<service::RunHostDialog>(&RunHostDialog),
-        {kHostEntryOrdinal, reinterpret_cast<CodeAddress>(static_cast<HostEntryFunction>(&HostEntry))},
+        Export<service::AcceptModule, &AcceptModule>(),
+        Export<service::HostVersion, &HostVersion>(),
+        ExportVariadic<service::ShowStopMessage>(&ShowStopMessage),
+        Export<service::RegisterCommand, &RegisterCommand>(),
+        Export<service::RemoveCommand, &RemoveCommand>(),
+        Export<service::RunHostDialog, &RunHostDialog>(),
+        ExportServed<HostEntryFunction, kHostEntryOrdinal, &HostEntry>(),
     };
 }
 

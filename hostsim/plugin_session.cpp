@@ -22,21 +22,27 @@ private:
 
 }  // namespace
 
+// A failure of the host inside an entry point ends the module's session; the host goes on.
 bool RunPluginSession(Host& host, PluginModule& module, const std::function<void(host::MenuCommand)>& user) {
     const Loaded loaded(module);
     const PluginEntries& plugin = loaded.Entries();
     const host::HostEntryFunction entry = reinterpret_cast<host::HostEntryFunction>(HostExport(host::kHostEntryOrdinal));
     std::vector<char> name(sizeof kPluginCaption, '\0');
-    if (plugin.initialise(entry, name.data()) != 0) {
-        plugin.registerOrReport(1);
+    int initialised = -1;
+    if (!host.CallModule([&] { initialised = plugin.initialise(entry, name.data()); })) return false;
+    if (initialised != 0) {
+        host.CallModule([&] { plugin.registerOrReport(1); });
         return false;
     }
     host.Require(std::memcmp(name.data(), kPluginCaption, sizeof kPluginCaption) == 0,
                  std::string("the module gave another display name than \"") + kPluginCaption + "\"");
-    plugin.registerOrReport(0);
-    host.Require(host.registration != nullptr, "the module registered no command");
-    user(host.registration->command);
-    host.Require(plugin.initialise(nullptr, nullptr) == 0, "the module could not withdraw its command");
+    if (host.CallModule([&] { plugin.registerOrReport(0); })) {
+        host.Require(host.registration != nullptr, "the module registered no command");
+        user(host.registration->command);
+    }
+    int withdrawn = -1;
+    if (!host.CallModule([&] { withdrawn = plugin.initialise(nullptr, nullptr); })) return true;
+    host.Require(withdrawn == 0, "the module could not withdraw its command");
     host.Require(host.registration == nullptr, "the module's command was not withdrawn");
     return true;
 }

@@ -61,12 +61,12 @@ double AmountValue(double amount, int scale) {
 
 ExportTable PostingServices() {
     return {
-        Export<service::PostingSchemeBuffer>(&PostingSchemeBuffer),
-        Export<service::ConfigValue>(&ConfigValue),
-        Export<service::DeleteCharacter>(&DeleteCharacter),
-        Export<service::InsertCharacter>(&InsertCharacter),
-        Export<service::CopyText>(&CopyText),
-        Export<service::AmountValue>(&AmountValue),
+        Export<service::PostingSchemeBuffer, &PostingSchemeBuffer>(),
+        Export<service::ConfigValue, &ConfigValue>(),
+        Export<service::DeleteCharacter, &DeleteCharacter>(),
+        Export<service::InsertCharacter, &InsertCharacter>(),
+        Export<service::CopyText, &CopyText>(),
+        Export<service::AmountValue, &AmountValue>(),
     };
 }
 

@@ -38,11 +38,12 @@ HostFile* OpenFile(const char* name, const char* mode, int, int, int, int, int, 
 }
 
 int WriteFile(HostFile* file, const char* format, ...) {
-    H().Require(H().openFiles.count(file) == 1, "a write to a file that is not open");
-    if (H().Options().failingFiles.count(file->name)) return -1;
     va_list arguments;
     va_start(arguments, format);
-    const int written = std::vfprintf(file->stream, format, arguments);
+    const int written = Serve(service::WriteFile::kNumber, [&] {
+        H().Require(H().openFiles.count(file) == 1, "a write to a file that is not open");
+        return H().Options().failingFiles.count(file->name) ? -1 : std::vfprintf(file->stream, format, arguments);
+    });
     va_end(arguments);
     return written;
 }
@@ -276,49 +277,49 @@ void UnusedService() {
 
 ExportTable AllExports() {
     ExportTable exports = {
-        Export<service::Service40008>(&UnusedService<40008>),
-        Export<service::Service41611>(&UnusedService<41611>),
-        Export<service::Service41613>(&UnusedService<41613>),
-        Export<service::Service30005>(&UnusedService<30005>),
-        Export<service::Service38417>(&UnusedService<38417>),
-        Export<service::Service52029>(&UnusedService<52029>),
-        Export<service::Service38511>(&UnusedService<38511>),
-        Export<service::Service52016>(&UnusedService<52016>),
-        Export<service::Service52015>(&UnusedService<52015>),
-        Export<service::Service37974>(&UnusedService<37974>),
-        Export<service::Service52466>(&UnusedService<52466>),
-        Export<service::OpenFile>(&OpenFile),
-        Export<service::WriteFile>(&WriteFile),
-        Export<service::CloseFile>(&CloseFile),
-        Export<service::MakeFileHolder>(&MakeFileHolder),
-        Export<service::ReleaseFile>(&ReleaseFile),
-        Export<service::DestroyFileHolder>(&DestroyFileHolder),
-        Export<service::ShowMessage>(&ShowMessage),
-        Export<service::ShowFormattedMessage>(&ShowFormattedMessage),
-        Export<service::OpenProgress>(&OpenProgress),
-        Export<service::SetProgressTexts>(&SetProgressTexts),
-        Export<service::RefreshProgress>(&RefreshProgress),
-        Export<service::CloseProgress>(&CloseProgress),
-        Export<service::Today>(&Today),
-        Export<service::SplitDate>(&SplitDate),
-        Export<service::CompareDates>(&CompareDates),
-        Export<service::AddDays>(&AddDays),
-        Export<service::DescribeTable>(&DescribeTable),
-        Export<service::PrepareTable>(&PrepareTable),
-        Export<service::StartWalk>(&StartWalk),
-        Export<service::StepWalk>(&StepWalk),
-        Export<service::EndWalk>(&EndWalk),
-        Export<service::DestroyWalker>(&DestroyWalker),
-        Export<service::FillDocumentAmounts>(&FillDocumentAmounts),
-        Export<service::CustomerSearchKey>(&CustomerSearchKey),
-        Export<service::FindCustomer>(&FindCustomer),
-        Export<service::CleanName>(&CleanName),
-        Export<service::CleanAddressPart>(&CleanAddressPart),
-        Export<service::SettingsValue>(&SettingsValue),
-        Export<service::ModeFlags>(&ModeFlags),
-        Export<service::SetModeFlags>(&SetModeFlags),
-        Export<service::AllocateBlock>(&AllocateBlock),
-        Export<service::FreeBlock>(&FreeBlock),
+        Export<service::Service40008, &UnusedService<40008>>(),
+        Export<service::Service41611, &UnusedService<41611>>(),
+        Export<service::Service41613, &UnusedService<41613>>(),
+        Export<service::Service30005, &UnusedService<30005>>(),
+        Export<service::Service38417, &UnusedService<38417>>(),
+        Export<service::Service52029, &UnusedService<52029>>(),
+        Export<service::Service38511, &UnusedService<38511>>(),
+        Export<service::Service52016, &UnusedService<52016>>(),
+        Export<service::Service52015, &UnusedService<52015>>(),
+        Export<service::Service37974, &UnusedService<37974>>(),
+        Export<service::Service52466, &UnusedService<52466>>(),
+        Export<service::OpenFile, &OpenFile>(),
+        ExportVariadic<service::WriteFile>(&WriteFile),
+        Export<service::CloseFile, &CloseFile>(),
+        Export<service::MakeFileHolder, &MakeFileHolder>(),
+        Export<service::ReleaseFile, &ReleaseFile>(),
+        Export<service::DestroyFileHolder, &DestroyFileHolder>(),
+        Export<service::ShowMessage, &ShowMessage>(),
+        Export<service::ShowFormattedMessage, &ShowFormattedMessage>(),
+        Export<service::OpenProgress, &OpenProgress>(),
+        Export<service::SetProgressTexts, &SetProgressTexts>(),
+        Export<service::RefreshProgress, &RefreshProgress>(),
+        Export<service::CloseProgress, &CloseProgress>(),
+        Export<service::Today, &Today>(),
+        Export<service::SplitDate, &SplitDate>(),
+        Export<service::CompareDates, &CompareDates>(),
+        Export<service::AddDays, &AddDays>(),
+        Export<service::DescribeTable, &DescribeTable>(),
+        Export<service::PrepareTable, &PrepareTable>(),
+        Export<service::StartWalk, &StartWalk>(),
+        Export<service::StepWalk, &StepWalk>(),
+        Export<service::EndWalk, &EndWalk>(),
+        Export<service::DestroyWalker, &DestroyWalker>(),
+        Export<service::FillDocumentAmounts, &FillDocumentAmounts>(),
+        Export<service::CustomerSearchKey, &CustomerSearchKey>(),
+        Export<service::FindCustomer, &FindCustomer>(),
+        Export<service::CleanName, &CleanName>(),
+        Export<service::CleanAddressPart, &CleanAddressPart>(),
+        Export<service::SettingsValue, &SettingsValue>(),
+        Export<service::ModeFlags, &ModeFlags>(),
+        Export<service::SetModeFlags, &SetModeFlags>(),
+        Export<service::AllocateBlock, &AllocateBlock>(),
+        Export<service::FreeBlock, &FreeBlock>(),
     };
     exports.merge(PostingServices());
     exports.merge(DialogServices());

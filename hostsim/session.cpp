@@ -17,7 +17,7 @@
 namespace klarvo::sim {
 namespace {
 
-enum ExitCode : int { kDone = 0, kFailed = 1, kBadInput = 2, kContractBroken = 3 };
+enum ExitCode : int { kDone = 0, kFailed = 1, kBadInput = 2, kContractBroken = 3, kFaultCleanedUp = 4 };
 
 const char* const kUsage =
     "usage:\n"
@@ -39,7 +39,10 @@ const char* const kUsage =
     "  --record-length N=LENGTH  the record length the host reports for table N (repeatable)\n"
     "  --reject REASON           the host refuses the module for this reason\n"
     "  --missing-features HEX    the features the host says it lacks\n"
-    "  --notice-answer N         what the user leaves in the install notice (1: do not show again)\n";
+    "  --notice-answer N         what the user leaves in the install notice (1: do not show again)\n"
+    "  --throw-in SERVICE[:CALL] the host's service SERVICE fails on its CALL-th call (default 1st),\n"
+    "                            raising the host's exception through the plug-in; exit code 4\n"
+    "                            when the plug-in gave back everything it held, 3 when not\n";
 
 class UsageError : public std::runtime_error {
 public:
@@ -90,6 +93,13 @@ const OptionTable kHostOptions = {
          o.missingFeatures = NumberAnswer<std::uint32_t>("--missing-features", v.starts_with("0x") ? v.substr(2) : v, 16);
      }}},
     {"--notice-answer", {true, [](HostOptions& o, const std::string& v) { o.noticeAnswer = NumberAnswer<std::int32_t>("--notice-answer", v); }}},
+    {"--throw-in", {true, [](HostOptions& o, const std::string& v) {
+         const std::size_t colon = v.find(':');
+         ThrowIn throwIn{NumberAnswer<std::uint16_t>("--throw-in", v.substr(0, colon)), 1};
+         if (colon != std::string::npos) throwIn.call = NumberAnswer<int>("--throw-in", v.substr(colon + 1));
+         if (throwIn.call < 1) throw UsageError("--throw-in counts calls from 1");
+         o.throwIn = throwIn;
+     }}},
 };
 
 const OptionTable kExportOptions = {
@@ -135,11 +145,18 @@ HostOptions ParseOptions(const std::vector<std::string>& arguments, HostOptions 
 }
 
 // Runs the host with the plug-in and lets the user pick the export command once. The exit
-// code when that went wrong, or nothing.
+// code when that went wrong, or nothing. A failure of the host that passed through the plug-in
+// is told; the strict host has checked by then that the plug-in gave back all it held.
 std::optional<int> RunSession(Host& host, PluginModule& plugin) {
     try {
         const bool initialised = RunPluginSession(host, plugin, [&](host::MenuCommand command) { host.RunCommand(command); });
         if (!host.Violations().empty()) return kContractBroken;
+        if (const auto& failure = host.LastFailure()) {
+            std::cerr << "morvel: " << failure->what << "\n";
+            if (!failure->injected) return kBadInput;
+            std::cerr << "morvel: the plug-in gave back everything it held\n";
+            return kFaultCleanedUp;
+        }
         if (!initialised) return kFailed;
     } catch (const ContractViolation&) {
         return kContractBroken;

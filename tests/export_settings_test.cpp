@@ -28,7 +28,10 @@ INSTANTIATE_TEST_SUITE_P(
                       StoredCase{"1,2024010199,2024013199", 1, "20240101", "20240131"},
                       StoredCase{"-1,a,b", 0xFFFF, "a", "b"}, StoredCase{"65537,,", 1, "", ""},
                       StoredCase{"1", 1, "", ""}, StoredCase{"x,20240101,20240131", 0, "", ""},
-                      StoredCase{"", 0, "", ""}));
+                      StoredCase{"", 0, "", ""},
+                      // Each date skips the blanks before it, as "%8s" reads it.
+                      StoredCase{"1, 20240101,20240331", 1, "20240101", "20240331"},
+                      StoredCase{"1,\t20240101,  20240331", 1, "20240101", "20240331"}));
 
 }  // namespace
 }  // namespace klarvo::exporting

@@ -26,7 +26,7 @@ HostExceptionFrame::HostExceptionFrame() : registration_{nullptr, &Handle}, mark
 
 HostExceptionFrame::~HostExceptionFrame() { asm volatile("movl %0, %%fs:0" : : "r"(registration_.previous) : "memory"); }
 
-int __cdecl HostExceptionFrame::Handle(void* record, void* frame, void*, void*) {
+int __stdcall HostExceptionFrame::Handle(void* record, void* frame, void*, void*) {
     if (static_cast<const ExceptionRecordHead*>(record)->flags & kUnwinding) {
         const auto* self = reinterpret_cast<const HostExceptionFrame*>(frame);
         GiveBackDownTo(self->mark_);

@@ -29,11 +29,11 @@ private:
     // The layout that Windows walks: the previous frame, then the handler.
     struct Registration {
         Registration* previous;
-        int(__cdecl* handler)(void* record, void* frame, void* context, void* dispatcher);
+        int(__stdcall* handler)(void* record, void* frame, void* context, void* dispatcher);
     } registration_;
     const Held* mark_;
 
-    static int __cdecl Handle(void* record, void* frame, void* context, void* dispatcher);
+    static int __stdcall Handle(void* record, void* frame, void* context, void* dispatcher);
 };
 #else
 // Where the host is linked in, its exceptions are C++ exceptions and our destructors run.

@@ -2,11 +2,16 @@
 # the sample company, and checks its exit code, its output and, when asked, the written files.
 #   MORVEL, WINE_RUN, SAMPLE, WORK, COMMAND, ARGS (after the company folder, separated by
 #   blanks), EXIT,
-#   OUTPUT (a text the output must contain, optional), GOLDEN (folder of the expected files,
-#   optional), CHECK (klarvo-check, run on the written files when GOLDEN is given)
+#   OUTPUT (a text the output or the errors must contain, optional), GOLDEN (folder of the
+#   expected files, optional), CHECK (klarvo-check, run on the written files when GOLDEN is
+#   given), INI (the company's Klarvo.ini, with \n for a line end, optional)
 separate_arguments(ARGS UNIX_COMMAND "${ARGS}")
 file(REMOVE_RECURSE "${WORK}")
 file(COPY "${SAMPLE}/" DESTINATION "${WORK}")
+if(DEFINED INI)
+    string(REPLACE "\\n" "\n" ini "${INI}")
+    file(WRITE "${WORK}/Klarvo.ini" "${ini}")
+endif()
 execute_process(COMMAND "${WINE_RUN}" "${MORVEL}" ${COMMAND} "${WORK}" ${ARGS}
                 RESULT_VARIABLE exit_code OUTPUT_VARIABLE output ERROR_VARIABLE errors)
 message("${output}${errors}")
@@ -14,7 +19,7 @@ if(NOT exit_code STREQUAL "${EXIT}")
     message(FATAL_ERROR "morvel.exe ended with ${exit_code}, expected ${EXIT}")
 endif()
 if(DEFINED OUTPUT)
-    string(FIND "${output}" "${OUTPUT}" found)
+    string(FIND "${output}${errors}" "${OUTPUT}" found)
     if(found EQUAL -1)
         message(FATAL_ERROR "the output does not say \"${OUTPUT}\"")
     endif()

@@ -1,0 +1,17 @@
+#pragma once
+// The host's failures as the module sees them: a service that fails raises the host's
+// exception, which unwinds through the module back to the host's call into the module. On
+// Windows that is a structured exception, as a real host raises it; where the module is linked
+// into the same program, a C++ exception (host::HostFault).
+
+#include <functional>
+
+namespace klarvo::sim {
+
+// Raises the failure that the active host has noted.
+[[noreturn]] void RaiseHostFault();
+
+// A call of the host into the module; false when a failure of the host ended it.
+bool CatchHostFault(const std::function<void()>& call);
+
+}  // namespace klarvo::sim

@@ -1,0 +1,105 @@
+// What an export tells the user before an import: what it had to shorten, and a stored posting
+// scheme that cannot be read; and that a scheme with texts the stored form cannot hold is stored
+// so that it reads back.
+
+#include <gtest/gtest.h>
+
+#include "test_company.h"
+
+namespace klarvo::test {
+namespace {
+
+const char* const kSummary =
+    "Ilość wyeksportowanych faktur sprzedaży:     1\nIlość wyeksportowanych korekt sprzedaży:     0\n";
+
+sim::HostOptions January() {
+    sim::HostOptions options;
+    options.form.dateFrom = "20240101";
+    options.form.dateTo = "20240131";
+    options.form.invoices = true;
+    return options;
+}
+
+std::vector<std::string> Texts(const ExportOutcome& outcome) {
+    std::vector<std::string> texts;
+    for (const sim::Message& message : outcome.messages) texts.push_back(message.text);
+    return texts;
+}
+
+// A posting-scheme entry typed into the editor and confirmed, from the range form's " Ko~n~fig".
+sim::HostOptions StoringEntry(int index, const host::PostingSchemeEntry& entry) {
+    sim::HostOptions options;
+    options.form.cancel = true;
+    options.form.configPresses = {sim::SchemeEditorVisit{{sim::SchemeEdit{index, entry}}, false}};
+    return options;
+}
+
+struct CutCase {
+    const char* name;
+    std::string customers;
+    int schemeEntry;  // replaced in the stored scheme before the export; -1 for the defaults
+    host::PostingSchemeEntry entry;
+    std::string told;  // the message before the summary; empty when nothing was cut
+};
+
+class Cuts : public ::testing::TestWithParam<CutCase> {};
+
+TEST_P(Cuts, AreToldBeforeTheSummaryAndTheFilesKeepTheirWidths) {
+    const CutCase& c = GetParam();
+    const TestCompany company(c.customers, "number,date,customer,amount_1,amount_2,amount_3\n"
+                                           "FV/1,2024-01-10,1,100,23,123\n");
+    if (c.schemeEntry >= 0) RunExport(company, StoringEntry(c.schemeEntry, c.entry));
+    const ExportOutcome outcome = RunExport(company, January());
+    EXPECT_TRUE(outcome.violations.empty());
+    std::vector<std::string> expected = {kSummary};
+    if (!c.told.empty()) expected.insert(expected.begin(), c.told);
+    EXPECT_EQ(Texts(outcome), expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Export, Cuts,
+    ::testing::Values(
+        CutCase{"NothingCut", "number,name,address\n1,Firma,\"ul. Polna 7, 00-950 Warszawa\"\n", -1, {}, ""},
+        CutCase{"AccountOfThirteenCharacters", "number,name\n1,Firma\n", 0, SchemeEntry(3, "201-0001-K", 0, "", "Sprzedaż"),
+                "Konta dłuższe niż 12 znaków skrócono w 1 księgowaniach (pierwsze z pozycji Dekret_0 schematu:\n"
+                "\"201-0001-0001\" zapisano jako \"201-0001-000\"). Różni kontrahenci mogą mieć teraz wspólne konto.\n"
+                "Sprawdź te dane przed importem do systemu Teta."},
+        CutCase{"StreetLongerThanItsField",
+                "number,name,address\n1,Firma,\"ul. Krakowskie Przedmieście 26/28, 00-927 Warszawa\"\n", -1, {},
+                "Teksty dłuższe niż ich pola w pliku Konta.fkx skrócono u 1 kontrahentów (np. kontrahent 1,\n"
+                "pole ulica: \"ul. Krakowskie Przedmieście 26/28\" zapisano jako "
+                "\"ul. Krakowskie Przedmieście 26/2\").\nSprawdź te dane przed importem do systemu Teta."},
+        CutCase{"BankNumberKeepsItsDigitsWithoutBlanks",
+                "number,name,bank_account\n1,Firma,PKO BP 12 1020 2892 0000 5102 0012 3456\n", -1, {}, ""}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(StoredSchemes, AQuotedDescriptionIsStoredSoThatTheExportBalances) {
+    const TestCompany company("number\n1\n", "number,date,customer,amount_1,amount_2,amount_3\n"
+                                             "FV/1,2024-01-10,1,100,23,123\n");
+    const ExportOutcome stored = RunExport(company, StoringEntry(2, SchemeEntry(0, "", 2, "221-2", "Vat\",\"x")));
+    ASSERT_EQ(Texts(stored).size(), 1u);
+    EXPECT_NE(Texts(stored)[0].find("w pozycjach Dekret_2 zamieniono znaki"), std::string::npos) << Texts(stored)[0];
+    const ExportOutcome exported = RunExport(company, January());
+    EXPECT_EQ(Texts(exported), std::vector<std::string>{kSummary});
+    EXPECT_TRUE(exported.balanceFindings.empty());
+    EXPECT_NE(company.Read("!Fs_pln.fkw").find("Vat','x"), std::string::npos);
+}
+
+TEST(StoredSchemes, AnEntryThatCannotBeReadStopsTheExportWithNoFileWritten) {
+    const TestCompany company("number\n1\n", "number,date,customer,amount_3\nFV/1,2024-01-10,1,123\n");
+    RunExport(company, StoringEntry(1, SchemeEntry(0, "", 1, "731-1", "Netto")));
+    std::string ini = company.Read("config.ini");
+    ini.replace(ini.find("Dekret_2 = "), 11, "Dekret_2 = 0,2,\"221-2\",\"Va");
+    company.Write("config.ini", ini);
+    const ExportOutcome outcome = RunExport(company, January());
+    EXPECT_TRUE(outcome.violations.empty());
+    EXPECT_EQ(Texts(outcome), std::vector<std::string>{
+                                  "Schemat dekretu ToburDekrSpr: nie można odczytać pozycji Dekret_2.\n"
+                                  "Eksport przerwano, nie zapisano żadnego pliku.\n"
+                                  "Zapisz schemat ponownie przyciskiem \" Konfig\"."});
+    EXPECT_FALSE(company.Has("!Fs_pln.fkw"));
+    EXPECT_FALSE(company.Has("!Konta.fkx"));
+}
+
+}  // namespace
+}  // namespace klarvo::test
