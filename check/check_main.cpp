@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "fields.h"
+#include "klarvo_version.h"
 #include "teta_check.h"
 
 namespace klarvo::check {
@@ -44,6 +45,10 @@ void PrintSummary(std::ostream& out, const CheckResult& result) {
 }
 
 int Run(const std::vector<std::string>& arguments) {
+    if (arguments.size() == 1 && arguments[0] == "--version") {
+        std::cout << "klarvo-check " << KLARVO_VERSION << "\n";
+        return kSound;
+    }
     bool csv = false;
     std::vector<std::string> paths;
     for (const std::string& argument : arguments) {

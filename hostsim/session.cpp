@@ -12,6 +12,7 @@
 #include "dates.h"
 #include "host.h"
 #include "host/mazovia.h"
+#include "klarvo_version.h"
 #include "plugin_session.h"
 
 namespace klarvo::sim {
@@ -233,6 +234,10 @@ int PrintText(const std::vector<std::string>& arguments) {
 int RunMorvel(const std::vector<std::string>& arguments, PluginModule& plugin) {
     try {
         if (arguments.empty()) throw UsageError("no command given");
+        if (arguments[0] == "--version") {
+            std::cout << "morvel " << KLARVO_VERSION << "\n";
+            return kDone;
+        }
         if (arguments[0] == "export") return Export(arguments, plugin);
         if (arguments[0] == "scheme") return Scheme(arguments, plugin);
         if (arguments[0] == "form") return Form(arguments, plugin);
