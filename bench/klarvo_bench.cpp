@@ -1,6 +1,6 @@
 // The export's throughput and memory at scale, against a direct writer and a plain copy.
 //
-//   klarvo_bench [--work DIR] [--repeat R] [N ...]
+//   klarvo_bench [--work DIR] [--repeat R] [N ...]     (--help for more)
 //
 // For each N (default 10000 100000 1000000 documents, N / 10 customers) it generates the company
 // once into DIR/company-N, loads it into the simulated host, and times, best of R runs: the
@@ -17,10 +17,12 @@
 #include <string>
 #include <vector>
 
+#include "command_line.h"
 #include "company_generator.h"
 #include "direct_writer.h"
 #include "export/export_object.h"
 #include "host.h"
+#include "klarvo_version.h"
 #include "linked_plugin.h"
 #include "memory.h"
 
@@ -109,14 +111,16 @@ void Print(const std::vector<Row>& rows) {
 int main(int argc, char** argv) {
     std::filesystem::path work = "build/bench";
     int repeat = 3;
-    std::vector<std::int64_t> sizes;
-    for (int i = 1; i < argc; ++i) {
-        const std::string argument = argv[i];
-        if (argument == "--work" && i + 1 < argc) work = argv[++i];
-        else if (argument == "--repeat" && i + 1 < argc) repeat = std::stoi(argv[++i]);
-        else sizes.push_back(std::stoll(argument));
-    }
-    if (sizes.empty()) sizes = {10'000, 100'000, 1'000'000};
+    std::vector<std::int64_t> sizes = {10'000, 100'000, 1'000'000};
+    CLI::App app{"The export's throughput and memory at scale, against a direct writer and a plain copy.",
+                 "klarvo_bench"};
+    app.set_version_flag("--version", std::string("klarvo_bench ") + KLARVO_VERSION);
+    app.add_option("--work", work, "where the generated companies are kept")->capture_default_str();
+    app.add_option("--repeat", repeat, "runs of each measurement; the best counts")
+        ->capture_default_str()->check(CLI::PositiveNumber);
+    app.add_option("N", sizes, "documents of each company measured (customers: N / 10)")
+        ->capture_default_str()->check(CLI::PositiveNumber);
+    if (const auto done = klarvo::cli::Parse(app, {argv + 1, argv + argc})) return *done;
     try {
         std::vector<klarvo::bench::Row> rows;
         for (const std::int64_t documents : sizes) {

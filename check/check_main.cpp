@@ -2,7 +2,7 @@
 // sound, before an accountant imports them.
 //
 //   klarvo-check [--csv] COMPANY_DIR
-//   klarvo-check [--csv] !Fs_pln.fkw !Konta.fkx
+//   klarvo-check [--csv] !Fs_pln.fkw !Konta.fkx           (--help for more)
 //
 // Exit code 0 when sound, 1 with findings, 2 when the files cannot be read.
 
@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "command_line.h"
 #include "fields.h"
 #include "klarvo_version.h"
 #include "teta_check.h"
@@ -19,10 +20,6 @@ namespace klarvo::check {
 namespace {
 
 enum ExitCode : int { kSound = 0, kFindings = 1, kUnreadable = 2 };
-
-const char* const kUsage =
-    "usage: klarvo-check [--csv] COMPANY_DIR\n"
-    "       klarvo-check [--csv] REGISTER_FILE ACCOUNTS_FILE\n";
 
 void PrintFindings(std::ostream& out, const Findings& findings) {
     if (findings.faults.empty()) {
@@ -45,23 +42,21 @@ void PrintSummary(std::ostream& out, const CheckResult& result) {
 }
 
 int Run(const std::vector<std::string>& arguments) {
-    if (arguments.size() == 1 && arguments[0] == "--version") {
-        std::cout << "klarvo-check " << KLARVO_VERSION << "\n";
-        return kSound;
-    }
+    CLI::App app{"Reads the two Teta import files back, shows them and says whether they are sound, before an import.",
+                 "klarvo-check"};
+    app.set_version_flag("--version", std::string("klarvo-check ") + KLARVO_VERSION);
+    app.footer("Exit codes: 0 sound, 1 findings, 2 the files cannot be read.");
     bool csv = false;
     std::vector<std::string> paths;
-    for (const std::string& argument : arguments) {
-        if (argument == "--csv") csv = true;
-        else paths.push_back(argument);
-    }
+    app.add_flag("--csv", csv, "the tables as CSV on standard output, the findings on standard error");
+    app.add_option("FILES", paths, "a company folder, or the register file and the accounts file")
+        ->required()->expected(1, 2);
+    if (const auto done = cli::Parse(app, arguments)) return *done;
     if (paths.size() == 1) {
+        if (!std::filesystem::is_directory(paths[0])) throw std::runtime_error(paths[0] + ": is no folder; give a "
+                                                                               "company folder or both files");
         paths = {(std::filesystem::path(paths[0]) / "!Fs_pln.fkw").string(),
                  (std::filesystem::path(paths[0]) / "!Konta.fkx").string()};
-    }
-    if (paths.size() != 2) {
-        std::cerr << kUsage;
-        return kUnreadable;
     }
     const CheckResult result = CheckTetaFiles(ReadTetaFiles(paths[0], paths[1]));
     if (csv) {

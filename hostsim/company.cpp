@@ -10,6 +10,7 @@
 
 #include "host/mazovia.h"
 #include "host/records.h"
+#include "dates.h"
 #include "table_file.h"
 
 namespace klarvo::sim {
@@ -101,7 +102,7 @@ void LoadDocuments(const std::filesystem::path& folder, Company& company) {
         columns["amount_" + std::to_string(code)] = [&amounts, code](std::vector<char>&, const Cell& c) {
             amounts[code - 1] = ParseTenThousandths(c);
         };
-    ReadTable(folder / "documents.csv", columns, {}, [&](int, const auto& fill) {
+    ReadTable(folder / "documents.csv", columns, {}, [&](int line, const auto& fill) {
         std::vector<char> record(tspr::kRecordLength, '\0');
         PutValue(record, tspr::kIncluded, std::int32_t{1});
         amounts.fill(0);
@@ -113,6 +114,12 @@ void LoadDocuments(const std::filesystem::path& folder, Company& company) {
         document.customer = host::ReadField<std::int32_t>(record.data(), tspr::kCustomer);
         document.included = host::ReadField<std::int32_t>(record.data(), tspr::kIncluded);
         document.amounts = amounts;
+        // The host's dates end with 9999-12-31; a due date past it could not be held.
+        if (const auto date = ParseHostDate(document.date); date && document.paymentDays > 0 &&
+                                                             AddDays(*date, document.paymentDays).year > kLastYear)
+            throw std::runtime_error("documents.csv, line " + std::to_string(line) + ", column payment_days: " +
+                                     std::to_string(document.paymentDays) + " days after " + document.date +
+                                     " lies past 9999-12-31, the last date of the host");
         company.documents.push_back(std::move(document));
     });
 }

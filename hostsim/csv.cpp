@@ -18,6 +18,7 @@ public:
             if (c == ',') continue;
             if (c == '\r' && at_ < text_.size() && text_[at_] == '\n') ++at_;
             ++line_;
+            lineStart_ = at_;
             return row;
         }
     }
@@ -32,9 +33,13 @@ private:
             }
             return field;
         }
+        const int startLine = line_;
+        const std::size_t startColumn = at_ - lineStart_ + 1;
         ++at_;
         for (;;) {
-            if (AtEnd()) Fail("a quoted field that is never closed");
+            if (AtEnd())
+                throw std::runtime_error(file_ + ", line " + std::to_string(startLine) + ", column " +
+                                         std::to_string(startColumn) + ": a quoted field that is never closed");
             const char c = text_[at_++];
             if (c == '"') {
                 if (!AtEnd() && text_[at_] == '"') {
@@ -46,7 +51,10 @@ private:
                     Fail("text after the closing quote of a field");
                 return field;
             }
-            if (c == '\n') ++line_;
+            if (c == '\n') {
+                ++line_;
+                lineStart_ = at_;
+            }
             field.push_back(c);
         }
     }
@@ -58,6 +66,7 @@ private:
     std::string_view text_;
     const std::string& file_;
     std::size_t at_ = 0;
+    std::size_t lineStart_ = 0;  // where the current line starts
     int line_ = 1;
 };
 

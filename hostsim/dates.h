@@ -7,6 +7,9 @@
 
 namespace klarvo::sim {
 
+// The host's dates run to the end of this year.
+inline constexpr int kLastYear = 9999;
+
 struct CivilDate {
     int year, month, day;
 };

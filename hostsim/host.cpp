@@ -6,6 +6,7 @@
 
 #include "host/mazovia.h"
 #include "host/records.h"
+#include "formatting.h"
 #include "host_fault.h"
 
 namespace klarvo::sim {
@@ -21,6 +22,12 @@ const std::map<int, std::size_t> kTableRecordLengths = {
 };
 
 }  // namespace
+
+std::vector<int> HostTableNumbers() {
+    std::vector<int> numbers;
+    for (const auto& [number, length] : kTableRecordLengths) numbers.push_back(number);
+    return numbers;
+}
 
 Host::Host(HostOptions options)
     : company(LoadCompany(options.company)), modeFlags_(options.modeFlags), options_(std::move(options)) {
@@ -97,9 +104,10 @@ std::filesystem::path Host::PathOf(const char* name) {
 
 void Host::ShowMessage(const std::string& title, const std::string& text, bool formatted) {
     messages_.push_back({mazovia::ToUtf8(title), mazovia::ToUtf8(text), formatted});
-    if (options_.echoMessages)
-        std::cout << "[" << messages_.back().title << "]\n" << messages_.back().text
-                  << (messages_.back().text.ends_with('\n') ? "" : "\n") << std::flush;
+    if (options_.echoMessages) {
+        const std::string shown = LaidOutMessage(messages_.back().text);
+        std::cout << "[" << messages_.back().title << "]\n" << shown << (shown.ends_with('\n') ? "" : "\n") << std::flush;
+    }
 }
 
 host::TableDescriptor* Host::Describe(int number) {

@@ -162,6 +162,8 @@ public:
     std::int32_t customerSearchKey = 0;
     bool progressOpen = false;
     std::string progressCaption, progressCounter;
+    std::string progressShownCaption;  // the caption last drawn
+    long long progressOpened = 0;       // milliseconds
     long long lastProgressDraw = 0;
     bool formCancelled_ = false;
     host::PostingSchemeEntry postingSchemes[host::kSchemeEntryCount] = {};
@@ -192,6 +194,9 @@ private:
     std::vector<Message> messages_;
     std::vector<std::string> violations_;
 };
+
+// The numbers of the host's tables.
+std::vector<int> HostTableNumbers();
 
 // What the simulated host has under a number (a service, a data item, its entry function).
 void (*HostExport(std::uint16_t number))();

@@ -94,39 +94,50 @@ long long NowMilliseconds() {
     return duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count();
 }
 
-void DrawProgress(bool final) {
+// A new caption is drawn at once, so that every phase is seen; a counter belongs to the phase
+// whose caption it was set under. Each line starts a new line of its own when its caption does.
+void DrawProgress(bool captionChanged, bool final) {
     Host& h = H();
     if (!h.Options().showProgress) return;
     const long long now = NowMilliseconds();
-    if (!final && now - h.lastProgressDraw < 250) return;
+    if (!captionChanged && !final && now - h.lastProgressDraw < 250) return;
     h.lastProgressDraw = now;
-    std::cerr << "\r" << mazovia::ToUtf8(h.progressCaption) << " " << mazovia::ToUtf8(h.progressCounter)
-              << "          " << (final ? "\n" : "") << std::flush;
+    char elapsed[32];
+    std::snprintf(elapsed, sizeof elapsed, "%.1f s", static_cast<double>(now - h.progressOpened) / 1000.0);
+    std::cerr << (captionChanged && !h.progressShownCaption.empty() ? "\n" : "\r")
+              << mazovia::ToUtf8(h.progressCaption) << " " << mazovia::ToUtf8(h.progressCounter) << " (" << elapsed
+              << ")          " << (final ? "\n" : "") << std::flush;
+    h.progressShownCaption = h.progressCaption;
 }
 
 void OpenProgress(int window) {
     H().Require(window == 856, "the progress window opened as another window");
     H().Require(!H().progressOpen, "the progress window opened twice");
     H().progressOpen = true;
+    H().progressOpened = NowMilliseconds();
     H().progressCaption.clear();
+    H().progressShownCaption.clear();
     H().progressCounter.clear();
 }
 
 void SetProgressTexts(const char* counter, const char* caption) {
     H().Require(H().progressOpen, "progress texts set with no progress window open");
     if (counter) H().progressCounter = counter;
-    if (caption) H().progressCaption = caption;
+    if (caption && H().progressCaption != caption) {
+        H().progressCaption = caption;
+        if (!counter) H().progressCounter.clear();
+    }
 }
 
 int RefreshProgress() {
     H().Require(H().progressOpen, "the progress window refreshed while it is closed");
-    DrawProgress(false);
+    DrawProgress(H().progressCaption != H().progressShownCaption, false);
     return 1;
 }
 
 void CloseProgress() {
     H().Require(H().progressOpen, "the progress window closed while it is closed");
-    DrawProgress(true);
+    DrawProgress(false, true);
     H().progressOpen = false;
 }
 
@@ -156,8 +167,13 @@ int CompareDates(const char* a, const char* b) {
     return (order > 0) - (order < 0);
 }
 
+// The date never wraps: one past 9999-12-31 is a failure of the host.
 void AddDays(char* text, int days) {
-    const std::string moved = FormatHostDate(sim::AddDays(RequireDate(text), days));
+    const CivilDate date = sim::AddDays(RequireDate(text), days);
+    if (date.year > kLastYear || date.year < 1)
+        throw std::runtime_error(std::string("the date ") + text + " moved by " + std::to_string(days) +
+                                 " days lies outside the host's calendar");
+    const std::string moved = FormatHostDate(date);
     std::memcpy(text, moved.c_str(), moved.size() + 1);
 }
 

@@ -1,54 +1,28 @@
 #include "session.h"
 
+#include <algorithm>
 #include <charconv>
-#include <fstream>
-#include <functional>
 #include <iostream>
-#include <map>
 #include <sstream>
 #include <stdexcept>
 
+#include "command_line.h"
 #include "company_generator.h"
 #include "dates.h"
 #include "host.h"
 #include "host/mazovia.h"
+#include "host/services.h"
 #include "klarvo_version.h"
 #include "plugin_session.h"
+#include "table_file.h"
 
 namespace klarvo::sim {
 namespace {
 
 enum ExitCode : int { kDone = 0, kFailed = 1, kBadInput = 2, kContractBroken = 3, kFaultCleanedUp = 4 };
 
-const char* const kUsage =
-    "usage:\n"
-    "  morvel export COMPANY_DIR [--from YYYY-MM-DD] [--to YYYY-MM-DD] [--invoices|--no-invoices]\n"
-    "                            [--cancel] [--today YYYY-MM-DD] [--progress] [HOST_OPTIONS]\n"
-    "  morvel scheme COMPANY_DIR [--edit SCHEME.csv [--abandon]] [HOST_OPTIONS]\n"
-    "                            open the posting-scheme editor from the range form, show the\n"
-    "                            sales invoice scheme, type in the entries of SCHEME.csv and\n"
-    "                            confirm (or abandon); without --edit the editor is only looked at\n"
-    "  morvel form COMPANY_DIR [HOST_OPTIONS]\n"
-    "                            draw the range form as it opens\n"
-    "  morvel text FILE          print a file of the host (Mazovia) as UTF-8\n"
-    "  morvel generate COMPANY_DIR --documents N --customers M [--seed S]\n"
-    "                            write a made-up company of that size (the same for the same seed)\n"
-    "host options, for trying the plug-in against a host that does not fit it:\n"
-    "  --host-version N          the version the host reports (112 fits)\n"
-    "  --missing-service N       a service the host does not export (repeatable)\n"
-    "  --missing-table N         a table the host does not have (repeatable)\n"
-    "  --record-length N=LENGTH  the record length the host reports for table N (repeatable)\n"
-    "  --reject REASON           the host refuses the module for this reason\n"
-    "  --missing-features HEX    the features the host says it lacks\n"
-    "  --notice-answer N         what the user leaves in the install notice (1: do not show again)\n"
-    "  --throw-in SERVICE[:CALL] the host's service SERVICE fails on its CALL-th call (default 1st),\n"
-    "                            raising the host's exception through the plug-in; exit code 4\n"
-    "                            when the plug-in gave back everything it held, 3 when not\n";
-
-class UsageError : public std::runtime_error {
-public:
-    using std::runtime_error::runtime_error;
-};
+// A value an option cannot take, named with the option.
+[[noreturn]] void Refuse(const std::string& option, const std::string& why) { throw CLI::ValidationError(option, why); }
 
 // YYYY-MM-DD (or empty, for no date) as a host date string.
 std::string HostDateAnswer(const std::string& option, const std::string& text) {
@@ -56,7 +30,7 @@ std::string HostDateAnswer(const std::string& option, const std::string& text) {
     std::string digits = text;
     if (text.size() == 10 && text[4] == '-' && text[7] == '-')
         digits = text.substr(0, 4) + text.substr(5, 2) + text.substr(8, 2);
-    if (!ParseHostDate(digits)) throw UsageError(option + " takes a date YYYY-MM-DD, not \"" + text + "\"");
+    if (!ParseHostDate(digits)) Refuse(option, "takes a date YYYY-MM-DD, not " + Quoted(text));
     return digits;
 }
 
@@ -65,84 +39,76 @@ Number NumberAnswer(const std::string& option, const std::string& text, int base
     Number value{};
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value, base);
     if (error != std::errc{} || end != text.data() + text.size() || text.empty())
-        throw UsageError(option + " takes a number, not \"" + text + "\"");
+        Refuse(option, "takes a number, not " + Quoted(text));
     return value;
 }
 
-// An option and what it does to the host's options, given its value (empty for a flag).
-using OptionEffect = std::function<void(HostOptions& options, const std::string& value)>;
-struct Option {
-    bool takesValue;
-    OptionEffect effect;
-};
-using OptionTable = std::map<std::string, Option>;
-
-const OptionTable kHostOptions = {
-    {"--host-version", {true, [](HostOptions& o, const std::string& v) { o.version = NumberAnswer<int>("--host-version", v); }}},
-    {"--missing-service", {true, [](HostOptions& o, const std::string& v) {
-         o.missingServices.insert(NumberAnswer<std::uint16_t>("--missing-service", v));
-     }}},
-    {"--missing-table", {true, [](HostOptions& o, const std::string& v) { o.missingTables.insert(NumberAnswer<int>("--missing-table", v)); }}},
-    {"--record-length", {true, [](HostOptions& o, const std::string& v) {
-         const std::size_t equals = v.find('=');
-         if (equals == std::string::npos) throw UsageError("--record-length takes TABLE=LENGTH");
-         o.recordLengths[NumberAnswer<int>("--record-length", v.substr(0, equals))] =
-             NumberAnswer<std::int16_t>("--record-length", v.substr(equals + 1));
-     }}},
-    {"--reject", {true, [](HostOptions& o, const std::string& v) { o.rejection = v; }}},
-    {"--missing-features", {true, [](HostOptions& o, const std::string& v) {
-         o.missingFeatures = NumberAnswer<std::uint32_t>("--missing-features", v.starts_with("0x") ? v.substr(2) : v, 16);
-     }}},
-    {"--notice-answer", {true, [](HostOptions& o, const std::string& v) { o.noticeAnswer = NumberAnswer<std::int32_t>("--notice-answer", v); }}},
-    {"--throw-in", {true, [](HostOptions& o, const std::string& v) {
-         const std::size_t colon = v.find(':');
-         ThrowIn throwIn{NumberAnswer<std::uint16_t>("--throw-in", v.substr(0, colon)), 1};
-         if (colon != std::string::npos) throwIn.call = NumberAnswer<int>("--throw-in", v.substr(colon + 1));
-         if (throwIn.call < 1) throw UsageError("--throw-in counts calls from 1");
-         o.throwIn = throwIn;
-     }}},
-};
-
-const OptionTable kExportOptions = {
-    {"--from", {true, [](HostOptions& o, const std::string& v) { o.form.dateFrom = HostDateAnswer("--from", v); }}},
-    {"--to", {true, [](HostOptions& o, const std::string& v) { o.form.dateTo = HostDateAnswer("--to", v); }}},
-    {"--invoices", {false, [](HostOptions& o, const std::string&) { o.form.invoices = true; }}},
-    {"--no-invoices", {false, [](HostOptions& o, const std::string&) { o.form.invoices = false; }}},
-    {"--cancel", {false, [](HostOptions& o, const std::string&) { o.form.cancel = true; }}},
-    {"--today", {true, [](HostOptions& o, const std::string& v) {
-         o.today = HostDateAnswer("--today", v);
-         if (o.today.empty()) throw UsageError("--today needs a date");
-     }}},
-    {"--progress", {false, [](HostOptions& o, const std::string&) { o.showProgress = true; }}},
-};
-
-const OptionTable kSchemeOptions = {
-    {"--edit", {true, [](HostOptions& o, const std::string& v) {
-         o.form.configPresses.front().edits = LoadSchemeEdits(v);
-         o.form.configPresses.front().abandon = false;
-     }}},
-    {"--abandon", {false, [](HostOptions& o, const std::string&) { o.form.configPresses.front().abandon = true; }}},
-};
-
-const Option* Find(const OptionTable& table, const std::string& name) {
-    const auto found = table.find(name);
-    return found == table.end() ? nullptr : &found->second;
+std::string Listed(std::vector<int> numbers) {
+    std::sort(numbers.begin(), numbers.end());
+    std::string list;
+    for (const int number : numbers) list += (list.empty() ? "" : " ") + std::to_string(number);
+    return list;
 }
 
-// The company folder, then the command's own options and the host options, in any order.
-HostOptions ParseOptions(const std::vector<std::string>& arguments, HostOptions options, const OptionTable& own) {
-    if (arguments.size() < 2) throw UsageError(arguments[0] + " needs the company folder");
-    options.company = arguments[1];
-    options.echoMessages = true;
-    for (std::size_t i = 2; i < arguments.size(); ++i) {
-        const std::string& name = arguments[i];
-        const Option* option = Find(own, name);
-        if (!option) option = Find(kHostOptions, name);
-        if (!option) throw UsageError("unknown option " + name);
-        if (option->takesValue && i + 1 >= arguments.size()) throw UsageError(name + " needs a value");
-        option->effect(options, option->takesValue ? arguments[++i] : std::string());
-    }
-    return options;
+// A number the plug-in asks the host for: a service of its list, or a table of the host.
+template <class Number>
+Number KnownNumber(const std::string& option, const std::string& text, const std::vector<int>& known,
+                   const char* what) {
+    const auto number = NumberAnswer<Number>(option, text);
+    if (std::find(known.begin(), known.end(), static_cast<int>(number)) == known.end())
+        Refuse(option, std::to_string(number) + " is no " + what + " the plug-in asks for; there are " + Listed(known));
+    return number;
+}
+
+std::vector<int> ServiceNumbers() { return {std::begin(host::kServiceNumbers), std::end(host::kServiceNumbers)}; }
+
+// The host options, shared by the commands that run the plug-in: a host that does not fit it.
+void AddHostOptions(CLI::App& command, HostOptions& o) {
+    const char* group = "Host options (a host that does not fit the plug-in)";
+    command.add_option("--host-version", o.version, "the version the host reports (112 fits)")->group(group);
+    command.add_option_function<std::vector<std::string>>("--missing-service", [&o](const std::vector<std::string>& values) {
+        for (const std::string& v : values)
+            o.missingServices.insert(KnownNumber<std::uint16_t>("--missing-service", v, ServiceNumbers(), "service"));
+    }, "a service the host does not export (repeatable)")->group(group)->type_name("N");
+    command.add_option_function<std::vector<std::string>>("--missing-table", [&o](const std::vector<std::string>& values) {
+        for (const std::string& v : values)
+            o.missingTables.insert(KnownNumber<int>("--missing-table", v, HostTableNumbers(), "table"));
+    }, "a table the host does not have (repeatable)")->group(group)->type_name("N");
+    command.add_option_function<std::vector<std::string>>("--record-length", [&o](const std::vector<std::string>& values) {
+        for (const std::string& v : values) {
+            const std::size_t equals = v.find('=');
+            if (equals == std::string::npos) Refuse("--record-length", "takes TABLE=LENGTH, not " + Quoted(v));
+            o.recordLengths[KnownNumber<int>("--record-length", v.substr(0, equals), HostTableNumbers(), "table")] =
+                NumberAnswer<std::int16_t>("--record-length", v.substr(equals + 1));
+        }
+    }, "the record length the host reports for table N (repeatable)")->group(group)->type_name("N=LENGTH");
+    command.add_option_function<std::string>("--reject", [&o](const std::string& v) {
+        try {
+            mazovia::FromUtf8(v);
+        } catch (const std::invalid_argument& error) {
+            Refuse("--reject", error.what());
+        }
+        o.rejection = v;
+    }, "the host refuses the module for this reason")->group(group)->type_name("REASON");
+    command.add_option_function<std::string>("--missing-features", [&o](const std::string& v) {
+        o.missingFeatures = NumberAnswer<std::uint32_t>("--missing-features", v.starts_with("0x") ? v.substr(2) : v, 16);
+    }, "the features the host says it lacks")->group(group)->type_name("HEX");
+    command.add_option("--notice-answer", o.noticeAnswer, "what the user leaves in the install notice (1: do not show again)")
+        ->group(group);
+    command.add_option_function<std::string>("--throw-in", [&o](const std::string& v) {
+        const std::size_t colon = v.find(':');
+        ThrowIn throwIn{KnownNumber<std::uint16_t>("--throw-in", v.substr(0, colon), ServiceNumbers(), "service"), 1};
+        if (colon != std::string::npos) throwIn.call = NumberAnswer<int>("--throw-in", v.substr(colon + 1));
+        if (throwIn.call < 1) Refuse("--throw-in", "counts calls from 1");
+        o.throwIn = throwIn;
+    }, "the host's service SERVICE fails on its CALL-th call (default the first), raising the host's exception "
+       "through the plug-in; exit code 4 when the plug-in gave back everything it held, 3 when not")
+        ->group(group)->type_name("SERVICE[:CALL]");
+}
+
+void AddCompany(CLI::App& command, HostOptions& o) {
+    command.add_option("COMPANY_DIR", o.company, "the company folder, the host's working folder")->required();
+    o.echoMessages = true;
 }
 
 // Runs the host with the plug-in and lets the user pick the export command once. The exit
@@ -158,15 +124,19 @@ std::optional<int> RunSession(Host& host, PluginModule& plugin) {
             std::cerr << "morvel: the plug-in gave back everything it held\n";
             return kFaultCleanedUp;
         }
-        if (!initialised) return kFailed;
+        if (!initialised) {
+            if (host.Messages().empty())
+                std::cerr << "morvel: the host refused the module, and the module could not show its load failure report\n";
+            return kFailed;
+        }
     } catch (const ContractViolation&) {
         return kContractBroken;
     }
     return std::nullopt;
 }
 
-int Export(const std::vector<std::string>& arguments, PluginModule& plugin) {
-    Host host(ParseOptions(arguments, {}, kExportOptions));
+int Export(const HostOptions& options, PluginModule& plugin) {
+    Host host(options);
     if (const auto failed = RunSession(host, plugin)) return *failed;
     bool summaryShown = false;
     for (const Message& message : host.Messages()) summaryShown |= message.formatted;
@@ -174,11 +144,8 @@ int Export(const std::vector<std::string>& arguments, PluginModule& plugin) {
 }
 
 // The range form, pressed " Ko~n~fig", the editor shown (and edited from a file), then "Anuluj".
-int Scheme(const std::vector<std::string>& arguments, PluginModule& plugin) {
-    HostOptions start;
-    start.form.cancel = true;
-    start.form.configPresses = {SchemeEditorVisit{{}, true}};
-    Host host(ParseOptions(arguments, start, kSchemeOptions));
+int Scheme(const HostOptions& options, PluginModule& plugin) {
+    Host host(options);
     if (const auto failed = RunSession(host, plugin)) return *failed;
     if (host.schemeListings.empty()) return kFailed;
     const SchemeEditorVisit& visit = host.Options().form.configPresses.front();
@@ -188,64 +155,113 @@ int Scheme(const std::vector<std::string>& arguments, PluginModule& plugin) {
 }
 
 // The range form as it opens, then "Anuluj".
-int Form(const std::vector<std::string>& arguments, PluginModule& plugin) {
-    HostOptions start;
-    start.form.cancel = true;
-    start.form.draw = true;
-    Host host(ParseOptions(arguments, start, {}));
+int Form(const HostOptions& options, PluginModule& plugin) {
+    Host host(options);
     if (const auto failed = RunSession(host, plugin)) return *failed;
     if (host.formPictures.empty()) return kFailed;
     std::cout << host.formPictures.front();
     return kDone;
 }
 
-int Generate(const std::vector<std::string>& arguments) {
-    if (arguments.size() < 2) throw UsageError("generate needs the company folder");
-    GeneratorOptions options;
-    for (std::size_t i = 2; i < arguments.size(); i += 2) {
-        if (i + 1 >= arguments.size()) throw UsageError(arguments[i] + " needs a value");
-        const std::string& name = arguments[i];
-        const std::string& value = arguments[i + 1];
-        if (name == "--documents") options.documents = NumberAnswer<std::int64_t>(name, value);
-        else if (name == "--customers") options.customers = NumberAnswer<std::int64_t>(name, value);
-        else if (name == "--seed") options.seed = NumberAnswer<std::uint64_t>(name, value);
-        else throw UsageError("unknown option " + name);
-    }
+int Generate(const std::filesystem::path& folder, const GeneratorOptions& options, bool force) {
+    for (const char* table : {"customers.csv", "documents.csv"})
+        if (!force && std::filesystem::exists(folder / table))
+            throw std::runtime_error((folder / table).string() +
+                                     ": the folder already holds a company; --force writes over it");
     try {
-        GenerateCompany(arguments[1], options);
+        GenerateCompany(folder, options);
     } catch (const std::invalid_argument& error) {
-        throw UsageError(error.what());
+        throw CLI::ValidationError("generate", error.what());
     }
+    std::cout << "morvel: wrote " << options.documents << " documents and " << options.customers
+              << " customers into " << folder.string() << "\n";
     return kDone;
 }
 
-int PrintText(const std::vector<std::string>& arguments) {
-    if (arguments.size() != 2) throw UsageError("text needs one file");
-    std::ifstream in(arguments[1], std::ios::binary);
-    if (!in) throw std::runtime_error(arguments[1] + ": cannot be read");
-    std::ostringstream content;
-    content << in.rdbuf();
-    std::cout << mazovia::ToUtf8(content.str());
+int PrintText(const std::filesystem::path& file) {
+    std::cout << mazovia::ToUtf8(ReadFile(file));
     return kDone;
 }
 
 }  // namespace
 
 int RunMorvel(const std::vector<std::string>& arguments, PluginModule& plugin) {
+    CLI::App app{"The host program with the plug-in Klarvo: a user's session in the simulated host.", "morvel"};
+    app.set_version_flag("--version", std::string("morvel ") + KLARVO_VERSION);
+    app.require_subcommand(1, 1);
+    app.footer("Exit codes: 0 done, 1 the plug-in reported a failure, 2 bad input, 3 the plug-in broke a contract of "
+               "the host, 4 a --throw-in failure passed through the plug-in, which gave back all it held.");
+    app.add_subcommand("help", "show this help")->callback([&app] {
+        std::cout << app.get_formatter()->make_help(&app, app.get_name(), CLI::AppFormatMode::Normal);
+        throw CLI::Success();
+    });
+
+    HostOptions exportOptions;
+    CLI::App& exportCommand = *app.add_subcommand("export", "the user picks \"Eksport Teta (txt)\", answers the range "
+                                                            "form and presses OK");
+    AddCompany(exportCommand, exportOptions);
+    FormAnswers& form = exportOptions.form;
+    exportCommand.add_option_function<std::string>("--from", [&](const std::string& v) { form.dateFrom = HostDateAnswer("--from", v); },
+                                                    "first day of the period")->type_name("YYYY-MM-DD");
+    exportCommand.add_option_function<std::string>("--to", [&](const std::string& v) { form.dateTo = HostDateAnswer("--to", v); },
+                                                    "last day of the period")->type_name("YYYY-MM-DD");
+    CLI::Option* invoices = exportCommand.add_flag_callback("--invoices", [&] { form.invoices = true; }, "tick \"Faktury sprzedaży\"");
+    exportCommand.add_flag_callback("--no-invoices", [&] { form.invoices = false; }, "clear \"Faktury sprzedaży\"")
+        ->excludes(invoices);
+    exportCommand.add_flag("--cancel", form.cancel, "leave the form with \"Anuluj\"");
+    exportCommand.add_option_function<std::string>("--today", [&](const std::string& v) {
+        exportOptions.today = HostDateAnswer("--today", v);
+        if (exportOptions.today.empty()) Refuse("--today", "needs a date");
+    }, "the host's date")->type_name("YYYY-MM-DD");
+    exportCommand.add_flag("--progress", exportOptions.showProgress, "draw the progress window on standard error");
+    AddHostOptions(exportCommand, exportOptions);
+
+    HostOptions schemeOptions;
+    schemeOptions.form.cancel = true;
+    schemeOptions.form.configPresses = {SchemeEditorVisit{{}, true}};
+    CLI::App& schemeCommand = *app.add_subcommand(
+        "scheme", "open the posting-scheme editor from the range form and show the sales invoice scheme; with --edit, "
+                  "type in the entries of a scheme file and confirm (or abandon)");
+    AddCompany(schemeCommand, schemeOptions);
+    SchemeEditorVisit& visit = schemeOptions.form.configPresses.front();
+    CLI::Option* edit = schemeCommand.add_option_function<std::string>("--edit", [&](const std::string& v) {
+        visit.edits = LoadSchemeEdits(v);
+        visit.abandon = false;
+    }, "a scheme file (CSV) typed into the editor")->type_name("SCHEME.csv");
+    bool abandon = false;
+    schemeCommand.add_flag("--abandon", abandon, "leave the editor with \"Anuluj\" after typing")->needs(edit);
+    AddHostOptions(schemeCommand, schemeOptions);
+
+    HostOptions formOptions;
+    formOptions.form.cancel = true;
+    formOptions.form.draw = true;
+    CLI::App& formCommand = *app.add_subcommand("form", "draw the range form as it opens");
+    AddCompany(formCommand, formOptions);
+    AddHostOptions(formCommand, formOptions);
+
+    std::filesystem::path textFile;
+    CLI::App& textCommand = *app.add_subcommand("text", "print a file of the host (Mazovia) as UTF-8");
+    textCommand.add_option("FILE", textFile, "the file")->required()->check(CLI::ExistingFile);
+
+    std::filesystem::path generateFolder;
+    GeneratorOptions generator;
+    bool force = false;
+    CLI::App& generateCommand = *app.add_subcommand("generate", "write a made-up company (the same for the same seed)");
+    generateCommand.add_option("COMPANY_DIR", generateFolder, "the company folder")->required();
+    generateCommand.add_option("--documents", generator.documents, "how many documents")->capture_default_str();
+    generateCommand.add_option("--customers", generator.customers, "how many customers (at most 131998)")
+        ->capture_default_str();
+    generateCommand.add_option("--seed", generator.seed, "the seed of the made-up data")->capture_default_str();
+    generateCommand.add_flag("--force", force, "write over a company the folder already holds");
+
     try {
-        if (arguments.empty()) throw UsageError("no command given");
-        if (arguments[0] == "--version") {
-            std::cout << "morvel " << KLARVO_VERSION << "\n";
-            return kDone;
-        }
-        if (arguments[0] == "export") return Export(arguments, plugin);
-        if (arguments[0] == "scheme") return Scheme(arguments, plugin);
-        if (arguments[0] == "form") return Form(arguments, plugin);
-        if (arguments[0] == "text") return PrintText(arguments);
-        if (arguments[0] == "generate") return Generate(arguments);
-        throw UsageError("unknown command " + arguments[0]);
-    } catch (const UsageError& error) {
-        std::cerr << "morvel: " << error.what() << "\n" << kUsage;
+        if (const auto done = cli::Parse(app, arguments)) return *done;
+        if (abandon) visit.abandon = true;
+        if (exportCommand.parsed()) return Export(exportOptions, plugin);
+        if (schemeCommand.parsed()) return Scheme(schemeOptions, plugin);
+        if (formCommand.parsed()) return Form(formOptions, plugin);
+        if (textCommand.parsed()) return PrintText(textFile);
+        return Generate(generateFolder, generator, force);
     } catch (const std::exception& error) {
         std::cerr << "morvel: " << error.what() << "\n";
     }

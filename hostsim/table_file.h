@@ -12,6 +12,9 @@
 
 namespace klarvo::sim {
 
+// A value as a message quotes it: at most 40 characters of it (whole UTF-8 characters), then "…".
+std::string Quoted(const std::string& text);
+
 // Where a bad value stands, for the message.
 struct Cell {
     const std::string& file;
@@ -20,8 +23,8 @@ struct Cell {
     const std::string& text;
 
     [[noreturn]] void Reject(const std::string& why) const {
-        throw std::runtime_error(file + ", line " + std::to_string(line) + ", column " + column +
-                                 ": \"" + text + "\" " + why);
+        throw std::runtime_error(file + ", line " + std::to_string(line) + ", column " + column + ": " +
+                                 Quoted(text) + " " + why);
     }
 };
 

@@ -1,16 +1,31 @@
 #include "host/mazovia.h"
 
+#include <cstdio>
+
 namespace klarvo::mazovia {
+
+bool IsValidUtf8(std::string_view text) {
+    for (std::size_t at = 0; at < text.size();) {
+        const Decoded d = DecodeUtf8(text, at);
+        if (d.character == kInvalid) return false;
+        at += d.length;
+    }
+    return true;
+}
 
 std::string FromUtf8(std::string_view utf8) {
     std::string bytes;
     bytes.reserve(utf8.size());
     for (std::size_t at = 0; at < utf8.size();) {
         const Decoded d = DecodeUtf8(utf8, at);
-        const int byte = d.character == kInvalid ? -1 : ByteOf(d.character);
-        if (byte < 0)
-            throw std::invalid_argument("the text \"" + std::string(utf8) +
-                                        "\" holds a character that the Mazovia code page lacks");
+        if (d.character == kInvalid) throw std::invalid_argument("the text is not valid UTF-8");
+        const int byte = ByteOf(d.character);
+        if (byte < 0) {
+            char name[16];
+            std::snprintf(name, sizeof name, "U+%04X", static_cast<unsigned>(d.character));
+            throw std::invalid_argument(std::string("the text holds ") + name +
+                                        ", a character that the Mazovia code page lacks");
+        }
         bytes.push_back(static_cast<char>(byte));
         at += d.length;
     }

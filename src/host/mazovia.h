@@ -50,6 +50,8 @@ struct Decoded {
     std::size_t length;
 };
 
+// Strict: an overlong form (C0 80 for NUL), a surrogate or a character beyond U+10FFFF is
+// malformed.
 constexpr Decoded DecodeUtf8(std::string_view text, std::size_t at) {
     const auto lead = static_cast<unsigned char>(text[at]);
     const std::size_t length = lead < 0x80 ? 1 : (lead >> 5) == 0x6 ? 2 : (lead >> 4) == 0xE ? 3
@@ -61,11 +63,16 @@ constexpr Decoded DecodeUtf8(std::string_view text, std::size_t at) {
         if ((next & 0xC0) != 0x80) return {kInvalid, 1};
         character = (character << 6) | (next & 0x3F);
     }
+    constexpr char32_t kSmallest[] = {0, 0, 0x80, 0x800, 0x10000};
+    if (character < kSmallest[length] || (character >= 0xD800 && character <= 0xDFFF) || character > 0x10FFFF)
+        return {kInvalid, 1};
     return {character, length};
 }
 
 // Runtime conversions, for the edges where texts enter or leave the host's world.
-// Throws std::invalid_argument naming the first character that has no Mazovia byte.
+bool IsValidUtf8(std::string_view text);
+// Throws std::invalid_argument for malformed UTF-8, or naming the first character (U+XXXX) that
+// has no Mazovia byte.
 std::string FromUtf8(std::string_view utf8);
 std::string ToUtf8(std::string_view mazovia);
 
