@@ -1,5 +1,6 @@
 #include "direct_writer.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <vector>
@@ -78,18 +79,23 @@ void WriteRegister(const sim::Company& company, const Period& period, Marks& mar
     }
 }
 
-// A text of the customer record, tidied as the host tidies it, without the separator Ź.
+// A text of the customer record, tidied as the host tidies it, then without the separator Ź.
 struct Text {
     char text[256];
     Text(std::string_view from, void (*tidy)(char*)) {
         const std::size_t length = std::min<std::size_t>(from.size(), 255);
         std::memcpy(text, from.data(), length);
         text[length] = '\0';
+        if (tidy) tidy(text);
         for (char* c = text; *c; ++c)
             if (*c == "Ź"_mz[0]) *c = 'Z';
-        if (tidy) tidy(text);
     }
 };
+
+// An account number longer than its 30 characters loses its blanks.
+void DropBlanksBeyond30(char* text) {
+    if (std::strlen(text) > 30) *std::remove(text, text + std::strlen(text), ' ') = '\0';
+}
 
 std::string_view Bounded(const char* record, std::size_t offset, std::size_t end) {
     return host::BoundedText(record, offset, end - offset);
@@ -104,7 +110,7 @@ void WriteAccount(std::FILE* file, const char* customer) {
                  Text(Bounded(customer, k4::kName, k4::kAddress), &sim::CleanName).text,
                  Text(address.postcode, &sim::CleanAddressPart).text, Text(address.city, &sim::CleanAddressPart).text,
                  Text(address.street, &sim::CleanAddressPart).text, Text(bank.leading, nullptr).text,
-                 Text(bank.digits, nullptr).text, Text(Bounded(customer, k4::kTaxId, k4::kBankAccount), nullptr).text,
+                 Text(bank.digits, &DropBlanksBeyond30).text, Text(Bounded(customer, k4::kTaxId, k4::kBankAccount), nullptr).text,
                  host::ReadField<double>(customer, k4::kCreditLimit), host::ReadField<double>(customer, k4::kDiscount));
 }
 

@@ -7,6 +7,11 @@
 // export command from the user's OK to the summary, the direct writer over the same records
 // (whose files must be the same bytes), and a plain copy of the written files.
 
+#include <fcntl.h>
+#include <spawn.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
@@ -55,7 +60,31 @@ struct Row {
     double exportSeconds, directSeconds, copySeconds;
     std::uintmax_t outputBytes;
     std::int64_t memoryGrowthKiB;
+    double checkSeconds;
+    std::int64_t checkMemoryKiB;  // klarvo-check's peak resident set over both files
 };
+
+// klarvo-check over the written files, as its own process: its peak resident set must not grow
+// with the files.
+void MeasureCheck(const std::filesystem::path& company, Row& row) {
+    const std::string folder = company.string();
+    char* const arguments[] = {const_cast<char*>(KLARVO_CHECK_PROGRAM), const_cast<char*>(folder.c_str()), nullptr};
+    row.checkSeconds = Seconds([&] {
+        pid_t child = 0;
+        posix_spawn_file_actions_t quiet;
+        posix_spawn_file_actions_init(&quiet);
+        posix_spawn_file_actions_addopen(&quiet, 1, "/dev/null", O_WRONLY, 0);
+        if (posix_spawn(&child, KLARVO_CHECK_PROGRAM, &quiet, nullptr, arguments, environ) != 0)
+            throw std::runtime_error("klarvo-check cannot be started");
+        posix_spawn_file_actions_destroy(&quiet);
+        int status = 0;
+        rusage usage{};
+        wait4(child, &status, 0, &usage);
+        if (!WIFEXITED(status) || WEXITSTATUS(status) != 0)
+            throw std::runtime_error("klarvo-check finds the export's files unsound");
+        row.checkMemoryKiB = usage.ru_maxrss;
+    });
+}
 
 Row Measure(std::int64_t documents, const std::filesystem::path& work, int repeat) {
     const std::filesystem::path company = work / ("company-" + std::to_string(documents));
@@ -70,7 +99,7 @@ Row Measure(std::int64_t documents, const std::filesystem::path& work, int repea
     sim::Host host(options);
     sim::LinkedPlugin().Load();
 
-    Row row{documents, 0, 0, 0, 0, 0};
+    Row row{documents, 0, 0, 0, 0, 0, 0, 0};
     const std::int64_t before = ResidentKiB();
     ResetPeak();
     row.exportSeconds = Best(repeat, [&] { host.RunCommand(&exporting::ExportCommand); });
@@ -91,18 +120,20 @@ Row Measure(std::int64_t documents, const std::filesystem::path& work, int repea
         for (const char* name : kOutputFiles)
             std::filesystem::copy_file(company / name, copy / name, std::filesystem::copy_options::overwrite_existing);
     });
+    MeasureCheck(company, row);
     return row;
 }
 
 void Print(const std::vector<Row>& rows) {
-    std::printf("%10s %12s %10s %10s %12s %11s %12s %10s\n", "documents", "docs/s", "MB/s", "µs/doc", "export/dir.",
-                "export/copy", "memory KiB", "output MB");
+    std::printf("%10s %12s %10s %10s %12s %11s %12s %10s %9s %12s\n", "documents", "docs/s", "MB/s", "µs/doc",
+                "export/dir.", "export/copy", "memory KiB", "output MB", "check s", "check KiB");
     for (const Row& row : rows)
-        std::printf("%10lld %12.0f %10.1f %10.3f %12.2f %11.1f %12lld %10.1f\n", static_cast<long long>(row.documents),
-                    row.documents / row.exportSeconds, row.outputBytes / 1e6 / row.exportSeconds,
-                    row.exportSeconds * 1e6 / row.documents, row.exportSeconds / row.directSeconds,
-                    row.exportSeconds / row.copySeconds, static_cast<long long>(row.memoryGrowthKiB),
-                    row.outputBytes / 1e6);
+        std::printf("%10lld %12.0f %10.1f %10.3f %12.2f %11.1f %12lld %10.1f %9.2f %12lld\n",
+                    static_cast<long long>(row.documents), row.documents / row.exportSeconds,
+                    row.outputBytes / 1e6 / row.exportSeconds, row.exportSeconds * 1e6 / row.documents,
+                    row.exportSeconds / row.directSeconds, row.exportSeconds / row.copySeconds,
+                    static_cast<long long>(row.memoryGrowthKiB), row.outputBytes / 1e6, row.checkSeconds,
+                    static_cast<long long>(row.checkMemoryKiB));
 }
 
 }  // namespace

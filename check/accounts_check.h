@@ -1,18 +1,43 @@
 #pragma once
-// The customer accounts file read back: every record checked and shown.
+// The customer accounts file read back as a stream: every record checked, and what the
+// register's postings are checked against.
 
+#include <cstdint>
+#include <functional>
+#include <istream>
+#include <map>
 #include <string>
-#include <string_view>
+#include <vector>
 
 #include "findings.h"
-#include "table.h"
 
 namespace klarvo::check {
 
-struct AccountsContent {
-    Table customers;  // number, names, address, bank, tax id, amounts
+using Row = std::vector<std::string>;  // Mazovia texts
+using RowSink = std::function<void(const Row& row)>;
+
+// Every customer number a record can carry: 1 to 65999 and -1 to -65999.
+class CustomerSet {
+public:
+    bool Has(std::int32_t number) const { return InRange(number) && present_[Index(number)]; }
+    // False when it was there already.
+    bool Add(std::int32_t number);
+    static bool InRange(std::int32_t number) { return number != 0 && number >= -65999 && number <= 65999; }
+
+private:
+    static std::size_t Index(std::int32_t number) { return static_cast<std::size_t>(number + 65999); }
+    std::vector<bool> present_ = std::vector<bool>(2 * 65999 + 1);
 };
 
-AccountsContent CheckAccounts(std::string_view bytes, const std::string& file, Findings& findings);
+struct AccountsContent {
+    std::int64_t customers = 0;
+    CustomerSet numbers;
+    std::map<std::int32_t, std::string> records;  // the record lines, when asked for (history)
+    bool foreign = false;                         // not a customer accounts file at all
+};
+
+// `rows` sees each record's fields; `keepRecords` keeps each record line by customer.
+AccountsContent CheckAccounts(std::istream& in, const std::string& file, Findings& findings, const RowSink& rows = {},
+                              bool keepRecords = false);
 
 }  // namespace klarvo::check

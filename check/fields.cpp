@@ -54,8 +54,10 @@ std::string StrangeCharacter(std::string_view text) {
         const auto byte = static_cast<unsigned char>(text[i]);
         if ((byte >= 0x20 && byte < 0x7F) || kPolishLetters.find(text[i]) != std::string_view::npos) continue;
         char message[96];
-        std::snprintf(message, sizeof message, "byte 0x%02X at character %zu is no letter or sign of Polish text",
-                      byte, i + 1);
+        const std::string shown = byte < 0x20 || byte == 0x7F ? std::string("a control byte")
+                                                              : mazovia::ToUtf8(std::string(1, text[i]));
+        std::snprintf(message, sizeof message, "%s (0x%02X) at character %zu is no letter or sign of Polish text",
+                      shown.c_str(), byte, i + 1);
         return message;
     }
     return {};

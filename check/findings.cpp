@@ -1,5 +1,7 @@
 #include "findings.h"
 
+#include <algorithm>
+
 namespace klarvo::check {
 
 std::string Describe(const Finding& finding) {
@@ -7,6 +9,23 @@ std::string Describe(const Finding& finding) {
     if (finding.line > 0) place += ", line " + std::to_string(finding.line);
     if (!finding.field.empty()) place += ", field " + finding.field;
     return place + ": " + finding.text;
+}
+
+void Findings::Add(Finding finding, std::vector<FindingGroup>& groups) {
+    auto group = std::find_if(groups.begin(), groups.end(), [&](const FindingGroup& g) { return g.rule == finding.rule; });
+    if (group == groups.end()) group = groups.insert(groups.end(), FindingGroup{finding.rule, finding.kind, 0, {}});
+    ++group->count;
+    if (group->first.size() < firstPlaces_) group->first.push_back(std::move(finding));
+}
+
+std::int64_t Findings::Count(const std::vector<FindingGroup>& groups) {
+    std::int64_t count = 0;
+    for (const FindingGroup& group : groups) count += group.count;
+    return count;
+}
+
+bool Findings::Any(FindingKind kind) const {
+    return std::any_of(faults_.begin(), faults_.end(), [&](const FindingGroup& group) { return group.kind == kind; });
 }
 
 }  // namespace klarvo::check

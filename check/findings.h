@@ -1,6 +1,9 @@
 #pragma once
-// What the check finds in the Teta files: a place (file, line, field) and what is wrong there.
+// What the check finds in the Teta files: a place (file, line, field) and what is wrong there,
+// grouped by the rule it breaks. Each rule keeps its count and its first places, so that one
+// problem repeated on every line is told once, and memory does not grow with the file.
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -9,30 +12,55 @@ namespace klarvo::check {
 enum class FindingKind {
     Structure,   // lines, fields, widths, constants, dates, amounts
     Balance,     // a document whose debits and credits differ
-    Customers,   // a customer account that stands twice
+    Customers,   // a customer account that stands twice, or that a posting lacks
     Characters,  // a byte that is no letter or sign of Polish text
+    Files,       // a file that is not the Teta file it stands for
+    Repeats,     // a document already exported in an earlier export
 };
 
 struct Finding {
     FindingKind kind;
+    std::string rule;   // what is wrong, the same for every place that breaks the same rule
     std::string file;
-    int line;           // from 1; 0 for the whole file
+    std::int64_t line;  // from 1; 0 for the whole file
     std::string field;  // empty for the whole line
-    std::string text;   // UTF-8
-};
-
-// Findings are faults that Teta would import wrongly or not at all; notes (customers whose
-// address could not be split) can be imported but should be corrected in the host first.
-struct Findings {
-    std::vector<Finding> faults;
-    std::vector<Finding> notes;
-
-    void Fault(FindingKind kind, const std::string& file, int line, const std::string& field, const std::string& text) {
-        faults.push_back({kind, file, line, field, text});
-    }
+    std::string text;   // UTF-8, about this place
 };
 
 // "FILE, line L, field F: text".
 std::string Describe(const Finding& finding);
+
+struct FindingGroup {
+    std::string rule;
+    FindingKind kind;
+    std::int64_t count = 0;
+    std::vector<Finding> first;  // its first places
+};
+
+// Findings are faults that Teta would import wrongly or not at all; notes can be imported but
+// should be looked at (and perhaps corrected in the host) first.
+class Findings {
+public:
+    static constexpr std::size_t kFirstPlaces = 5;
+
+    // Each rule keeps its first `firstPlaces` places.
+    explicit Findings(std::size_t firstPlaces = kFirstPlaces) : firstPlaces_(firstPlaces) {}
+
+    void Fault(Finding finding) { Add(std::move(finding), faults_); }
+    void Note(Finding finding) { Add(std::move(finding), notes_); }
+
+    const std::vector<FindingGroup>& Faults() const { return faults_; }
+    const std::vector<FindingGroup>& Notes() const { return notes_; }
+    std::int64_t FaultCount() const { return Count(faults_); }
+    std::int64_t NoteCount() const { return Count(notes_); }
+    bool Any(FindingKind kind) const;
+
+private:
+    void Add(Finding finding, std::vector<FindingGroup>& groups);
+    static std::int64_t Count(const std::vector<FindingGroup>& groups);
+
+    std::size_t firstPlaces_;
+    std::vector<FindingGroup> faults_, notes_;
+};
 
 }  // namespace klarvo::check

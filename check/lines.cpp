@@ -2,26 +2,40 @@
 
 namespace klarvo::check {
 
-std::vector<Line> SplitLines(std::string_view bytes, const std::string& file, Findings& findings) {
-    std::vector<Line> lines;
-    std::size_t at = 0;
-    for (int number = 1; at < bytes.size(); ++number) {
-        const std::size_t newline = bytes.find('\n', at);
-        const std::size_t end = newline == std::string_view::npos ? bytes.size() : newline;
-        std::string_view text = bytes.substr(at, end - at);
-        if (newline == std::string_view::npos) {
-            findings.Fault(FindingKind::Structure, file, number, "", "the last line has no line end");
-        } else if (text.empty() || text.back() != '\r') {
-            findings.Fault(FindingKind::Structure, file, number, "", "the line ends with LF alone, not CR LF");
-        } else {
-            text.remove_suffix(1);
+void LineReader::Fault(const std::string& rule, std::int64_t line) {
+    findings_.Fault({FindingKind::Structure, rule, file_, line, "", rule});
+}
+
+bool LineReader::Next(Line& line) {
+    line.text.clear();
+    if (stopped_) return false;
+    std::streambuf& bytes = *in_.rdbuf();
+    bool ended = false;
+    for (int c; (c = bytes.sbumpc()) != std::char_traits<char>::eof();) {
+        if (c == '\n') {
+            ended = true;
+            break;
         }
-        if (text.find('\r') != std::string_view::npos)
-            findings.Fault(FindingKind::Structure, file, number, "", "a CR inside the line");
-        lines.push_back({number, text});
-        at = end + 1;
+        line.text.push_back(static_cast<char>(c));
+        if (line.text.size() > kLongestLine) break;
     }
-    return lines;
+    if (!ended && line.text.empty()) return false;
+    line.number = ++number_;
+    if (line.text.size() > kLongestLine) {
+        // A file that never ends its lines (or never ends at all) is not read further.
+        stopped_ = true;
+        line.text.resize(kLongestLine);
+        Fault("a line longer than " + std::to_string(kLongestLine) + " bytes: the file is not read further", line.number);
+        return true;
+    }
+    if (!ended)
+        Fault("the last line has no line end", line.number);
+    else if (line.text.empty() || line.text.back() != '\r')
+        Fault("the line ends with LF alone, not CR LF", line.number);
+    else
+        line.text.pop_back();
+    if (line.text.find('\r') != std::string::npos) Fault("a CR inside the line", line.number);
+    return true;
 }
 
 std::vector<std::string_view> SplitFields(std::string_view line, char separator) {

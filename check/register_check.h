@@ -1,23 +1,44 @@
 #pragma once
-// The sales register file read back: every record checked and shown.
+// The sales register file read back as a stream: every record checked, every document balanced,
+// and every posting to a customer's account held against the customer accounts file.
 
 #include <cstdint>
+#include <istream>
+#include <set>
 #include <string>
-#include <string_view>
 
+#include "accounts_check.h"
 #include "findings.h"
-#include "table.h"
+#include "scheme_accounts.h"
 
 namespace klarvo::check {
 
-struct RegisterContent {
-    std::string runDate;  // of the header line
-    Table postings;       // account, debit, credit, document, dates, token, description
-    std::int64_t documents = 0;
-    std::int64_t debit = 0;   // hundredths
-    std::int64_t credit = 0;  // hundredths
+// A document as the register names it: its number (Mazovia) and its date.
+struct DocumentKey {
+    std::string number, date;
+    auto operator<=>(const DocumentKey&) const = default;
 };
 
-RegisterContent CheckRegister(std::string_view bytes, const std::string& file, Findings& findings);
+// What the register is checked against besides itself.
+struct RegisterContext {
+    const AccountsContent* accounts = nullptr;  // null: no cross-check (the accounts file is not one)
+    CustomerTemplates scheme = DefaultCustomerTemplates();
+    const std::set<DocumentKey>* earlier = nullptr;  // documents of earlier exports (history)
+};
+
+struct RegisterContent {
+    std::string runDate;  // of the header line
+    std::int64_t documents = 0;
+    std::int64_t postings = 0;
+    std::int64_t debit = 0;   // hundredths
+    std::int64_t credit = 0;  // hundredths
+    std::string firstDate, lastDate;  // of the documents, YYYY-MM-DD
+    bool foreign = false;             // not a sales register file at all
+};
+
+// `documents` sees each document once, as its records end (for the history).
+RegisterContent CheckRegister(std::istream& in, const std::string& file, Findings& findings,
+                              const RegisterContext& context, const RowSink& rows = {},
+                              const std::function<void(const DocumentKey&)>& documents = {});
 
 }  // namespace klarvo::check

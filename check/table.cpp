@@ -7,25 +7,12 @@
 namespace klarvo::check {
 namespace {
 
-// One byte of Mazovia is one character on screen.
-std::vector<std::size_t> Widths(const Table& table) {
-    std::vector<std::size_t> widths;
-    for (const std::string& column : table.columns) widths.push_back(mazovia::FromUtf8(column).size());
-    for (const auto& row : table.rows)
-        for (std::size_t i = 0; i < row.size() && i < widths.size(); ++i) widths[i] = std::max(widths[i], row[i].size());
-    return widths;
+std::size_t Characters(const std::string& utf8) {
+    return static_cast<std::size_t>(std::count_if(utf8.begin(), utf8.end(), [](char c) { return (c & 0xC0) != 0x80; }));
 }
 
-void PrintRow(std::ostream& out, const std::vector<std::string>& cells, const std::vector<std::size_t>& widths) {
-    for (std::size_t i = 0; i < cells.size(); ++i) {
-        std::string cell = cells[i];
-        if (i + 1 < cells.size()) cell.resize(std::max(cell.size(), widths[i]), ' ');
-        out << mazovia::ToUtf8(cell) << (i + 1 < cells.size() ? "  " : "\n");
-    }
-}
-
-std::string Quoted(const std::string& utf8) {
-    if (utf8.find_first_of(",\"\r\n") == std::string::npos) return utf8;
+std::string Quoted(const std::string& utf8, char separator) {
+    if (utf8.find_first_of(std::string(1, separator) + "\"\r\n") == std::string::npos) return utf8;
     std::string quoted = "\"";
     for (const char c : utf8) quoted += c == '"' ? std::string("\"\"") : std::string(1, c);
     return quoted + "\"";
@@ -33,24 +20,57 @@ std::string Quoted(const std::string& utf8) {
 
 }  // namespace
 
-void PrintAligned(std::ostream& out, const Table& table) {
-    const std::vector<std::size_t> widths = Widths(table);
-    std::vector<std::string> header;
-    for (const std::string& column : table.columns) header.push_back(mazovia::FromUtf8(column));
-    PrintRow(out, header, widths);
-    std::vector<std::string> rule;
-    for (const std::size_t width : widths) rule.emplace_back(width, '-');
-    PrintRow(out, rule, widths);
-    for (const auto& row : table.rows) PrintRow(out, row, widths);
+const std::vector<TableColumn>& PostingTable() {
+    static const std::vector<TableColumn> columns = {
+        {"account", 12, false}, {"debit", 12, true},   {"credit", 12, true}, {"document", 16, false},
+        {"date", 10, false},    {"due date", 10, false}, {"token", 6, false}, {"description", 30, false},
+    };
+    return columns;
 }
 
-void PrintCsv(std::ostream& out, const Table& table) {
-    const auto print = [&](const std::vector<std::string>& cells, bool mazovia) {
-        for (std::size_t i = 0; i < cells.size(); ++i)
-            out << Quoted(mazovia ? mazovia::ToUtf8(cells[i]) : cells[i]) << (i + 1 < cells.size() ? "," : "\r\n");
+const std::vector<TableColumn>& AccountTable() {
+    static const std::vector<TableColumn> columns = {
+        {"customer number", 15, false}, {"short name", 20, false}, {"name", 40, false},   {"postcode", 8, false},
+        {"city", 25, false},            {"street", 32, false},     {"bank", 12, false},   {"bank account", 30, false},
+        {"tax id", 18, false},          {"credit limit", 12, true}, {"discount", 8, true},
     };
-    print(table.columns, false);
-    for (const auto& row : table.rows) print(row, true);
+    return columns;
+}
+
+TableWriter::TableWriter(std::ostream& out, TableForm form, const std::vector<TableColumn>& columns)
+    : out_(out), form_(form), columns_(columns) {
+    if (form_ == TableForm::Excel) out_ << "\xEF\xBB\xBF";
+    std::vector<std::string> heading;
+    for (const TableColumn& column : columns_) heading.push_back(column.name);
+    Line(heading);
+    if (form_ != TableForm::Aligned) return;
+    std::vector<std::string> rule;
+    for (const TableColumn& column : columns_) rule.emplace_back(column.width, '-');
+    Line(rule);
+}
+
+void TableWriter::Write(const std::vector<std::string>& row) {
+    std::vector<std::string> utf8;
+    for (std::size_t i = 0; i < row.size() && i < columns_.size(); ++i) {
+        std::string cell = mazovia::ToUtf8(row[i]);
+        if (form_ == TableForm::Excel && columns_[i].amount) std::replace(cell.begin(), cell.end(), '.', ',');
+        utf8.push_back(std::move(cell));
+    }
+    Line(utf8);
+}
+
+void TableWriter::Line(const std::vector<std::string>& utf8) {
+    const char separator = form_ == TableForm::Excel ? ';' : ',';
+    for (std::size_t i = 0; i < utf8.size(); ++i) {
+        const bool last = i + 1 == utf8.size();
+        if (form_ == TableForm::Aligned) {
+            out_ << utf8[i];
+            if (!last) out_ << std::string(std::max(columns_[i].width, Characters(utf8[i])) - Characters(utf8[i]) + 2, ' ');
+        } else {
+            out_ << Quoted(utf8[i], separator) << (last ? "" : std::string(1, separator));
+        }
+    }
+    out_ << (form_ == TableForm::Aligned ? "\n" : "\r\n");
 }
 
 }  // namespace klarvo::check

@@ -4,29 +4,66 @@
 #include <sstream>
 #include <stdexcept>
 
+#include "host/mazovia.h"
+
 namespace klarvo::check {
 namespace {
 
-std::string ReadBytes(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) throw std::runtime_error(path + ": cannot be read");
-    std::ostringstream content;
-    content << in.rdbuf();  // sets failbit on content for an empty file, which is no error here
-    if (in.bad()) throw std::runtime_error(path + ": cannot be read");
-    return content.str();
+const char* const kRegisterFile = "!Fs_pln.fkw";
+const char* const kAccountsFile = "!Konta.fkx";
+
+void CompareWithHistory(const AccountsContent& accounts, const History& history, const std::string& file,
+                        Findings& findings) {
+    for (const auto& [customer, record] : accounts.records) {
+        const auto earlier = history.records.find(customer);
+        if (earlier == history.records.end() || earlier->second == record) continue;
+        findings.Note({FindingKind::Customers, "a customer whose account record differs from the one exported before",
+                       file, 0, "",
+                       "customer " + std::to_string(customer) + ": the account record differs from the one exported before"});
+    }
 }
 
 }  // namespace
 
-CheckResult CheckTetaFiles(const TetaFiles& files) {
-    CheckResult result;
-    result.salesRegister = CheckRegister(files.registerBytes, files.registerName, result.findings);
-    result.accounts = CheckAccounts(files.accountsBytes, files.accountsName, result.findings);
+std::ifstream OpenTetaFile(const std::filesystem::path& path) {
+    if (std::filesystem::is_directory(path)) throw std::runtime_error(path.string() + ": is a directory, not a file");
+    std::ifstream in(path, std::ios::binary);
+    if (!in) throw std::runtime_error(path.string() + ": cannot be read");
+    return in;
+}
+
+History ReadHistory(const std::vector<std::filesystem::path>& archives) {
+    History history;
+    for (const std::filesystem::path& archive : archives) {
+        const bool folder = std::filesystem::is_directory(archive);
+        Findings ignored(0);
+        std::ifstream registerIn = OpenTetaFile(folder ? archive / kRegisterFile : archive);
+        CheckRegister(registerIn, archive.string(), ignored, {}, {},
+                      [&](const DocumentKey& document) { history.documents.insert(document); });
+        if (!folder || !std::filesystem::exists(archive / kAccountsFile)) continue;
+        std::ifstream accountsIn = OpenTetaFile(archive / kAccountsFile);
+        for (auto& [customer, record] : CheckAccounts(accountsIn, archive.string(), ignored, {}, true).records)
+            history.records[customer] = std::move(record);
+    }
+    return history;
+}
+
+CheckResult CheckTetaFiles(std::istream& registerIn, std::istream& accountsIn, const CheckSetup& setup) {
+    CheckResult result{{}, {}, Findings(setup.firstPlaces)};
+    result.accounts = CheckAccounts(accountsIn, setup.accountsName, result.findings, setup.accountRows,
+                                    setup.history != nullptr);
+    RegisterContext context;
+    context.accounts = result.accounts.foreign ? nullptr : &result.accounts;
+    context.scheme = setup.scheme;
+    context.earlier = setup.history ? &setup.history->documents : nullptr;
+    result.salesRegister = CheckRegister(registerIn, setup.registerName, result.findings, context, setup.registerRows);
+    if (setup.history) CompareWithHistory(result.accounts, *setup.history, setup.accountsName, result.findings);
     return result;
 }
 
-TetaFiles ReadTetaFiles(const std::string& registerPath, const std::string& accountsPath) {
-    return {registerPath, accountsPath, ReadBytes(registerPath), ReadBytes(accountsPath)};
+CheckResult CheckTetaBytes(const std::string& registerBytes, const std::string& accountsBytes, const CheckSetup& setup) {
+    std::istringstream registerIn(registerBytes), accountsIn(accountsBytes);
+    return CheckTetaFiles(registerIn, accountsIn, setup);
 }
 
 }  // namespace klarvo::check

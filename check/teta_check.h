@@ -1,18 +1,41 @@
 #pragma once
-// Both Teta files read back and checked together.
+// Both Teta files read back and checked together, as streams: the customer accounts file first,
+// so that every posting to a customer's account can be held against it, then the register. With
+// a history of earlier exports, a document exported before is found, and a customer whose record
+// changed since.
 
+#include <cstdint>
+#include <filesystem>
+#include <fstream>
+#include <istream>
+#include <map>
+#include <set>
 #include <string>
-#include <string_view>
+#include <vector>
 
 #include "accounts_check.h"
 #include "findings.h"
 #include "register_check.h"
+#include "scheme_accounts.h"
 
 namespace klarvo::check {
 
-struct TetaFiles {
-    std::string registerName, accountsName;
-    std::string registerBytes, accountsBytes;
+// What earlier exports (the archive of imported ones) held.
+struct History {
+    std::set<DocumentKey> documents;
+    std::map<std::int32_t, std::string> records;  // the last earlier record of each customer
+};
+
+// Each archive is a folder of an earlier export (its two files) or an earlier register file;
+// throws std::runtime_error naming one that cannot be read.
+History ReadHistory(const std::vector<std::filesystem::path>& archives);
+
+struct CheckSetup {
+    std::string registerName = "!Fs_pln.fkw", accountsName = "!Konta.fkx";
+    CustomerTemplates scheme = DefaultCustomerTemplates();
+    const History* history = nullptr;
+    RowSink registerRows, accountRows;
+    std::size_t firstPlaces = Findings::kFirstPlaces;  // kept per rule
 };
 
 struct CheckResult {
@@ -21,10 +44,13 @@ struct CheckResult {
     Findings findings;
 };
 
-CheckResult CheckTetaFiles(const TetaFiles& files);
+CheckResult CheckTetaFiles(std::istream& registerIn, std::istream& accountsIn, const CheckSetup& setup = {});
 
-// The files of a company folder, or the two files named; throws std::runtime_error naming a
-// file that cannot be read.
-TetaFiles ReadTetaFiles(const std::string& registerPath, const std::string& accountsPath);
+// The same over the files' bytes.
+CheckResult CheckTetaBytes(const std::string& registerBytes, const std::string& accountsBytes,
+                           const CheckSetup& setup = {});
+
+// A file opened for reading; throws std::runtime_error naming a folder or a file that cannot be read.
+std::ifstream OpenTetaFile(const std::filesystem::path& path);
 
 }  // namespace klarvo::check

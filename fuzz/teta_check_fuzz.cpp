@@ -11,9 +11,8 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string bytes(reinterpret_cast<const char*>(data), size);
     const std::size_t half = size / 2;
-    const klarvo::check::CheckResult result =
-        klarvo::check::CheckTetaFiles({"!Fs_pln.fkw", "!Konta.fkx", bytes.substr(0, half), bytes.substr(half)});
+    const klarvo::check::CheckResult result = klarvo::check::CheckTetaBytes(bytes.substr(0, half), bytes.substr(half));
     const bool headers = bytes.substr(0, half).starts_with("SP\xFE") && bytes.substr(half).starts_with("      \xA0");
-    if (result.findings.faults.empty() && !headers) std::abort();
+    if (result.findings.FaultCount() == 0 && !headers) std::abort();
     return 0;
 }

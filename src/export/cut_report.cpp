@@ -37,7 +37,7 @@ void CutReport::Show() const {
                "pole %s: \"%.80s\" zapisano jako \"%s\").\n"_mz,
                customers_, static_cast<int>(firstText_.customer), firstText_.field, firstText_.before,
                firstText_.after);
-    append("Sprawdź te dane przed importem do systemu Teta."_mz);
+    append("%s", "Sprawdź te dane przed importem do systemu Teta."_mz);
     host::ShowMessage(text);
 }
 
