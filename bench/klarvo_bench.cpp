@@ -7,11 +7,6 @@
 // export command from the user's OK to the summary, the direct writer over the same records
 // (whose files must be the same bytes), and a plain copy of the written files.
 
-#include <fcntl.h>
-#include <spawn.h>
-#include <sys/resource.h>
-#include <sys/wait.h>
-
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
@@ -29,6 +24,7 @@
 #include "host.h"
 #include "klarvo_version.h"
 #include "linked_plugin.h"
+#include "teta_check.h"
 #include "memory.h"
 
 namespace klarvo::bench {
@@ -61,29 +57,25 @@ struct Row {
     std::uintmax_t outputBytes;
     std::int64_t memoryGrowthKiB;
     double checkSeconds;
-    std::int64_t checkMemoryKiB;  // klarvo-check's peak resident set over both files
 };
 
-// klarvo-check over the written files, as its own process: its peak resident set must not grow
-// with the files.
-void MeasureCheck(const std::filesystem::path& company, Row& row) {
-    const std::string folder = company.string();
-    char* const arguments[] = {const_cast<char*>(KLARVO_CHECK_PROGRAM), const_cast<char*>(folder.c_str()), nullptr};
-    row.checkSeconds = Seconds([&] {
-        pid_t child = 0;
-        posix_spawn_file_actions_t quiet;
-        posix_spawn_file_actions_init(&quiet);
-        posix_spawn_file_actions_addopen(&quiet, 1, "/dev/null", O_WRONLY, 0);
-        if (posix_spawn(&child, KLARVO_CHECK_PROGRAM, &quiet, nullptr, arguments, environ) != 0)
-            throw std::runtime_error("klarvo-check cannot be started");
-        posix_spawn_file_actions_destroy(&quiet);
-        int status = 0;
-        rusage usage{};
-        wait4(child, &status, 0, &usage);
-        if (!WIFEXITED(status) || WEXITSTATUS(status) != 0)
-            throw std::runtime_error("klarvo-check finds the export's files unsound");
-        row.checkMemoryKiB = usage.ru_maxrss;
-    });
+// klarvo-check over both files of a company folder, as streams.
+void CheckFiles(const std::filesystem::path& company) {
+    std::ifstream registerIn(company / kOutputFiles[0], std::ios::binary);
+    std::ifstream accountsIn(company / kOutputFiles[1], std::ios::binary);
+    if (check::CheckTetaFiles(registerIn, accountsIn).findings.FaultCount() != 0)
+        throw std::runtime_error("klarvo-check finds the export's files unsound");
+}
+
+// Run in a process of its own, so that the peak resident set is the check's alone: it must not
+// grow with the files.
+int CheckPeak(const std::filesystem::path& company) {
+    CheckFiles(company);
+    std::uintmax_t bytes = 0;
+    for (const char* name : kOutputFiles) bytes += std::filesystem::file_size(company / name);
+    std::printf("klarvo-check over %s (%.1f MB): peak resident set %lld KiB\n", company.string().c_str(), bytes / 1e6,
+                static_cast<long long>(PeakKiB()));
+    return 0;
 }
 
 Row Measure(std::int64_t documents, const std::filesystem::path& work, int repeat) {
@@ -99,7 +91,7 @@ Row Measure(std::int64_t documents, const std::filesystem::path& work, int repea
     sim::Host host(options);
     sim::LinkedPlugin().Load();
 
-    Row row{documents, 0, 0, 0, 0, 0, 0, 0};
+    Row row{documents, 0, 0, 0, 0, 0, 0};
     const std::int64_t before = ResidentKiB();
     ResetPeak();
     row.exportSeconds = Best(repeat, [&] { host.RunCommand(&exporting::ExportCommand); });
@@ -120,20 +112,19 @@ Row Measure(std::int64_t documents, const std::filesystem::path& work, int repea
         for (const char* name : kOutputFiles)
             std::filesystem::copy_file(company / name, copy / name, std::filesystem::copy_options::overwrite_existing);
     });
-    MeasureCheck(company, row);
+    row.checkSeconds = Seconds([&] { CheckFiles(company); });
     return row;
 }
 
 void Print(const std::vector<Row>& rows) {
-    std::printf("%10s %12s %10s %10s %12s %11s %12s %10s %9s %12s\n", "documents", "docs/s", "MB/s", "µs/doc",
-                "export/dir.", "export/copy", "memory KiB", "output MB", "check s", "check KiB");
+    std::printf("%10s %12s %10s %10s %12s %11s %12s %10s %9s\n", "documents", "docs/s", "MB/s", "µs/doc",
+                "export/dir.", "export/copy", "memory KiB", "output MB", "check s");
     for (const Row& row : rows)
-        std::printf("%10lld %12.0f %10.1f %10.3f %12.2f %11.1f %12lld %10.1f %9.2f %12lld\n",
+        std::printf("%10lld %12.0f %10.1f %10.3f %12.2f %11.1f %12lld %10.1f %9.2f\n",
                     static_cast<long long>(row.documents), row.documents / row.exportSeconds,
                     row.outputBytes / 1e6 / row.exportSeconds, row.exportSeconds * 1e6 / row.documents,
                     row.exportSeconds / row.directSeconds, row.exportSeconds / row.copySeconds,
-                    static_cast<long long>(row.memoryGrowthKiB), row.outputBytes / 1e6, row.checkSeconds,
-                    static_cast<long long>(row.checkMemoryKiB));
+                    static_cast<long long>(row.memoryGrowthKiB), row.outputBytes / 1e6, row.checkSeconds);
 }
 
 }  // namespace
@@ -149,10 +140,14 @@ int main(int argc, char** argv) {
     app.add_option("--work", work, "where the generated companies are kept")->capture_default_str();
     app.add_option("--repeat", repeat, "runs of each measurement; the best counts")
         ->capture_default_str()->check(CLI::PositiveNumber);
+    std::optional<std::filesystem::path> checkPeak;
+    app.add_option("--check-peak", checkPeak, "only check the files of this company folder and print the check's peak "
+                                              "resident set (run it as a process of its own)");
     app.add_option("N", sizes, "documents of each company measured (customers: N / 10)")
         ->capture_default_str()->check(CLI::PositiveNumber);
     if (const auto done = klarvo::cli::Parse(app, {argv + 1, argv + argc})) return *done;
     try {
+        if (checkPeak) return klarvo::bench::CheckPeak(*checkPeak);
         std::vector<klarvo::bench::Row> rows;
         for (const std::int64_t documents : sizes) {
             rows.push_back(klarvo::bench::Measure(documents, work, repeat));
