@@ -6,7 +6,7 @@
 #include <cstring>
 
 #include "export/customer_accounts.h"
-#include "host/files.h"
+#include "frame/files.h"
 #include "host/mazovia.h"
 #include "host/records.h"
 #include "test_company.h"

@@ -5,9 +5,9 @@
 
 #include "frame/binding.h"
 #include "frame/lazy_binders.h"
-#include "host/files.h"
+#include "frame/files.h"
 #include "host/services.h"
-#include "host/tables.h"
+#include "frame/tables.h"
 #include "linked_plugin.h"
 #include "test_company.h"
 

@@ -5,7 +5,7 @@
 #include <cstring>
 
 #include "export/sales_register.h"
-#include "host/files.h"
+#include "frame/files.h"
 #include "test_company.h"
 
 namespace klarvo::test {

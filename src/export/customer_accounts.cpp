@@ -6,7 +6,7 @@
 #include "export/customer_marks.h"
 #include "export/export_object.h"
 #include "export/field_text.h"
-#include "host/customers.h"
+#include "frame/customers.h"
 #include "host/mazovia.h"
 #include "host/records.h"
 

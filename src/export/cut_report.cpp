@@ -4,7 +4,7 @@
 #include <cstring>
 
 #include "host/mazovia.h"
-#include "host/messages.h"
+#include "frame/messages.h"
 
 namespace klarvo::exporting {
 

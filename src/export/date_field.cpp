@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <cstdio>
 
-#include "host/dates.h"
+#include "frame/dates.h"
 #include "host/records.h"
 
 namespace klarvo::exporting {

@@ -3,12 +3,13 @@
 #include <utility>
 
 #include "export/customer_marks.h"
+#include "frame/dialog_base.h"
 #include "frame/from_host.h"
 #include "host/mazovia.h"
-#include "host/files.h"
-#include "host/messages.h"
-#include "host/session.h"
-#include "host/tables.h"
+#include "frame/files.h"
+#include "frame/messages.h"
+#include "frame/session.h"
+#include "frame/tables.h"
 #include "posting/dialog_overrides.h"
 #include "posting/range_form.h"
 

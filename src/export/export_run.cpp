@@ -6,13 +6,13 @@
 #include "export/customer_marks.h"
 #include "export/date_field.h"
 #include "export/export_object.h"
-#include "host/dates.h"
-#include "host/files.h"
+#include "frame/dates.h"
+#include "frame/files.h"
 #include "host/mazovia.h"
-#include "host/messages.h"
-#include "host/progress.h"
+#include "frame/messages.h"
+#include "frame/progress.h"
 #include "host/records.h"
-#include "host/tables.h"
+#include "frame/tables.h"
 #include "posting/posting_scheme.h"
 
 namespace klarvo::exporting {

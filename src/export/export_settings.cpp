@@ -3,7 +3,7 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "host/settings_file.h"
+#include "frame/settings_file.h"
 
 namespace klarvo::exporting {
 namespace {

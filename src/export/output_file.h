@@ -1,7 +1,7 @@
 #pragma once
 // An output file of the export and whether everything written to it reached the file.
 
-#include "host/files.h"
+#include "frame/files.h"
 
 namespace klarvo::exporting {
 

@@ -10,8 +10,8 @@
 #include "frame/module_state.h"
 #include "host/command_registration.h"
 #include "host/mazovia.h"
-#include "host/services.h"
-#include "host/settings_file.h"
+#include "frame/service_call.h"
+#include "frame/settings_file.h"
 
 namespace klarvo::frame {
 namespace {

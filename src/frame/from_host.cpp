@@ -1,7 +1,7 @@
 #include "frame/from_host.h"
 
 #include "host/mazovia.h"
-#include "host/messages.h"
+#include "frame/messages.h"
 
 namespace klarvo::frame {
 

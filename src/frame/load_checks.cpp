@@ -8,7 +8,7 @@
 #include "frame/module_state.h"
 #include "host/mazovia.h"
 #include "host/records.h"
-#include "host/tables.h"
+#include "frame/tables.h"
 
 namespace klarvo::frame {
 namespace {

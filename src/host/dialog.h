@@ -2,6 +2,7 @@
 // WDialogBase: the host's dialog base class, laid out as its MSVC build lays it out: the
 // virtual table address first, then the host's own state.
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
 
@@ -18,12 +19,16 @@ enum OwnDialogOperation : int {
     kListItemProvider = 22,
 };
 
-// Host service behind each entry that the host implements; 0 where the plug-in implements it.
-inline constexpr std::uint16_t kDialogOperationServices[kDialogOperationCount] = {
-    0,     0,     20958, 20959, 20960, 20961, 20962, 20963, 20964, 20965, 20966, 20957,
-    20948, 20949, 20950, 20951, 20952, 20953, 20954, 20955, 20956, 20947, 0,     20939,
-    20940, 20941, 20942, 20943, 20944, 20945, 20946, 20937, 24002, 24003, 24004,
-};
+// Host service behind each entry (0-based) that the host implements; 0 where the plug-in
+// implements it. Made from the service list's own list of the operations.
+constexpr std::array<std::uint16_t, kDialogOperationCount> DialogOperationServices() {
+    std::array<std::uint16_t, kDialogOperationCount> services{};
+#define KLARVO_DIALOG_OPERATION_ENTRY(X, entry, number) services[entry - 1] = number;
+    KLARVO_DIALOG_OPERATIONS(KLARVO_DIALOG_OPERATION_ENTRY, unused)
+#undef KLARVO_DIALOG_OPERATION_ENTRY
+    return services;
+}
+inline constexpr std::array<std::uint16_t, kDialogOperationCount> kDialogOperationServices = DialogOperationServices();
 
 struct WDialogBase {
     const void* const* virtualTable;
@@ -42,15 +47,5 @@ template <class Entry>
 Entry TableEntry(const WDialogBase* object, int index) {
     return reinterpret_cast<Entry>(const_cast<void*>(object->virtualTable[index]));
 }
-
-// The host calls its own operations on the object through the derived class's table, which
-// jumps through their slots: they are bound before an object can be handed to the host.
-inline void BindDialogOperations() {
-    for (const std::uint16_t number : kDialogOperationServices)
-        if (number != 0) frame::BoundSlot(SlotOf(number));
-}
-
-inline void MakeDialogBase(WDialogBase* dialog) { Call<service::MakeDialogBase>(dialog); }
-inline void EndDialogBase(WDialogBase* dialog) { Call<service::EndDialogBase>(dialog); }
 
 }  // namespace klarvo::host

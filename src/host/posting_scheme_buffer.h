@@ -5,7 +5,7 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "host/services.h"
+
 
 namespace klarvo::host {
 
@@ -31,10 +31,5 @@ static_assert(offsetof(PostingSchemeEntry, creditAccount) == 15);
 static_assert(offsetof(PostingSchemeEntry, description) == 26);
 static_assert(offsetof(PostingSchemeEntry, shortCode) == 67);
 static_assert(offsetof(PostingSchemeEntry, number) == 78);
-
-// The first of the buffer's 14 entries; the same buffer on every call.
-inline PostingSchemeEntry* PostingSchemeEntries() {
-    return reinterpret_cast<PostingSchemeEntry*>(Call<service::PostingSchemeBuffer>());
-}
 
 }  // namespace klarvo::host

@@ -31,6 +31,18 @@ struct SchemeEditorSignature<std::index_sequence<Field...>> {
 using RunHostFormPointer = SchemeEditorSignature<std::make_index_sequence<kAmountPickFields>>::Pointer;
 }  // namespace klarvo::host
 
+// The operations of WDialogBase that the host implements, as (X, entry of the virtual table from 1,
+// service): in descending entry order, which is also their order among the slots. This one list
+// makes both their slots and the virtual table of the export object.
+#define KLARVO_DIALOG_OPERATIONS(O, X) \
+    O(X, 35, 24004) O(X, 34, 24003) O(X, 33, 24002) O(X, 32, 20937) O(X, 31, 20946) O(X, 30, 20945) \
+    O(X, 29, 20944) O(X, 28, 20943) O(X, 27, 20942) O(X, 26, 20941) O(X, 25, 20940) O(X, 24, 20939) \
+    O(X, 22, 20947) O(X, 21, 20956) O(X, 20, 20955) O(X, 19, 20954) O(X, 18, 20953) O(X, 17, 20952) \
+    O(X, 16, 20951) O(X, 15, 20950) O(X, 14, 20949) O(X, 13, 20948) O(X, 12, 20957) O(X, 11, 20966) \
+    O(X, 10, 20965) O(X, 9, 20964) O(X, 8, 20963) O(X, 7, 20962) O(X, 6, 20961) O(X, 5, 20960) \
+    O(X, 4, 20959) O(X, 3, 20958)
+#define KLARVO_DIALOG_OPERATION_SERVICE(X, entry, number) X(number, DialogOperation##entry, DialogOperation)
+
 #define KLARVO_HOST_SERVICES(X)                                                                   \
     X(30018, AcceptModule, int (*)(ModuleHandle plugin, char* reason, int reasonSize))            \
     X(35802, ShowStopMessage, int (*)(int window, const char* title, const char* format,          \
@@ -88,38 +100,7 @@ using RunHostFormPointer = SchemeEditorSignature<std::make_index_sequence<kAmoun
                                                        const void* description, int form,         \
                                                        void* data, int callback))                 \
     X(24006, RunHostForm, RunHostFormPointer)                                                     \
-    X(24004, DialogOperation35, DialogOperation)                                                  \
-    X(24003, DialogOperation34, DialogOperation)                                                  \
-    X(24002, DialogOperation33, DialogOperation)                                                  \
-    X(20937, DialogOperation32, DialogOperation)                                                  \
-    X(20946, DialogOperation31, DialogOperation)                                                  \
-    X(20945, DialogOperation30, DialogOperation)                                                  \
-    X(20944, DialogOperation29, DialogOperation)                                                  \
-    X(20943, DialogOperation28, DialogOperation)                                                  \
-    X(20942, DialogOperation27, DialogOperation)                                                  \
-    X(20941, DialogOperation26, DialogOperation)                                                  \
-    X(20940, DialogOperation25, DialogOperation)                                                  \
-    X(20939, DialogOperation24, DialogOperation)                                                  \
-    X(20947, DialogOperation22, DialogOperation)                                                  \
-    X(20956, DialogOperation21, DialogOperation)                                                  \
-    X(20955, DialogOperation20, DialogOperation)                                                  \
-    X(20954, DialogOperation19, DialogOperation)                                                  \
-    X(20953, DialogOperation18, DialogOperation)                                                  \
-    X(20952, DialogOperation17, DialogOperation)                                                  \
-    X(20951, DialogOperation16, DialogOperation)                                                  \
-    X(20950, DialogOperation15, DialogOperation)                                                  \
-    X(20949, DialogOperation14, DialogOperation)                                                  \
-    X(20948, DialogOperation13, DialogOperation)                                                  \
-    X(20957, DialogOperation12, DialogOperation)                                                  \
-    X(20966, DialogOperation11, DialogOperation)                                                  \
-    X(20965, DialogOperation10, DialogOperation)                                                  \
-    X(20964, DialogOperation9, DialogOperation)                                                   \
-    X(20963, DialogOperation8, DialogOperation)                                                   \
-    X(20962, DialogOperation7, DialogOperation)                                                   \
-    X(20961, DialogOperation6, DialogOperation)                                                   \
-    X(20960, DialogOperation5, DialogOperation)                                                   \
-    X(20959, DialogOperation4, DialogOperation)                                                   \
-    X(20958, DialogOperation3, DialogOperation)                                                   \
+    KLARVO_DIALOG_OPERATIONS(KLARVO_DIALOG_OPERATION_SERVICE, X)                                  \
     X(20907, SchemeEditorItem, DataItem)                                                          \
     X(20936, RangeFormItem, DataItem)                                                             \
     X(20903, EndDialogBase, void (KLARVO_THISCALL*)(WDialogBase * dialog))                        \

@@ -1,10 +1,9 @@
 #pragma once
-// Typed access to the host services: Call<service::ShowMessage>(...) goes through the
-// service's slot with the signature that the service list gives it.
+// The host services by name: each one's number, its place among the slots and the signature
+// that the service list gives it.
 
 #include <cstdint>
 
-#include "frame/binding.h"
 #include "host/service_list.h"
 
 namespace klarvo::host {
@@ -41,16 +40,6 @@ constexpr int SlotOf(std::uint16_t number) {
     for (int i = 0; i < kServiceCount; ++i)
         if (kServiceNumbers[i] == number) return i;
     throw "the host has no service of this number";
-}
-
-template <class Service>
-typename Service::Pointer Bound() {
-    return reinterpret_cast<typename Service::Pointer>(frame::BoundSlot(Service::kIndex));
-}
-
-template <class Service, class... Arguments>
-decltype(auto) Call(Arguments... arguments) {
-    return Bound<Service>()(arguments...);
 }
 
 }  // namespace klarvo::host

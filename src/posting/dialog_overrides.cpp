@@ -8,7 +8,7 @@
 #include "frame/from_host.h"
 #include "frame/slot_jump.h"
 #include "host/mazovia.h"
-#include "host/services.h"
+#include "frame/service_call.h"
 #include "posting/posting_scheme.h"
 #include "posting/range_form.h"
 #include "posting/scheme_editor.h"

@@ -4,9 +4,9 @@
 #include <cstdio>
 #include <cstring>
 
-#include "host/posting_scheme_buffer.h"
+#include "frame/posting_scheme_buffer.h"
 #include "host/records.h"
-#include "host/texts.h"
+#include "frame/texts.h"
 
 namespace klarvo::posting {
 namespace {

@@ -4,10 +4,10 @@
 #include <cstdio>
 #include <string_view>
 
-#include "host/configuration.h"
+#include "frame/configuration.h"
 #include "host/mazovia.h"
-#include "host/messages.h"
-#include "host/posting_scheme_buffer.h"
+#include "frame/messages.h"
+#include "frame/posting_scheme_buffer.h"
 
 namespace klarvo::posting {
 namespace {

@@ -1,6 +1,6 @@
 #include "posting/range_form.h"
 
-#include "host/callback.h"
+#include "frame/callback.h"
 #include "posting/form_description.h"
 
 namespace klarvo::posting {

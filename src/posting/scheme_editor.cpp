@@ -2,8 +2,8 @@
 
 #include <utility>
 
-#include "host/callback.h"
-#include "host/posting_scheme_buffer.h"
+#include "frame/callback.h"
+#include "frame/posting_scheme_buffer.h"
 
 namespace klarvo::posting {
 namespace {

@@ -6,7 +6,7 @@
 
 #include "frame/held.h"
 #include "host/dialog.h"
-#include "host/services.h"
+#include "frame/service_call.h"
 
 namespace klarvo::host {
 

@@ -2,7 +2,7 @@
 // The host's progress window.
 
 #include "frame/held.h"
-#include "host/services.h"
+#include "frame/service_call.h"
 
 namespace klarvo::host {
 

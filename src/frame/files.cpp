@@ -1,4 +1,4 @@
-#include "host/files.h"
+#include "frame/files.h"
 
 #include "frame/held.h"
 

@@ -1,8 +1,8 @@
-#include "host/settings_file.h"
+#include "frame/settings_file.h"
 
 #include <cstdarg>
 
-#include "host/services.h"
+#include "frame/service_call.h"
 
 namespace klarvo::host {
 namespace {

@@ -1,9 +1,9 @@
-#include "host/messages.h"
+#include "frame/messages.h"
 
 #include <cstdarg>
 
 #include "host/mazovia.h"
-#include "host/services.h"
+#include "frame/service_call.h"
 
 namespace klarvo::host {
 namespace {

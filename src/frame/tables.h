@@ -2,7 +2,7 @@
 // Host tables: descriptors, their record buffers and the document walk.
 
 #include "frame/held.h"
-#include "host/services.h"
+#include "frame/service_call.h"
 
 namespace klarvo::host {
 

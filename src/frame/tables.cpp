@@ -1,4 +1,4 @@
-#include "host/tables.h"
+#include "frame/tables.h"
 
 namespace klarvo::host {
 

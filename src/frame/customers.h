@@ -3,7 +3,7 @@
 
 #include <cstdint>
 
-#include "host/services.h"
+#include "frame/service_call.h"
 
 namespace klarvo::host {
 

@@ -1,8 +1,8 @@
-#include "host/configuration.h"
+#include "frame/configuration.h"
 
 #include <cstdarg>
 
-#include "host/services.h"
+#include "frame/service_call.h"
 
 namespace klarvo::host {
 namespace {
