@@ -5,15 +5,15 @@
 #include <vector>
 
 #include "form_layout.h"
-#include "posting/form_description.h"
+#include "export/form_description.h"
 #include "test_company.h"
 
 namespace klarvo::test {
 namespace {
 
 std::vector<unsigned char> Description() {
-    const unsigned char* bytes = posting::FormDescription();
-    return {bytes, bytes + posting::kFormDescriptionSize};
+    const unsigned char* bytes = exporting::FormDescription();
+    return {bytes, bytes + exporting::kFormDescriptionSize};
 }
 
 TEST(FormDescription, IsTheRecordOfBothForms) {
@@ -23,11 +23,11 @@ TEST(FormDescription, IsTheRecordOfBothForms) {
 }
 
 TEST(FormDescription, ReadsAsTheRangeFormAndTheProcessingForm) {
-    const std::vector<sim::FormLayout> forms = sim::ReadFormDescription(posting::FormDescription());
+    const std::vector<sim::FormLayout> forms = sim::ReadFormDescription(exporting::FormDescription());
     ASSERT_EQ(forms.size(), 2u);
-    EXPECT_EQ(forms[0].number, posting::kRangeFormNumber);
+    EXPECT_EQ(forms[0].number, exporting::kRangeFormNumber);
     EXPECT_EQ(forms[0].controls.size(), 10u);
-    EXPECT_EQ(forms[1].number, posting::kProcessingFormNumber);
+    EXPECT_EQ(forms[1].number, exporting::kProcessingFormNumber);
     EXPECT_EQ(forms[1].flags, 0x4008u);
     EXPECT_EQ(sim::VisibleCaption(forms[1].controls[1].caption), "1234567890123456789012345678901234567890");
 }

@@ -77,10 +77,4 @@ TextCut WriteCustomerAccount(const void* customer, OutputFile& file) {
     return cut;
 }
 
-void CExportTetaTxt::WriteCustomerAccounts(int sign) {
-    const unsigned char* marks = sign > 0 ? companyMarks_ : personMarks_;
-    for (std::int32_t i = 1; i < static_cast<std::int32_t>(kCustomerMarkCount); ++i)
-        if (marks[i] && host::FindCustomer(sign * i)) cuts_.NoteCustomer(WriteCustomerAccount(customerRecord_, accountsFile_));
-}
-
 }  // namespace klarvo::exporting

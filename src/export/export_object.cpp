@@ -1,19 +1,84 @@
 #include "export/export_object.h"
 
+#include <cstdio>
+#include <optional>
 #include <utility>
 
+#include "export/customer_accounts.h"
 #include "export/customer_marks.h"
+#include "export/date_field.h"
+#include "export/export_object_table.h"
+#include "export/range_form.h"
+#include "export/sales_register.h"
+#include "export/scheme_editor.h"
+#include "frame/customers.h"
+#include "frame/dates.h"
 #include "frame/dialog_base.h"
-#include "frame/from_host.h"
-#include "host/mazovia.h"
 #include "frame/files.h"
+#include "frame/from_host.h"
 #include "frame/messages.h"
+#include "frame/posting_scheme_buffer.h"
+#include "frame/progress.h"
+#include "frame/service_call.h"
 #include "frame/session.h"
 #include "frame/tables.h"
-#include "posting/dialog_overrides.h"
-#include "posting/range_form.h"
+#include "host/mazovia.h"
+#include "host/records.h"
+#include "posting/posting_scheme.h"
 
 namespace klarvo::exporting {
+namespace {
+
+// The press of a button that carries a command code.
+constexpr std::int16_t kButtonPressed = 1;
+// What the handler tells the host after the posting-scheme editor.
+constexpr std::int32_t kEditorDone = -2;
+
+struct FileTexts {
+    const char* name;
+    const char* notOpen;
+    const char* notWritten;
+};
+const FileTexts kRegisterTexts = {kRegisterFileName, "Błąd: plik Fs_pln.fkw nie jest otwarty!"_mz,
+                                  "Błąd: zapis pliku Fs_pln.fkw nie powiódł się!"_mz};
+const FileTexts kAccountsTexts = {kAccountsFileName, "Błąd: plik Konta.fkx nie jest otwarty!"_mz,
+                                  "Błąd: zapis pliku Konta.fkx nie powiódł się!"_mz};
+
+bool Open(OutputFile& file, const FileTexts& texts) {
+    file.handle = host::OpenOutputFile(texts.name);
+    file.failed = false;
+    if (!file.handle) host::ShowMessage(texts.notOpen);
+    return file.handle != nullptr;
+}
+
+void Close(OutputFile& file) {
+    if (file.handle && !host::CloseFile(file.handle)) file.failed = true;
+    file.handle = nullptr;
+}
+
+// Holds the host's mode flag set for the command when it was clear at the start.
+class ModeFlagHold {
+public:
+    ModeFlagHold() {
+        if (host::ModeFlagSet(host::kCommandModeFlag)) return;
+        host::SetModeFlag(host::kCommandModeFlag, true);
+        setHere_ = true;
+    }
+    ~ModeFlagHold() { Release(); }
+    ModeFlagHold(const ModeFlagHold&) = delete;
+    ModeFlagHold& operator=(const ModeFlagHold&) = delete;
+
+    void Release() {
+        if (std::exchange(setHere_, false)) host::SetModeFlag(host::kCommandModeFlag, false);
+    }
+
+private:
+    frame::Held held_{this, [](void* hold) { static_cast<ModeFlagHold*>(hold)->Release(); }};
+    bool setHere_ = false;
+};
+
+
+}  // namespace
 
 CExportTetaTxt::CExportTetaTxt() : host::WDialogBase() {
     try {
@@ -29,7 +94,7 @@ void CExportTetaTxt::Construct() {
     host::BindDialogOperations();
     host::MakeDialogBase(this);
     dialogPartMade_ = true;
-    virtualTable = posting::ExportObjectTable();
+    virtualTable = ExportObjectTable();
     settings_ = LoadExportSettings();
     companyMarks_ = host::AllocateZeroedBlock(kCustomerMarkCount);
     personMarks_ = host::AllocateZeroedBlock(kCustomerMarkCount);
@@ -69,35 +134,129 @@ bool CExportTetaTxt::CanRun() const {
 }
 
 bool CExportTetaTxt::RunSettingsStep() {
-    if (posting::RunRangeForm(this, &settings_) != posting::kFormConfirmed) return false;
+    if (RunRangeForm(this, &settings_) != kFormConfirmed) return false;
     SaveExportSettings(settings_);
     return true;
 }
 
-namespace {
+void CExportTetaTxt::RunExport() {
+    const bool invoices = settings_.options & kExportInvoices;
+    if (invoices && !LoadInvoiceScheme()) return;
+    if (!Open(registerFile_, kRegisterTexts) || !Open(accountsFile_, kAccountsTexts)) return;
+    runUnfinished_ = true;
+    host::ProgressWindow progress;
+    WriteRegisterHeader();
+    host::ShowProgressCaption("Dokumenty sprzedaży"_mz);
+    if (invoices) ExportInvoices();
+    // Two empty six-character fields around the separator Ź (0xA0).
+    Print(accountsFile_, "%6sŹ%6s\n"_mz, "", "");
+    host::ShowProgressCaption("Kontrahenci"_mz);
+    WriteCustomerAccounts(+1);
+    host::ShowProgressCaption("Os. fizyczne"_mz);
+    WriteCustomerAccounts(-1);
+    progress.Close();
+    runUnfinished_ = false;
+    CloseFilesAndReport();
+}
 
-// Holds the host's mode flag set for the command when it was clear at the start.
-class ModeFlagHold {
-public:
-    ModeFlagHold() {
-        if (host::ModeFlagSet(host::kCommandModeFlag)) return;
-        host::SetModeFlag(host::kCommandModeFlag, true);
-        setHere_ = true;
+// Loaded before the files are opened: books made from a scheme of which an entry is missing
+// would not balance, so such a scheme stops the export with the files untouched.
+bool CExportTetaTxt::LoadInvoiceScheme() {
+    const posting::TransferOutcome loaded =
+        posting::TransferPostingScheme(posting::kSalesInvoiceScheme, posting::Transfer::Load);
+    if (loaded.unreadable.Empty()) return true;
+    posting::ReportUnreadable(loaded, "Eksport przerwano, nie zapisano żadnego pliku.\n"
+                                      "Zapisz schemat ponownie przyciskiem \" Konfig\"."_mz);
+    return false;
+}
+
+void CExportTetaTxt::WriteRegisterHeader() {
+    char today[host::kTodayBufferSize] = "";
+    host::Today(today);
+    // Fields end with the separator ■ (0xFE).
+    Print(registerFile_, "SP■    ■%s■\n"_mz, FormatDate(today).text);
+}
+
+bool CExportTetaTxt::IsSelected(const void* document) const {
+    const char* date = host::TextField(document, host::tspr::kDate);
+    return host::ReadField<std::int32_t>(document, host::tspr::kIncluded) != 0 && date[0] != '\0' &&
+           host::CompareDates(settings_.dateFrom, date) <= 0 &&
+           host::CompareDates(settings_.dateTo, date) >= 0;
+}
+
+void CExportTetaTxt::ExportInvoices() {
+    host::DocumentWalk walk;
+    if (!walk.Started()) return;
+    while (walk.Next()) {
+        if (!IsSelected(documentRecord_)) continue;
+        host::Call<host::service::FillDocumentAmounts>(0, documentAmounts_, 0, 0);
+        WriteDocumentPostings();
+        MarkCustomer(companyMarks_, personMarks_,
+                     host::ReadField<std::int32_t>(documentRecord_, host::tspr::kCustomer));
+        ++invoiceCount_;
+        char counter[16];
+        std::snprintf(counter, sizeof counter, "%ld", static_cast<long>(invoiceCount_));
+        host::ShowProgressCounter(counter);
     }
-    ~ModeFlagHold() { Release(); }
-    ModeFlagHold(const ModeFlagHold&) = delete;
-    ModeFlagHold& operator=(const ModeFlagHold&) = delete;
+}
 
-    void Release() {
-        if (std::exchange(setHere_, false)) host::SetModeFlag(host::kCommandModeFlag, false);
+void CExportTetaTxt::CloseFilesAndReport() {
+    Close(registerFile_);
+    Close(accountsFile_);
+    if (registerFile_.failed) host::ShowMessage(kRegisterTexts.notWritten);
+    if (accountsFile_.failed) host::ShowMessage(kAccountsTexts.notWritten);
+    if (registerFile_.failed || accountsFile_.failed) return;
+    cuts_.Show();
+    host::ShowFormattedMessage(
+        "Ilość wyeksportowanych faktur sprzedaży: %5ld\nIlość wyeksportowanych korekt sprzedaży: %5ld\n"_mz,
+        static_cast<long>(invoiceCount_), static_cast<long>(kCorrectionsExported));
+}
+
+void CExportTetaTxt::WriteDocumentPostings() {
+    char customerCode[16];
+    std::snprintf(customerCode, sizeof customerCode, "%04d",
+                  static_cast<int>(host::ReadField<std::int32_t>(documentRecord_, host::tspr::kCustomer)));
+    // Made once, for the document's first record.
+    std::optional<RegisterDocument> document;
+    for (std::int16_t k = 0; k < host::kSchemeEntryCount; ++k) {
+        posting::PostingLine line;
+        if (posting::BuildPostingLine(k, documentAmounts_, line, customerCode)) break;
+        if (!IsPosted(line.amount)) continue;
+        if (!document) document.emplace(RegisterDocumentOf(documentRecord_));
+        WritePostingRecord(registerFile_, line, *document);
+        cuts_.NotePosting(k, line);
     }
+}
 
-private:
-    frame::Held held_{this, [](void* hold) { static_cast<ModeFlagHold*>(hold)->Release(); }};
-    bool setHere_ = false;
-};
+void CExportTetaTxt::WriteCustomerAccounts(int sign) {
+    const unsigned char* marks = sign > 0 ? companyMarks_ : personMarks_;
+    for (std::int32_t i = 1; i < static_cast<std::int32_t>(kCustomerMarkCount); ++i)
+        if (marks[i] && host::FindCustomer(sign * i)) cuts_.NoteCustomer(WriteCustomerAccount(customerRecord_, accountsFile_));
+}
 
-}  // namespace
+std::int32_t CExportTetaTxt::HandleCommand(std::uint32_t code, std::int16_t kind) {
+    if (kind != kButtonPressed) return 0;
+    const auto schemeId = static_cast<std::int16_t>(code & 0xFFFF);
+    // Codes that name no scheme are told so by the load and open no editor.
+    const posting::TransferOutcome loaded = posting::TransferPostingScheme(schemeId, posting::Transfer::Load);
+    if (!loaded.known) return 0;
+    if (!loaded.unreadable.Empty())
+        posting::ReportUnreadable(loaded, "Pozycje te są puste: uzupełnij je i zapisz schemat."_mz);
+    amountNames_ = &posting::AmountName;
+    if (RunSchemeEditor(this) != kFormAbandoned)
+        posting::TransferPostingScheme(schemeId, posting::Transfer::Save);
+    return kEditorDone;
+}
+
+std::intptr_t CExportTetaTxt::ListItem(std::int16_t index) {
+    if (index == -1) return posting::kAmountNameCount;
+    char* text = host::Call<host::service::ListTextBuffer>();
+    text[0] = '\0';
+    // Only codes 0 to 32 have a name; a stored code above them shows as nothing.
+    if (amountNames_ && index >= 0 && index < posting::kAmountNameCount)
+        std::snprintf(text, posting::kListTextSize, " %s", amountNames_(index));
+    return reinterpret_cast<std::intptr_t>(text);
+}
 
 int ExportCommand() {
     return frame::FromHost(0, [] {

@@ -39,7 +39,11 @@ public:
     // address of the text of entry `index` in the host's list-text buffer.
     std::intptr_t ListItem(std::int16_t index);
 
-    static constexpr int kAmountCount = 34;
+    // Room for the document amounts that the host fills: 34 of them and the 16 bytes after them,
+    // which the layout the host was built for keeps there.
+    static constexpr int kAmountCount = 34 + 2;
+    // Corrections are not exported: the summary's second count.
+    static constexpr std::int32_t kCorrectionsExported = 0;
 
 private:
     void Construct();
@@ -57,10 +61,8 @@ private:
     bool runUnfinished_ = false;  // both files open, and the run has not reached its end
     CutReport cuts_;
     std::int32_t invoiceCount_ = 0;
-    std::int32_t correctionCount_ = 0;
     ExportSettings settings_{};
     double documentAmounts_[kAmountCount] = {};
-    unsigned char clearedArea_[16] = {};
     unsigned char* companyMarks_ = nullptr;
     unsigned char* personMarks_ = nullptr;
     OutputFile registerFile_;

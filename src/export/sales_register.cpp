@@ -56,20 +56,4 @@ void WritePostingRecord(OutputFile& file, const posting::PostingLine& line, cons
           document.dates.document.text, token, document.dates.document.text, description.text, "   ");
 }
 
-void CExportTetaTxt::WriteDocumentPostings() {
-    char customerCode[16];
-    std::snprintf(customerCode, sizeof customerCode, "%04d",
-                  static_cast<int>(host::ReadField<std::int32_t>(documentRecord_, host::tspr::kCustomer)));
-    // Made once, for the document's first record.
-    std::optional<RegisterDocument> document;
-    for (std::int16_t k = 0; k < host::kSchemeEntryCount; ++k) {
-        posting::PostingLine line;
-        if (posting::BuildPostingLine(k, documentAmounts_, line, customerCode)) break;
-        if (!IsPosted(line.amount)) continue;
-        if (!document) document.emplace(RegisterDocumentOf(documentRecord_));
-        WritePostingRecord(registerFile_, line, *document);
-        cuts_.NotePosting(k, line);
-    }
-}
-
 }  // namespace klarvo::exporting

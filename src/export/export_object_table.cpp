@@ -1,4 +1,4 @@
-#include "posting/dialog_overrides.h"
+#include "export/export_object_table.h"
 
 #include <array>
 #include <cstdio>
@@ -10,46 +10,12 @@
 #include "host/mazovia.h"
 #include "frame/service_call.h"
 #include "posting/posting_scheme.h"
-#include "posting/range_form.h"
-#include "posting/scheme_editor.h"
+#include "export/range_form.h"
+#include "export/scheme_editor.h"
+
 
 namespace klarvo::exporting {
-
-// The press of a button that carries a command code.
-constexpr std::int16_t kButtonPressed = 1;
-// What the handler tells the host after the posting-scheme editor.
-constexpr std::int32_t kEditorDone = -2;
-
-std::int32_t CExportTetaTxt::HandleCommand(std::uint32_t code, std::int16_t kind) {
-    if (kind != kButtonPressed) return 0;
-    const auto schemeId = static_cast<std::int16_t>(code & 0xFFFF);
-    // Codes that name no scheme are told so by the load and open no editor.
-    const posting::TransferOutcome loaded = posting::TransferPostingScheme(schemeId, posting::Transfer::Load);
-    if (!loaded.known) return 0;
-    if (!loaded.unreadable.Empty())
-        posting::ReportUnreadable(loaded, "Pozycje te są puste: uzupełnij je i zapisz schemat."_mz);
-    amountNames_ = &posting::AmountName;
-    if (posting::RunSchemeEditor(this) != posting::kFormAbandoned)
-        posting::TransferPostingScheme(schemeId, posting::Transfer::Save);
-    return kEditorDone;
-}
-
-std::intptr_t CExportTetaTxt::ListItem(std::int16_t index) {
-    if (index == -1) return posting::kAmountNameCount;
-    char* text = host::Call<host::service::ListTextBuffer>();
-    text[0] = '\0';
-    // Only codes 0 to 32 have a name; a stored code above them shows as nothing.
-    if (amountNames_ && index >= 0 && index < posting::kAmountNameCount)
-        std::snprintf(text, posting::kListTextSize, " %s", amountNames_(index));
-    return reinterpret_cast<std::intptr_t>(text);
-}
-
-}  // namespace klarvo::exporting
-
-namespace klarvo::posting {
 namespace {
-
-using exporting::CExportTetaTxt;
 
 // The host calls these with the object in ECX, as its compiler calls virtual operations.
 
@@ -102,4 +68,4 @@ const void* const* ExportObjectTable() {
     return table.data();
 }
 
-}  // namespace klarvo::posting
+}  // namespace klarvo::exporting

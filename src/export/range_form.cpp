@@ -1,9 +1,9 @@
-#include "posting/range_form.h"
+#include "export/range_form.h"
 
 #include "frame/callback.h"
-#include "posting/form_description.h"
+#include "export/form_description.h"
 
-namespace klarvo::posting {
+namespace klarvo::exporting {
 
 std::uint16_t RunRangeForm(host::WDialogBase* owner, void* settings) {
     host::CallbackObjects<1> callback(owner, host::Bound<host::service::RangeFormItem>());
@@ -11,4 +11,4 @@ std::uint16_t RunRangeForm(host::WDialogBase* owner, void* settings) {
                                               settings, callback.Value(0));
 }
 
-}  // namespace klarvo::posting
+}  // namespace klarvo::exporting

@@ -1,4 +1,4 @@
-#include "posting/form_description.h"
+#include "export/form_description.h"
 
 #include <array>
 #include <span>
@@ -6,9 +6,9 @@
 
 #include "host/mazovia.h"
 #include "posting/posting_scheme.h"
-#include "posting/range_form.h"
+#include "export/range_form.h"
 
-namespace klarvo::posting {
+namespace klarvo::exporting {
 namespace {
 
 struct Control {
@@ -39,7 +39,7 @@ constexpr Control kRangeControls[] = {
     {Text, kNoCommand, 0, 0, 2, 4, 9, 1, 0, "Zakres:"},
     {CheckBox, kNoCommand, kEditsRecord, 'S', 2, 5, 32, 1, 0, "Faktury ~s~przedaży"_mz},  // option bit 0
     {Text, kNoCommand, 0, 0, 1, 1, 1, 1, 0, ""},
-    {Button, kSalesInvoiceScheme, 0x0580, 'N', 36, 5, 8, 1, 0, " Ko~n~fig"},
+    {Button, posting::kSalesInvoiceScheme, 0x0580, 'N', 36, 5, 8, 1, 0, " Ko~n~fig"},
     // 0x05 and 0x01 around the key name: drawn as a key, taking no cell themselves.
     {Button, kFormConfirmed, 0x0004, kF12Key, 8, 8, 16, 1, 0, "\x05" "F12" "\x01" " OK"},
     {Button, kFormAbandoned, 0, 'A', 28, 8, 8, 1, 0, "~A~nuluj"},
@@ -148,4 +148,4 @@ constexpr std::array<unsigned char, kFormDescriptionSize> kDescription = Describ
 
 const unsigned char* FormDescription() { return kDescription.data(); }
 
-}  // namespace klarvo::posting
+}  // namespace klarvo::exporting

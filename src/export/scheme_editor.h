@@ -5,7 +5,7 @@
 
 #include "host/dialog.h"
 
-namespace klarvo::posting {
+namespace klarvo::exporting {
 
 inline constexpr int kSchemeEditorForm = 1254;
 
@@ -13,4 +13,4 @@ inline constexpr int kSchemeEditorForm = 1254;
 // without saving).
 std::uint16_t RunSchemeEditor(host::WDialogBase* owner);
 
-}  // namespace klarvo::posting
+}  // namespace klarvo::exporting

@@ -5,7 +5,7 @@
 #include <cstddef>
 #include <cstdint>
 
-namespace klarvo::posting {
+namespace klarvo::exporting {
 
 // Control kinds of the form engine.
 enum class ControlKind : std::uint16_t {
@@ -29,4 +29,4 @@ inline constexpr int kProcessingFormNumber = 20070;
 inline constexpr std::size_t kFormDescriptionSize = 4 + 490;
 const unsigned char* FormDescription();
 
-}  // namespace klarvo::posting
+}  // namespace klarvo::exporting

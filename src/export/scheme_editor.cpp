@@ -1,11 +1,11 @@
-#include "posting/scheme_editor.h"
+#include "export/scheme_editor.h"
 
 #include <utility>
 
 #include "frame/callback.h"
 #include "frame/posting_scheme_buffer.h"
 
-namespace klarvo::posting {
+namespace klarvo::exporting {
 namespace {
 
 using Callbacks = host::CallbackObjects<host::kAmountPickFields>;
@@ -25,4 +25,4 @@ std::uint16_t RunSchemeEditor(host::WDialogBase* owner) {
     return Run(owner, callbacks, std::make_index_sequence<host::kAmountPickFields>());
 }
 
-}  // namespace klarvo::posting
+}  // namespace klarvo::exporting
