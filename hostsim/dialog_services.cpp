@@ -277,7 +277,7 @@ ExportTable DialogServices() {
         ExportData(service::RangeFormItem::kNumber, &kRangeFormItem),
         ExportData(service::SchemeEditorItem::kNumber, &kSchemeEditorItem),
     };
-    exports.merge(HostOperations(std::make_index_sequence<kDialogOperationCount>()));
+    AddExports(exports, HostOperations(std::make_index_sequence<kDialogOperationCount>()));
     return exports;
 }
 

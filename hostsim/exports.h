@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <exception>
 #include <map>
+#include <stdexcept>
+#include <string>
 #include <type_traits>
 #include <utility>
 
@@ -72,6 +74,12 @@ std::pair<const std::uint16_t, CodeAddress> Export() {
 template <class Service>
 std::pair<const std::uint16_t, CodeAddress> ExportVariadic(typename Service::Pointer implementation) {
     return {Service::kNumber, reinterpret_cast<CodeAddress>(implementation)};
+}
+
+// Adds an area's exports to the table; a number that two areas export is a fault of the simulator.
+inline void AddExports(ExportTable& table, ExportTable area) {
+    table.merge(area);
+    if (!area.empty()) throw std::logic_error("service " + std::to_string(area.begin()->first) + " is exported twice");
 }
 
 // The dialog base part, callback objects, the form engine and the posting-scheme editor.

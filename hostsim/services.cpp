@@ -337,9 +337,9 @@ ExportTable AllExports() {
         Export<service::AllocateBlock, &AllocateBlock>(),
         Export<service::FreeBlock, &FreeBlock>(),
     };
-    exports.merge(PostingServices());
-    exports.merge(DialogServices());
-    exports.merge(ModuleServices());
+    AddExports(exports, PostingServices());
+    AddExports(exports, DialogServices());
+    AddExports(exports, ModuleServices());
     return exports;
 }
 

@@ -5,7 +5,7 @@
 #include <cstring>
 
 #include "frame/binding.h"
-#include "frame/entry_points.h"
+#include "plugin/entry_points.h"
 #include "frame/load_checks.h"
 #include "ini_store.h"
 #include "linked_plugin.h"

@@ -3,10 +3,7 @@
 // them, so that a call of any convention and signature reaches the host's service unchanged.
 
 #include "frame/binding.h"
-
-#define KLARVO_TEXT(x) #x
-#define KLARVO_EXPANDED_TEXT(x) KLARVO_TEXT(x)
-#define KLARVO_ASM_SYMBOL(name) KLARVO_EXPANDED_TEXT(__USER_LABEL_PREFIX__) #name
+#include "host/types.h"
 
 namespace klarvo::frame {
 

@@ -14,6 +14,11 @@
 #define KLARVO_STDCALL
 #endif
 
+// A C name as assembly code spells it (with the target's leading underscore on i686 Windows).
+#define KLARVO_TEXT(x) #x
+#define KLARVO_EXPANDED_TEXT(x) KLARVO_TEXT(x)
+#define KLARVO_ASM_SYMBOL(name) KLARVO_EXPANDED_TEXT(__USER_LABEL_PREFIX__) #name
+
 namespace klarvo::host {
 
 using ModuleHandle = void*;

@@ -1,4 +1,4 @@
-#include "frame/entry_points.h"
+#include "plugin/entry_points.h"
 
 #include <cstdio>
 #include <cstring>
@@ -13,8 +13,10 @@
 #include "frame/service_call.h"
 #include "frame/settings_file.h"
 
-namespace klarvo::frame {
+namespace klarvo::plugin {
 namespace {
+
+using frame::kDisplayName;
 
 constexpr std::uint16_t kCommandNumber = 31028;
 constexpr int kInstallNoticeDialog = 1668;
@@ -38,9 +40,10 @@ void ShowInstallNotice() {
 }
 
 }  // namespace
-}  // namespace klarvo::frame
+}  // namespace klarvo::plugin
 
 using namespace klarvo::frame;
+using namespace klarvo::plugin;
 
 // A service that the host lacks ends an entry point as a failure.
 int KLARVO_STDCALL klarvo_initialise(klarvo::host::HostEntryFunction entry, char* displayName) {
