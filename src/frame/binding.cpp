@@ -67,13 +67,12 @@ void UnbindAll() {
     g_missing = {};
 }
 
-// Called by a lazy binder with every register saved; returns where the interrupted call goes on.
-extern "C" CodeAddress klarvo_bind_slot(std::uint16_t number) {
-    for (int i = 0; i < host::kServiceCount; ++i) {
-        if (host::kServiceNumbers[i] != number) continue;
-        Bind(i);
-        if (klarvo_service_slots[i]) return klarvo_service_slots[i];
-    }
+// Called by a lazy binder, with every register saved, for its own slot; returns where the
+// interrupted call goes on.
+extern "C" CodeAddress klarvo_bind_slot(CodeAddress* slot) {
+    const auto index = static_cast<int>(slot - klarvo_service_slots);
+    Bind(index);
+    if (klarvo_service_slots[index]) return klarvo_service_slots[index];
     // The call cannot go on: there is no host function to carry it to.
     platform::DebugOutput("Klarvo: a host service was called that the host does not export\n");
     std::abort();

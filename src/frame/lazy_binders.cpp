@@ -1,26 +1,31 @@
-// The lazy binders' code: each pushes its service number and goes to the shared routine, which
+// The lazy binders' shared routine: a binder has pushed the address of its slot; the routine
 // saves every general-purpose register, has klarvo_bind_slot bind the slot, puts the slot's
-// target where the number was, restores the registers and returns into the target, leaving the
-// stack exactly as the caller built it.
+// target where the slot's address was, restores the registers and returns into the target,
+// leaving the stack exactly as the caller built it. Typed, aligned and with unwind information,
+// as a function of the compiler's own would be.
 
 #include "frame/lazy_binders.h"
-#include "frame/slot_jump.h"
 
 #if defined(__i386__)
-#define KLARVO_LAZY_BINDER_CODE(number, name, type)              \
-    ".globl " KLARVO_ASM_SYMBOL(klarvo_lazy_##number) "\n"        \
-    KLARVO_ASM_SYMBOL(klarvo_lazy_##number) ":\n"                 \
-    "    pushl $" #number "\n"                                    \
-    "    jmp " KLARVO_ASM_SYMBOL(klarvo_bind_and_jump) "\n"
-
 asm(".text\n"
-    KLARVO_HOST_SERVICES(KLARVO_LAZY_BINDER_CODE)
+#if defined(_WIN32)
+    ".def " KLARVO_ASM_SYMBOL(klarvo_bind_and_jump) "; .scl 2; .type 32; .endef\n"
+#endif
+    ".globl " KLARVO_ASM_SYMBOL(klarvo_bind_and_jump) "\n"
+    ".p2align 4\n"
     KLARVO_ASM_SYMBOL(klarvo_bind_and_jump) ":\n"
-    "    pushal\n"               // eax, ecx, edx, ebx, esp, ebp, esi, edi: 32 bytes
-    "    pushl 32(%esp)\n"       // the service number
+    "    .cfi_startproc\n"
+    "    .cfi_adjust_cfa_offset 4\n"    // the slot's address, pushed by the binder
+    "    pushal\n"                      // eax, ecx, edx, ebx, esp, ebp, esi, edi: 32 bytes
+    "    .cfi_adjust_cfa_offset 32\n"
+    "    pushl 32(%esp)\n"              // the slot's address
+    "    .cfi_adjust_cfa_offset 4\n"
     "    call " KLARVO_ASM_SYMBOL(klarvo_bind_slot) "\n"
     "    addl $4, %esp\n"
-    "    movl %eax, 32(%esp)\n"  // the target takes the number's place
+    "    .cfi_adjust_cfa_offset -4\n"
+    "    movl %eax, 32(%esp)\n"         // the target takes the slot address's place
     "    popal\n"
-    "    ret\n");                // into the target, with the caller's return address on top
+    "    .cfi_adjust_cfa_offset -32\n"
+    "    ret\n"                         // into the target, with the caller's return address on top
+    "    .cfi_endproc\n");
 #endif
