@@ -40,19 +40,19 @@ constexpr std::int16_t kButtonPressed = 1;
 const void* const kHostDialogTable[kDialogOperationCount] = {};
 
 void KLARVO_THISCALL MakeDialogBase(WDialogBase* dialog) {
-    H().Require(H().dialogParts.insert(dialog).second, "a dialog base part made twice");
+    H().Require(H().dialogs.parts.insert(dialog).second, "a dialog base part made twice");
     dialog->virtualTable = kHostDialogTable;
 }
 
 void KLARVO_THISCALL EndDialogBase(WDialogBase* dialog) {
-    H().Require(H().dialogParts.erase(dialog) == 1, "a dialog base part ended that was not made");
+    H().Require(H().dialogs.parts.erase(dialog) == 1, "a dialog base part ended that was not made");
 }
 
 // Every operation of the base class that the host implements notes that it was reached, and on
 // which object.
 template <std::uint16_t Service>
 void KLARVO_THISCALL HostOperation(WDialogBase* self) {
-    H().dialogOperationCalls.push_back({Service, self});
+    H().dialogs.operationCalls.push_back({Service, self});
 }
 
 template <std::size_t Entry>
@@ -74,30 +74,30 @@ const int& kRangeFormItem = klarvo_data_20936;
 const int& kSchemeEditorItem = klarvo_data_20907;
 
 int KLARVO_THISCALL ItemOfCallback(CallbackStorage* callback) {
-    const auto found = H().callbacks.find(callback);
-    H().Require(found != H().callbacks.end(), "the value of a destroyed callback object");
+    const auto found = H().dialogs.callbacks.find(callback);
+    H().Require(found != H().dialogs.callbacks.end(), "the value of a destroyed callback object");
     return *static_cast<const int*>(found->second);
 }
 const void* const kCallbackTable[2] = {nullptr, reinterpret_cast<const void*>(&ItemOfCallback)};
 
 CallbackStorage* KLARVO_THISCALL MakeCallback(CallbackStorage* callback, WDialogBase* owner, DataItem item) {
     const void* data = reinterpret_cast<const void*>(item);
-    H().Require(H().dialogParts.count(owner) == 1, "a callback object of an object with no dialog base part");
+    H().Require(H().dialogs.parts.count(owner) == 1, "a callback object of an object with no dialog base part");
     H().Require(data == &kRangeFormItem || data == &kSchemeEditorItem,
                 "a callback object built from something that is no host data item");
-    H().Require(H().callbacks.emplace(callback, data).second, "a callback object built twice in the same storage");
+    H().Require(H().dialogs.callbacks.emplace(callback, data).second, "a callback object built twice in the same storage");
     const void* table = kCallbackTable;
     std::memcpy(callback, &table, sizeof table);
     return callback;
 }
 
 void KLARVO_THISCALL DestroyCallback(CallbackStorage* callback) {
-    H().Require(H().callbacks.erase(callback) == 1, "a callback object destroyed that does not exist");
+    H().Require(H().dialogs.callbacks.erase(callback) == 1, "a callback object destroyed that does not exist");
 }
 
 // Live callback objects built from an item.
 std::size_t LiveCallbacks(const int& item) {
-    return static_cast<std::size_t>(std::count_if(H().callbacks.begin(), H().callbacks.end(),
+    return static_cast<std::size_t>(std::count_if(H().dialogs.callbacks.begin(), H().dialogs.callbacks.end(),
                                                   [&](const auto& callback) { return callback.second == &item; }));
 }
 
@@ -106,7 +106,7 @@ std::size_t LiveCallbacks(const int& item) {
 std::int32_t PressButton(WDialogBase* owner, std::uint16_t command) {
     const auto handler = TableEntry<CommandHandlerEntry>(owner, kCommandHandler);
     const std::int32_t result = handler(owner, command, kButtonPressed);
-    H().commandResults.push_back(result);
+    H().dialogs.commandResults.push_back(result);
     return result;
 }
 
@@ -120,7 +120,7 @@ std::vector<std::string> AskAmountNames(WDialogBase* owner) {
         std::vector<std::string> list;
         for (std::int16_t i = 0; i < count; ++i) {
             const auto* text = reinterpret_cast<const char*>(provider(owner, i, 0));
-            H().Require(text == H().listText.data(), "a list entry outside the host's list-text buffer");
+            H().Require(text == H().dialogs.listText.data(), "a list entry outside the host's list-text buffer");
             H().Require(text[0] == ' ', "a list entry without its leading blank");
             list.emplace_back(text + 1);
         }
@@ -130,7 +130,7 @@ std::vector<std::string> AskAmountNames(WDialogBase* owner) {
     return names;
 }
 
-char* ListTextBuffer() { return H().listText.data(); }
+char* ListTextBuffer() { return H().dialogs.listText.data(); }
 
 // ---- the range form
 
@@ -206,7 +206,7 @@ const ControlLayout& Button(const FormLayout& form, const std::string& shows) {
 
 std::uint16_t KLARVO_THISCALL RunForm(WDialogBase* owner, const void* description, int form, void* data, int callback) {
     Host& h = H();
-    h.Require(h.dialogParts.count(owner) == 1, "a form run for an object with no dialog base part");
+    h.Require(h.dialogs.parts.count(owner) == 1, "a form run for an object with no dialog base part");
     h.Require(owner->virtualTable != kHostDialogTable, "a form run for an object without its own virtual table");
     h.Require(callback == kRangeFormItem && LiveCallbacks(kRangeFormItem) > 0,
               "a form run without a live callback value of the range form's data item");
@@ -220,11 +220,11 @@ std::uint16_t KLARVO_THISCALL RunForm(WDialogBase* owner, const void* descriptio
     h.Require(shown != forms.end() && form == kRangeForm, "a form run with an unknown number " + std::to_string(form));
     const std::vector<EditedPart> parts = EditedParts(*shown, data);
     const FormAnswers& answers = h.Options().form;
-    if (answers.draw) h.formPictures.push_back(Picture(*shown, parts));
+    if (answers.draw) h.dialogs.formPictures.push_back(Picture(*shown, parts));
     Answer(parts, answers);
     for (std::size_t press = 0; press < answers.configPresses.size(); ++press)
         PressButton(owner, Button(*shown, "Konfig").command);
-    h.formCancelled_ = answers.cancel;
+    h.dialogs.formCancelled = answers.cancel;
     return Button(*shown, answers.cancel ? "Anuluj" : "OK").command;
 }
 
@@ -233,19 +233,19 @@ std::uint16_t KLARVO_THISCALL RunForm(WDialogBase* owner, const void* descriptio
 std::uint16_t RunSchemeEditor(WDialogBase* owner, int form, void* data, int first,
                               const std::array<int, kAmountPickFields>& values, int last) {
     Host& h = H();
-    h.Require(h.dialogParts.count(owner) == 1, "the scheme editor run for an object with no dialog base part");
+    h.Require(h.dialogs.parts.count(owner) == 1, "the scheme editor run for an object with no dialog base part");
     h.Require(form == kSchemeEditorForm, "a host form run with an unknown number " + std::to_string(form));
-    h.Require(data == h.postingSchemes, "the scheme editor run over something else than the posting-scheme buffer");
+    h.Require(data == h.posting.schemeBuffer, "the scheme editor run over something else than the posting-scheme buffer");
     h.Require(first == 0 && last == 0, "the scheme editor run with arguments other than 0 around the callback values");
     h.Require(std::all_of(values.begin(), values.end(), [](int value) { return value == kSchemeEditorItem; }) &&
                   LiveCallbacks(kSchemeEditorItem) >= kAmountPickFields,
               "the scheme editor run without a live callback value of its data item for each amount pick field");
     const std::vector<std::string> names = AskAmountNames(owner);
     const auto& visits = h.Options().form.configPresses;
-    const SchemeEditorVisit visit = h.editorVisits < visits.size() ? visits[h.editorVisits] : SchemeEditorVisit{{}, true};
-    ++h.editorVisits;
-    for (const SchemeEdit& edit : visit.edits) h.postingSchemes[edit.index] = edit.entry;
-    h.schemeListings.push_back(ListScheme(h.postingSchemes, names));
+    const SchemeEditorVisit visit = h.dialogs.editorVisits < visits.size() ? visits[h.dialogs.editorVisits] : SchemeEditorVisit{{}, true};
+    ++h.dialogs.editorVisits;
+    for (const SchemeEdit& edit : visit.edits) h.posting.schemeBuffer[edit.index] = edit.entry;
+    h.dialogs.schemeListings.push_back(ListScheme(h.posting.schemeBuffer, names));
     return visit.abandon ? kAbandoned : kConfirmed;
 }
 

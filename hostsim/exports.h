@@ -82,6 +82,13 @@ inline void AddExports(ExportTable& table, ExportTable area) {
     if (!area.empty()) throw std::logic_error("service " + std::to_string(area.begin()->first) + " is exported twice");
 }
 
+// The areas of the host's services, each in a file of its own.
+ExportTable FileServices();
+ExportTable WindowServices();
+ExportTable DateServices();
+ExportTable TableServices();
+ExportTable SessionServices();
+
 // The dialog base part, callback objects, the form engine and the posting-scheme editor.
 ExportTable DialogServices();
 

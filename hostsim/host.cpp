@@ -30,7 +30,8 @@ std::vector<int> HostTableNumbers() {
 }
 
 Host::Host(HostOptions options)
-    : company(LoadCompany(options.company)), modeFlags_(options.modeFlags), options_(std::move(options)) {
+    : company(LoadCompany(options.company)), options_(std::move(options)) {
+    session.modeFlags = options_.modeFlags;
     if (g_active) throw std::logic_error("only one simulated host can run at a time");
     for (const auto& [number, length] : kTableRecordLengths) {
         if (options_.missingTables.count(number)) continue;
@@ -45,11 +46,11 @@ Host::Host(HostOptions options)
 }
 
 Host::~Host() {
-    for (host::HostFile* file : openFiles) {
+    for (host::HostFile* file : files.open) {
         std::fclose(file->stream);
         delete file;
     }
-    for (void* block : blocks) std::free(block);
+    for (void* block : session.blocks) std::free(block);
     g_active = nullptr;
 }
 
@@ -65,7 +66,7 @@ void Host::Violation(const std::string& what) {
 }
 
 void Host::RunCommand(int (*command)()) {
-    const std::uint16_t before = modeFlags_;
+    const std::uint16_t before = session.modeFlags;
     CallModule([&] { command(); });
     CheckCommandEnd(before);
 }
@@ -86,14 +87,14 @@ void Host::NoteFailure(const std::string& what, bool injected) {
 }
 
 void Host::CheckCommandEnd(std::uint16_t modeFlagsBefore) {
-    Require(openFiles.empty(), "a file was left open at the end of the command");
-    Require(fileHolders.empty(), "a file holder was not destroyed");
-    Require(walks.empty(), "a document walker was not destroyed");
-    Require(blocks.empty(), "a memory block was not released");
-    Require(callbacks.empty(), "a callback object was not destroyed");
-    Require(dialogParts.empty(), "a dialog base part was not ended");
-    Require(!progressOpen, "the progress window was left open");
-    Require((modeFlags_ & 0x8000) == (modeFlagsBefore & 0x8000), "the mode flag 0x8000 was not restored");
+    Require(files.open.empty(), "a file was left open at the end of the command");
+    Require(files.holders.empty(), "a file holder was not destroyed");
+    Require(documents.walkers.empty(), "a document walker was not destroyed");
+    Require(session.blocks.empty(), "a memory block was not released");
+    Require(dialogs.callbacks.empty(), "a callback object was not destroyed");
+    Require(dialogs.parts.empty(), "a dialog base part was not ended");
+    Require(!progress.open, "the progress window was left open");
+    Require((session.modeFlags & 0x8000) == (modeFlagsBefore & 0x8000), "the mode flag 0x8000 was not restored");
 }
 
 std::filesystem::path Host::PathOf(const char* name) {

@@ -125,8 +125,8 @@ public:
 
     const std::vector<Message>& Messages() const { return messages_; }
     const HostOptions& Options() const { return options_; }
-    std::uint16_t ModeFlags() const { return modeFlags_; }
-    bool FormCancelled() const { return formCancelled_; }
+    std::uint16_t ModeFlags() const { return session.modeFlags; }
+    bool FormCancelled() const { return dialogs.formCancelled; }
 
     // Breaks off with ContractViolation; while an exception unwinds, only remembers it.
     void Violation(const std::string& what);
@@ -146,42 +146,59 @@ public:
         if (!holds) Violation(what);
     }
 
+    // The services' state, one part per area of services.
     Company company;
-    std::uint16_t modeFlags_;
-    std::set<host::HostFile*> openFiles;
-    std::map<const void*, host::HostFile*> fileHolders;  // holder, file it owns or null
+    struct Files {
+        std::set<host::HostFile*> open;
+        std::map<const void*, host::HostFile*> holders;  // holder, file it owns or null
+    } files;
     struct Walk {
         std::size_t next = 0;
         bool ended = false;
     };
-    std::map<const void*, Walk> walks;
-    std::optional<std::size_t> currentDocument;
-    std::set<void*> blocks;
-    std::map<const void*, const void*> callbacks;  // storage, the host data item it was built from
-    std::set<const void*> dialogParts;
-    std::int32_t customerSearchKey = 0;
-    bool progressOpen = false;
-    std::string progressCaption, progressCounter;
-    std::string progressShownCaption;  // the caption last drawn
-    long long progressOpened = 0;       // milliseconds
-    long long lastProgressDraw = 0;
-    bool formCancelled_ = false;
-    host::PostingSchemeEntry postingSchemes[host::kSchemeEntryCount] = {};
-    // One blank, the longest amount name (21 characters) and a NUL.
-    std::vector<char> listText = std::vector<char>(23);
+    struct Documents {
+        std::map<const void*, Walk> walkers;
+        std::optional<std::size_t> current;  // in the Tspr record buffer
+    } documents;
+    struct Records {
+        std::int32_t customerSearchKey = 0;
+        std::vector<int> describedTables;  // table numbers asked for, in order
+    } records;
+    struct Session {
+        std::uint16_t modeFlags = 0;
+        std::set<void*> blocks;
+    } session;
+    struct Progress {
+        bool open = false;
+        std::string caption, counter;
+        std::string shownCaption;  // the caption last drawn
+        long long opened = 0;      // milliseconds
+        long long lastDraw = 0;
+    } progress;
+    struct Posting {
+        host::PostingSchemeEntry schemeBuffer[host::kSchemeEntryCount] = {};
+    } posting;
     struct DialogOperationCall {
         std::uint16_t service;
         const void* object;
     };
-    std::vector<DialogOperationCall> dialogOperationCalls;
-    std::size_t editorVisits = 0;
-    std::vector<std::int32_t> commandResults;  // of the object's command handler, in order
-    std::vector<std::string> formPictures;     // UTF-8
-    std::vector<std::string> schemeListings;   // UTF-8, as each editor visit ends
-    const void* pluginModule = nullptr;        // the handle of the loaded module
-    const host::CommandRegistration* registration = nullptr;
-    std::vector<std::string> notices;  // UTF-8, the install notices shown
-    std::vector<int> describedTables;  // table numbers asked for, in order
+    struct Dialogs {
+        std::map<const void*, const void*> callbacks;  // storage, the host data item it was built from
+        std::set<const void*> parts;
+        // One blank, the longest amount name (21 characters) and a NUL.
+        std::vector<char> listText = std::vector<char>(23);
+        std::vector<DialogOperationCall> operationCalls;
+        std::size_t editorVisits = 0;
+        std::vector<std::int32_t> commandResults;  // of the object's command handler, in order
+        std::vector<std::string> formPictures;     // UTF-8
+        std::vector<std::string> schemeListings;   // UTF-8, as each editor visit ends
+        bool formCancelled = false;
+    } dialogs;
+    struct Module {
+        const void* handle = nullptr;  // of the loaded module
+        const host::CommandRegistration* registration = nullptr;
+        std::vector<std::string> notices;  // UTF-8, the install notices shown
+    } module;
 
 private:
     void CheckCommandEnd(std::uint16_t modeFlagsBefore);

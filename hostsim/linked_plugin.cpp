@@ -6,12 +6,12 @@
 namespace klarvo::sim {
 
 void LinkedPlugin::Attach() {
-    Host::Active().pluginModule = plugin::LinkedModuleHandle();
+    Host::Active().module.handle = plugin::LinkedModuleHandle();
     plugin::AttachLinkedModule(&ExportedService);
 }
 
 PluginEntries LinkedPlugin::Load() {
-    Host::Active().pluginModule = plugin::LinkedModuleHandle();
+    Host::Active().module.handle = plugin::LinkedModuleHandle();
     const plugin::ModuleEntries entries = plugin::LoadLinkedModule(&ExportedService);
     return {entries.initialise, entries.registerOrReport, entries.reserved30009, entries.reserved30010};
 }

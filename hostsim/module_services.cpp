@@ -23,7 +23,7 @@ constexpr int kInstallNoticeDialog = 1668;
 
 // Non-zero when the host refuses the module; the reason goes into the buffer when one is given.
 int AcceptModule(ModuleHandle plugin, char* reason, int reasonSize) {
-    H().Require(plugin == H().pluginModule, "the acceptance of a module that the host did not load");
+    H().Require(plugin == H().module.handle, "the acceptance of a module that the host did not load");
     const auto& rejection = H().Options().rejection;
     if (!rejection) return 0;
     if (reason && reasonSize > 0) {
@@ -56,19 +56,19 @@ void RegisterCommand(const void* record) {
                     registration->reserved == 0 && registration->reserved2 == 0 && registration->command &&
                     std::strcmp(registration->caption, kPluginCaption) == 0,
                 "a command registration record that is not the plug-in's");
-    H().Require(!H().registration, "a command registered twice");
-    H().registration = registration;
+    H().Require(!H().module.registration, "a command registered twice");
+    H().module.registration = registration;
 }
 
 void RemoveCommand(int command) {
     H().Require(command == kPluginCommand, "a command removed that is not the plug-in's: " + std::to_string(command));
-    H().registration = nullptr;
+    H().module.registration = nullptr;
 }
 
 int RunHostDialog(int dialog, int* value, int flags, const char* text) {
     H().Require(dialog == kInstallNoticeDialog && flags == 0, "a host dialog other than the install notice");
-    H().notices.push_back(mazovia::ToUtf8(text));
-    if (H().Options().echoMessages) std::cout << "[notice]\n" << H().notices.back() << "\n" << std::flush;
+    H().module.notices.push_back(mazovia::ToUtf8(text));
+    if (H().Options().echoMessages) std::cout << "[notice]\n" << H().module.notices.back() << "\n" << std::flush;
     if (H().Options().noticeAnswer) *value = *H().Options().noticeAnswer;
     return 1;
 }

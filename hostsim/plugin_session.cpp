@@ -37,13 +37,13 @@ bool RunPluginSession(Host& host, PluginModule& module, const std::function<void
     host.Require(std::memcmp(name.data(), kPluginCaption, sizeof kPluginCaption) == 0,
                  std::string("the module gave another display name than \"") + kPluginCaption + "\"");
     if (host.CallModule([&] { plugin.registerOrReport(0); })) {
-        host.Require(host.registration != nullptr, "the module registered no command");
-        user(host.registration->command);
+        host.Require(host.module.registration != nullptr, "the module registered no command");
+        user(host.module.registration->command);
     }
     int withdrawn = -1;
     if (!host.CallModule([&] { withdrawn = plugin.initialise(nullptr, nullptr); })) return true;
     host.Require(withdrawn == 0, "the module could not withdraw its command");
-    host.Require(host.registration == nullptr, "the module's command was not withdrawn");
+    host.Require(host.module.registration == nullptr, "the module's command was not withdrawn");
     return true;
 }
 

@@ -18,7 +18,7 @@ using namespace klarvo::host;
 
 Host& H() { return Host::Active(); }
 
-char* PostingSchemeBuffer() { return reinterpret_cast<char*>(H().postingSchemes); }
+char* PostingSchemeBuffer() { return reinterpret_cast<char*>(H().posting.schemeBuffer); }
 
 enum ConfigurationMode : int { kRead = 1, kWrite = 2 };
 

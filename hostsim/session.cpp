@@ -147,9 +147,9 @@ int Export(const HostOptions& options, PluginModule& plugin) {
 int Scheme(const HostOptions& options, PluginModule& plugin) {
     Host host(options);
     if (const auto failed = RunSession(host, plugin)) return *failed;
-    if (host.schemeListings.empty()) return kFailed;
+    if (host.dialogs.schemeListings.empty()) return kFailed;
     const SchemeEditorVisit& visit = host.Options().form.configPresses.front();
-    std::cout << host.schemeListings.front()
+    std::cout << host.dialogs.schemeListings.front()
               << (visit.abandon ? "Left with \"Anuluj\": nothing is stored.\n" : "Confirmed: the scheme is stored.\n");
     return kDone;
 }
@@ -158,8 +158,8 @@ int Scheme(const HostOptions& options, PluginModule& plugin) {
 int Form(const HostOptions& options, PluginModule& plugin) {
     Host host(options);
     if (const auto failed = RunSession(host, plugin)) return *failed;
-    if (host.formPictures.empty()) return kFailed;
-    std::cout << host.formPictures.front();
+    if (host.dialogs.formPictures.empty()) return kFailed;
+    std::cout << host.dialogs.formPictures.front();
     return kDone;
 }
 

@@ -116,8 +116,8 @@ protected:
 
 TEST_F(ExportObject, TheCorrectionCodeOpensTheCorrectionScheme) {
     EXPECT_EQ(Press(0x4103, 1), -2);
-    ASSERT_EQ(host->schemeListings.size(), 1u);
-    EXPECT_NE(host->schemeListings[0].find("221-4"), std::string::npos);
+    ASSERT_EQ(host->dialogs.schemeListings.size(), 1u);
+    EXPECT_NE(host->dialogs.schemeListings[0].find("221-4"), std::string::npos);
     EXPECT_FALSE(company.Has("config.ini"));  // the simulated user abandoned the editor
 }
 
@@ -126,7 +126,7 @@ class CodesWithoutScheme : public ExportObject, public ::testing::WithParamInter
 TEST_P(CodesWithoutScheme, AreToldAndOpenNoEditor) {
     EXPECT_EQ(Press(GetParam(), 1), 0);
     EXPECT_EQ(MessageTexts(), std::vector<std::string>{"Brak możliwości konfiguracji dekretu"});
-    EXPECT_TRUE(host->schemeListings.empty());
+    EXPECT_TRUE(host->dialogs.schemeListings.empty());
 }
 
 INSTANTIATE_TEST_SUITE_P(Codes, CodesWithoutScheme,
@@ -137,7 +137,7 @@ class OtherEventKinds : public ExportObject, public ::testing::WithParamInterfac
 TEST_P(OtherEventKinds, DoNothing) {
     EXPECT_EQ(Press(0x4102, GetParam()), 0);
     EXPECT_TRUE(MessageTexts().empty());
-    EXPECT_TRUE(host->schemeListings.empty());
+    EXPECT_TRUE(host->dialogs.schemeListings.empty());
 }
 
 INSTANTIATE_TEST_SUITE_P(Kinds, OtherEventKinds, ::testing::Values(0, 2, -1, 0x0101));
@@ -157,11 +157,11 @@ TEST_F(ExportObject, EveryOtherEntryReachesTheHostServiceBehindIt) {
         const std::uint16_t service = host::kDialogOperationServices[entry];
         if (service == 0) continue;
         host::TableEntry<host::DialogOperation>(&*object, entry)(&*object);
-        ASSERT_FALSE(host->dialogOperationCalls.empty());
-        EXPECT_EQ(host->dialogOperationCalls.back().service, service) << "entry " << entry + 1;
-        EXPECT_EQ(host->dialogOperationCalls.back().object, &*object) << "entry " << entry + 1;
+        ASSERT_FALSE(host->dialogs.operationCalls.empty());
+        EXPECT_EQ(host->dialogs.operationCalls.back().service, service) << "entry " << entry + 1;
+        EXPECT_EQ(host->dialogs.operationCalls.back().object, &*object) << "entry " << entry + 1;
     }
-    EXPECT_EQ(host->dialogOperationCalls.size(), 32u);
+    EXPECT_EQ(host->dialogs.operationCalls.size(), 32u);
 }
 
 }  // namespace

@@ -32,7 +32,7 @@ TEST(LazyBinding, ACallThroughAnUnboundSlotBindsItAndGoesOnUnchanged) {
     host::WalkerStorage walker;
     // `this` in ECX and five stack arguments, the callee removing them; the host checks the third.
     EXPECT_EQ(ThroughSlot<host::service::StartWalk>()(&walker, 0, host::kSalesDocumentWalk, 0, 0, 0), 1);
-    EXPECT_EQ(host.walks.count(&walker), 1u);
+    EXPECT_EQ(host.documents.walkers.count(&walker), 1u);
     EXPECT_NE(frame::klarvo_service_slots[host::service::StartWalk::kIndex], &frame::LazyBinder<host::service::StartWalk::kIndex>);
     host::Call<host::service::EndWalk>(&walker);
     host::Call<host::service::DestroyWalker>(&walker);

@@ -29,7 +29,7 @@ LoadOutcome Load(sim::HostOptions options) {
     sim::Host host(options);
     sim::LinkedPlugin plugin;
     const bool initialised = sim::RunPluginSession(host, plugin, [](host::MenuCommand) {});
-    return {initialised, host.Messages(), host.Violations(), host.describedTables};
+    return {initialised, host.Messages(), host.Violations(), host.records.describedTables};
 }
 
 struct ReportCase {
@@ -134,11 +134,11 @@ TEST_F(EntryPoints, InitialiseWritesTheDisplayNameOnlyWhenGivenABuffer) {
 
 TEST_F(EntryPoints, InitialiseWithoutAnEntryFunctionWithdrawsTheCommandAndChecksNothing) {
     EXPECT_EQ(klarvo_register_or_report(0), 0);
-    ASSERT_NE(host->registration, nullptr);
-    host->describedTables.clear();
+    ASSERT_NE(host->module.registration, nullptr);
+    host->records.describedTables.clear();
     EXPECT_EQ(klarvo_initialise(nullptr, nullptr), 0);
-    EXPECT_EQ(host->registration, nullptr);
-    EXPECT_TRUE(host->describedTables.empty());
+    EXPECT_EQ(host->module.registration, nullptr);
+    EXPECT_TRUE(host->records.describedTables.empty());
 }
 
 TEST_F(EntryPoints, AReportOnAFittingHostSaysTheModuleWasNotInitialised) {
@@ -169,9 +169,9 @@ TEST_P(InstallNotice, IsShownUntilSwitchedOffAndItsAnswerKept) {
     options.noticeAnswer = GetParam().answer;
     LinkedHost host(options);
     EXPECT_EQ(klarvo_register_or_report(0), 0);
-    EXPECT_EQ(host.notices.size(), GetParam().shown ? 1u : 0u);
+    EXPECT_EQ(host.module.notices.size(), GetParam().shown ? 1u : 0u);
     if (GetParam().shown) {
-        EXPECT_EQ(host.notices[0], "Zainstalowano wtyczkę do programu:\nEksport Teta (txt)");
+        EXPECT_EQ(host.module.notices[0], "Zainstalowano wtyczkę do programu:\nEksport Teta (txt)");
     }
     EXPECT_EQ(sim::ReadIniValue(company.Folder() / "Klarvo.ini", "Klarvo", "Pytaj").value_or("none"),
               GetParam().written);

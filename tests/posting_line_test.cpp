@@ -20,7 +20,7 @@ protected:
 
     // Builds the line of an entry put into slot 0 of the host's buffer.
     bool Build(const PostingSchemeEntry& entry, const char* customerCode = "0042") {
-        host->postingSchemes[0] = entry;
+        host->posting.schemeBuffer[0] = entry;
         return posting::BuildPostingLine(0, amounts, line, customerCode);
     }
 

@@ -24,13 +24,13 @@ class PostingSchemes : public PluginTest {
 protected:
     PostingSchemes() { Fill(0x55); }
 
-    void Fill(unsigned char byte) { std::memset(host->postingSchemes, byte, sizeof host->postingSchemes); }
+    void Fill(unsigned char byte) { std::memset(host->posting.schemeBuffer, byte, sizeof host->posting.schemeBuffer); }
     Scheme Buffer() const {
         Scheme scheme;
-        std::memcpy(scheme.data(), host->postingSchemes, sizeof host->postingSchemes);
+        std::memcpy(scheme.data(), host->posting.schemeBuffer, sizeof host->posting.schemeBuffer);
         return scheme;
     }
-    void SetBuffer(const Scheme& scheme) { std::memcpy(host->postingSchemes, scheme.data(), sizeof host->postingSchemes); }
+    void SetBuffer(const Scheme& scheme) { std::memcpy(host->posting.schemeBuffer, scheme.data(), sizeof host->posting.schemeBuffer); }
 };
 
 bool SameBytes(const Scheme& a, const Scheme& b) { return std::memcmp(a.data(), b.data(), sizeof(Scheme)) == 0; }

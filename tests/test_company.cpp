@@ -80,7 +80,7 @@ ExportOutcome RunExport(const TestCompany& company, sim::HostOptions options) {
     } catch (const sim::ContractViolation&) {
     }
     ExportOutcome outcome{host.Messages(),   host.Violations(),     host.ModeFlags(),
-                          host.formPictures, host.schemeListings,   host.commandResults, {}};
+                          host.dialogs.formPictures, host.dialogs.schemeListings,   host.dialogs.commandResults, {}};
     const bool summaryShown = !outcome.messages.empty() && outcome.messages.back().formatted;
     if (summaryShown) outcome.balanceFindings = CheckExport(company);
     return outcome;

@@ -70,7 +70,7 @@ PluginEntries PluginDll::Load() {
     }
     if (!module) throw std::runtime_error(path_ + " cannot be loaded (error " + std::to_string(GetLastError()) + ")");
     module_ = module;
-    Host::Active().pluginModule = module;
+    Host::Active().module.handle = module;
     return {Ordinal<host::InitialiseEntry>(module, host::kInitialiseOrdinal),
             Ordinal<host::RegisterEntry>(module, host::kRegisterOrdinal),
             Ordinal<host::Reserved30009Entry>(module, host::kReserved30009Ordinal),
