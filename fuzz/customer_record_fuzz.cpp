@@ -13,7 +13,7 @@
 
 #include "export/customer_accounts.h"
 #include "host.h"
-#include "host/files.h"
+#include "frame/files.h"
 #include "host/records.h"
 #include "linked_plugin.h"
 

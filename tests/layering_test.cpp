@@ -73,7 +73,7 @@ const Layer& LayerOf(const fs::path& file) {
 fs::path Resolve(const Include& include) {
     const std::string& written = include.written;
     if (written.find('/') != std::string::npos) return fs::path("src") / written;
-    for (const fs::path folder : {include.file.parent_path(), fs::path("hostsim"), fs::path("cli")})
+    for (const fs::path& folder : {include.file.parent_path(), fs::path("hostsim"), fs::path("cli")})
         if (fs::exists(kSource / folder / written)) return folder / written;
     return {};
 }
