@@ -47,26 +47,10 @@ bool HoldsStreet(std::string_view city) {
     return false;
 }
 
-class RecordCheck {
-public:
-    RecordCheck(const std::string& file, std::int64_t line, Findings& findings)
-        : file_(file), line_(line), findings_(findings) {}
-
-    void Fault(FindingKind kind, std::size_t field, const std::string& rule, const std::string& text = "") const {
-        findings_.Fault({kind, rule, file_, line_, Field(field), text.empty() ? rule : text});
-    }
-    void Note(FindingKind kind, std::size_t field, const std::string& rule, const std::string& text) const {
-        findings_.Note({kind, rule, file_, line_, Field(field), text});
-    }
-
-private:
-    static std::string Field(std::size_t field) {
-        return std::to_string(field + 1) + " (" + kColumns[field].name + ")";
-    }
-    const std::string& file_;
-    std::int64_t line_;
-    Findings& findings_;
-};
+// A record of this file, as findings name it.
+RecordPlace PlaceOf(const std::string& file, std::int64_t line, Findings& findings) {
+    return {file, line, findings, [](std::size_t field) { return kColumns[field].name; }};
+}
 
 }  // namespace
 
@@ -106,7 +90,7 @@ AccountsContent CheckAccounts(std::istream& in, const std::string& file, Finding
         return content;
     }
     do {
-        const RecordCheck place(file, line.number, findings);
+        const RecordPlace place = PlaceOf(file, line.number, findings);
         std::vector<std::string_view> fields = SplitFields(line.text, kSeparator);
         if (fields.size() != kFieldCount + 1 || !fields[0].empty()) {
             findings.Fault({FindingKind::Structure, "a customer account record without its 12 fields", file, line.number,

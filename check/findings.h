@@ -63,4 +63,29 @@ private:
     std::vector<FindingGroup> faults_, notes_;
 };
 
+// One record of a file as findings name it: file, line, and a field by number and name.
+class RecordPlace {
+public:
+    using FieldName = const char* (*)(std::size_t field);
+
+    RecordPlace(const std::string& file, std::int64_t line, Findings& findings, FieldName fieldName)
+        : file_(file), line_(line), findings_(findings), fieldName_(fieldName) {}
+
+    // The text defaults to the rule itself.
+    void Fault(FindingKind kind, std::size_t field, const std::string& rule, const std::string& text = "") const {
+        findings_.Fault({kind, rule, file_, line_, Field(field), text.empty() ? rule : text});
+    }
+    void Note(FindingKind kind, std::size_t field, const std::string& rule, const std::string& text) const {
+        findings_.Note({kind, rule, file_, line_, Field(field), text});
+    }
+
+private:
+    std::string Field(std::size_t field) const { return std::to_string(field + 1) + " (" + fieldName_(field) + ")"; }
+
+    const std::string& file_;
+    std::int64_t line_;
+    Findings& findings_;
+    FieldName fieldName_;
+};
+
 }  // namespace klarvo::check

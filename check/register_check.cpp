@@ -31,24 +31,10 @@ const std::map<std::size_t, std::string_view> kConstants = {
 
 const std::string kHeaderRule = "the header line is not \"SP■    ■YYYY-MM-DD■\" with a real date";
 
-class RecordCheck {
-public:
-    RecordCheck(const std::string& file, std::int64_t line, Findings& findings)
-        : file_(file), line_(line), findings_(findings) {}
-
-    void Fault(FindingKind kind, std::size_t field, const std::string& rule, const std::string& text = "") const {
-        findings_.Fault({kind, rule, file_, line_, Field(field), text.empty() ? rule : text});
-    }
-    void Note(FindingKind kind, std::size_t field, const std::string& rule, const std::string& text) const {
-        findings_.Note({kind, rule, file_, line_, Field(field), text});
-    }
-
-private:
-    static std::string Field(std::size_t field) { return std::to_string(field + 1) + " (" + kFieldNames[field] + ")"; }
-    const std::string& file_;
-    std::int64_t line_;
-    Findings& findings_;
-};
+// A record of this file, as findings name it.
+RecordPlace PlaceOf(const std::string& file, std::int64_t line, Findings& findings) {
+    return {file, line, findings, [](std::size_t field) { return kFieldNames[field]; }};
+}
 
 // The records of one document stand together: its sums are checked when the next one starts.
 struct OpenDocument {
@@ -72,8 +58,8 @@ public:
     void Close();
 
 private:
-    void CheckFields(const RecordCheck& place, const std::vector<std::string_view>& fields);
-    void CheckCustomer(const RecordCheck& place, std::string_view account);
+    void CheckFields(const RecordPlace& place, const std::vector<std::string_view>& fields);
+    void CheckCustomer(const RecordPlace& place, std::string_view account);
     void Balance(const OpenDocument& document);
 
     const std::string& file_;
@@ -100,7 +86,7 @@ void RegisterReader::Balance(const OpenDocument& document) {
     if (documents_) documents_(document.key);
 }
 
-void RegisterReader::CheckCustomer(const RecordCheck& place, std::string_view account) {
+void RegisterReader::CheckCustomer(const RecordPlace& place, std::string_view account) {
     if (account.size() == kAccountLength)
         place.Note(FindingKind::Customers, 0, "an account of exactly 12 characters: it may have been cut",
                    "the account " + mazovia::ToUtf8(account) + " fills all 12 characters and may have been cut");
@@ -116,7 +102,7 @@ void RegisterReader::CheckCustomer(const RecordCheck& place, std::string_view ac
                    posting + ": no customer of the host has this number, so no account record is written for it");
 }
 
-void RegisterReader::CheckFields(const RecordCheck& place, const std::vector<std::string_view>& fields) {
+void RegisterReader::CheckFields(const RecordPlace& place, const std::vector<std::string_view>& fields) {
     if (fields[0].size() != 15 || fields[0][0] == ' ' || Trimmed(fields[0]).size() > kAccountLength)
         place.Fault(FindingKind::Structure, 0, "not an account of 1 to 12 characters padded to 15");
     for (const std::size_t index : {4, 5, 6, 8})
@@ -135,7 +121,7 @@ void RegisterReader::CheckFields(const RecordCheck& place, const std::vector<std
 }
 
 void RegisterReader::Record(const Line& line) {
-    const RecordCheck place(file_, line.number, findings_);
+    const RecordPlace place = PlaceOf(file_, line.number, findings_);
     const std::vector<std::string_view> fields = SplitFields(line.text, kSeparator);
     if (fields.size() != kFieldCount + 1 || !fields.back().empty()) {
         findings_.Fault({FindingKind::Structure, "a posting record without its 29 fields", file_, line.number, "",

@@ -31,14 +31,6 @@ std::string Summary(int invoices) {
     return text;
 }
 
-sim::HostOptions January(bool invoices = true) {
-    sim::HostOptions options;
-    options.form.dateFrom = "20240101";
-    options.form.dateTo = "20240131";
-    options.form.invoices = invoices;
-    return options;
-}
-
 std::optional<std::string> StoredSettings(const TestCompany& company) {
     return sim::ReadIniValue(company.Folder() / "Klarvo.ini", "Klarvo", "OpcjeWstep");
 }

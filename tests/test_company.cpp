@@ -99,6 +99,14 @@ std::vector<std::string> CheckExport(const TestCompany& company) {
     return balance;
 }
 
+sim::HostOptions January(bool invoices) {
+    sim::HostOptions options;
+    options.form.dateFrom = "20240101";
+    options.form.dateTo = "20240131";
+    options.form.invoices = invoices;
+    return options;
+}
+
 std::string Golden(const std::string& name) {
     return ReadBytes(std::filesystem::path(KLARVO_SOURCE_DIR) / "tests" / "golden" / name);
 }

@@ -71,6 +71,9 @@ ExportOutcome RunExport(const TestCompany& company, sim::HostOptions options = {
 // fails the test; those are returned (a posting scheme of the user need not balance).
 std::vector<std::string> CheckExport(const TestCompany& company);
 
+// The range form answered with January 2024 and the check box as given, then OK.
+sim::HostOptions January(bool invoices = true);
+
 // A golden file of tests/golden, as bytes.
 std::string Golden(const std::string& name);
 

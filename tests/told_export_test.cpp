@@ -12,14 +12,6 @@ namespace {
 const char* const kSummary =
     "Ilość wyeksportowanych faktur sprzedaży:     1\nIlość wyeksportowanych korekt sprzedaży:     0\n";
 
-sim::HostOptions January() {
-    sim::HostOptions options;
-    options.form.dateFrom = "20240101";
-    options.form.dateTo = "20240131";
-    options.form.invoices = true;
-    return options;
-}
-
 std::vector<std::string> Texts(const ExportOutcome& outcome) {
     std::vector<std::string> texts;
     for (const sim::Message& message : outcome.messages) texts.push_back(message.text);
