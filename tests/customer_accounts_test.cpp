@@ -45,6 +45,8 @@ TEST(CustomerAccounts, OneRecordPerCustomerCompaniesFirstInAscendingOrder) {
               "Teksty dłuższe niż ich pola w pliku Konta.fkx skrócono u 1 kontrahentów (np. kontrahent 65999,\n"
               "pole nazwa: \"Bardzo długa nazwa firmy, która ma więcej niż sześćdziesiąt znaków w sobie\" zapisano jako "
               "\"Bardzo długa nazwa firmy, która ma więcej niż sześćdziesiąt \").\n"
+              "Znak Ź zastąpiono literą Z, a koniec wiersza odstępem, u 2 kontrahentów pliku Konta.fkx\n"
+              "(np. kontrahent 65999, pole ulica: \"Źródła 5\" zapisano jako \"Zródła 5\").\n"
               "Sprawdź te dane przed importem do systemu Teta.");
     EXPECT_TRUE(outcome.messages[1].formatted);
     EXPECT_EQ(company.Read("!Konta.fkx"), Golden("customer_accounts.fkx"));

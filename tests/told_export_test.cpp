@@ -61,9 +61,25 @@ INSTANTIATE_TEST_SUITE_P(
                 "Teksty dłuższe niż ich pola w pliku Konta.fkx skrócono u 1 kontrahentów (np. kontrahent 1,\n"
                 "pole ulica: \"ul. Krakowskie Przedmieście 26/28\" zapisano jako "
                 "\"ul. Krakowskie Przedmieście 26/2\").\nSprawdź te dane przed importem do systemu Teta."},
+        CutCase{"SeparatorInAName", "number,name\n1,\"Źródło\nWody\"\n", -1, {},
+                "Znak Ź zastąpiono literą Z, a koniec wiersza odstępem, u 1 kontrahentów pliku Konta.fkx\n"
+                "(np. kontrahent 1, pole nazwa: \"Źródło\nWody\" zapisano jako \"Zródło Wody\").\n"
+                "Sprawdź te dane przed importem do systemu Teta."},
         CutCase{"BankNumberKeepsItsDigitsWithoutBlanks",
                 "number,name,bank_account\n1,Firma,PKO BP 12 1020 2892 0000 5102 0012 3456\n", -1, {}, ""}),
     [](const auto& info) { return std::string(info.param.name); });
+
+TEST(Export, ALineBreakInADocumentNumberIsToldAndTheRecordStaysOneLine) {
+    const TestCompany company("number\n1\n", "number,date,customer,amount_1,amount_2,amount_3\n"
+                                             "\"FV/1\n2024\",2024-01-10,1,100,23,123\n");
+    const ExportOutcome outcome = RunExport(company, January());
+    EXPECT_EQ(Texts(outcome), (std::vector<std::string>{
+                                  "Znak ■ lub koniec wiersza w tekście zastąpiono odstępem w 3 księgowaniach pliku "
+                                  "Fs_pln.fkw\n(pierwsze: dokument \"FV/1 2024\").\n"
+                                  "Sprawdź te dane przed importem do systemu Teta.",
+                                  kSummary}));
+    EXPECT_TRUE(outcome.balanceFindings.empty());
+}
 
 TEST(StoredSchemes, AQuotedDescriptionIsStoredSoThatTheExportBalances) {
     const TestCompany company("number\n1\n", "number,date,customer,amount_1,amount_2,amount_3\n"

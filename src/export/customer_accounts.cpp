@@ -30,17 +30,19 @@ struct Column {
     const char* name;
 };
 
-void NoteFirstCut(const Column& column, std::int32_t customer, TextCut& cut) {
-    if (cut.field || column.field->Size() <= column.width) return;
-    cut.customer = customer;
-    cut.field = column.name;
-    std::snprintf(cut.before, sizeof cut.before, "%s", column.field->text);
-    std::snprintf(cut.after, sizeof cut.after, "%.*s", static_cast<int>(column.width), column.field->text);
+// Keeps the first change of a record.
+void NoteFirst(TextChange& change, const Column& column, std::int32_t customer, const char* before, const char* after,
+               std::size_t width) {
+    if (change.field) return;
+    change.customer = customer;
+    change.field = column.name;
+    std::snprintf(change.before, sizeof change.before, "%s", before);
+    std::snprintf(change.after, sizeof change.after, "%.*s", static_cast<int>(width), after);
 }
 
 }  // namespace
 
-TextCut WriteCustomerAccount(const void* customer, OutputFile& file) {
+CustomerChanges WriteCustomerAccount(const void* customer, OutputFile& file) {
     const auto number = host::ReadField<std::int32_t>(customer, k4::kNumber);
     Field name(Text(customer, k4::kName, k4::kAddress));
     host::CleanName(name.text);
@@ -63,10 +65,13 @@ TextCut WriteCustomerAccount(const void* customer, OutputFile& file) {
     };
     // An account number whose digits would not fit keeps them all when its blanks go.
     if (bankNumber.Size() > 30) bankNumber.DropBlanks();
-    TextCut cut;
+    CustomerChanges changes;
     for (const Column& column : columns) {
-        column.field->KeepOff(kSeparator, 'Z');
-        NoteFirstCut(column, number, cut);
+        const Field before = *column.field;
+        if (column.field->KeepOff(kSeparator, 'Z'))
+            NoteFirst(changes.replaced, column, number, before.text, column.field->text, kSplitTextLength);
+        if (column.field->Size() > column.width)
+            NoteFirst(changes.cut, column, number, column.field->text, column.field->text, column.width);
     }
 
     // Every field is preceded by the separator Ź (0xA0), the first one (empty) included.
@@ -74,7 +79,7 @@ TextCut WriteCustomerAccount(const void* customer, OutputFile& file) {
           shortName.text, name.text, postcode.text, city.text, street.text, bankName.text, bankNumber.text,
           taxId.text, host::ReadField<double>(customer, k4::kCreditLimit),
           host::ReadField<double>(customer, k4::kDiscount));
-    return cut;
+    return changes;
 }
 
 }  // namespace klarvo::exporting

@@ -8,7 +8,9 @@
 
 namespace klarvo::exporting {
 
-void CutReport::NotePosting(int entry, const posting::PostingLine& line) {
+void CutReport::NotePosting(int entry, const posting::PostingLine& line, bool replaced, const char* document) {
+    if (replaced && replacedPostings_++ == 0)
+        std::snprintf(firstReplacedDocument_, sizeof firstReplacedDocument_, "%s", document);
     if (!line.uncutAccount[0]) return;
     if (postings_++ > 0) return;
     firstEntry_ = entry;
@@ -16,14 +18,14 @@ void CutReport::NotePosting(int entry, const posting::PostingLine& line) {
     std::snprintf(accountAfter_, sizeof accountAfter_, "%.12s", line.uncutAccount);
 }
 
-void CutReport::NoteCustomer(const TextCut& cut) {
-    if (!cut.field) return;
-    if (customers_++ == 0) firstText_ = cut;
+void CutReport::NoteCustomer(const CustomerChanges& changes) {
+    if (changes.cut.field && customers_++ == 0) firstText_ = changes.cut;
+    if (changes.replaced.field && replacedCustomers_++ == 0) firstReplaced_ = changes.replaced;
 }
 
 void CutReport::Show() const {
-    if (postings_ == 0 && customers_ == 0) return;
-    char text[1024] = "";
+    if (postings_ == 0 && customers_ == 0 && replacedPostings_ == 0 && replacedCustomers_ == 0) return;
+    char text[1536] = "";
     const auto append = [&](const char* format, auto... arguments) {
         const std::size_t used = std::strlen(text);
         std::snprintf(text + used, sizeof text - used, format, arguments...);
@@ -37,6 +39,15 @@ void CutReport::Show() const {
                "pole %s: \"%.80s\" zapisano jako \"%s\").\n"_mz,
                customers_, static_cast<int>(firstText_.customer), firstText_.field, firstText_.before,
                firstText_.after);
+    if (replacedPostings_ > 0)
+        append("Znak ■ lub koniec wiersza w tekście zastąpiono odstępem w %d księgowaniach pliku Fs_pln.fkw\n"
+               "(pierwsze: dokument \"%.60s\").\n"_mz,
+               replacedPostings_, firstReplacedDocument_);
+    if (replacedCustomers_ > 0)
+        append("Znak Ź zastąpiono literą Z, a koniec wiersza odstępem, u %d kontrahentów pliku Konta.fkx\n"
+               "(np. kontrahent %d, pole %s: \"%.80s\" zapisano jako \"%.80s\").\n"_mz,
+               replacedCustomers_, static_cast<int>(firstReplaced_.customer), firstReplaced_.field,
+               firstReplaced_.before, firstReplaced_.after);
     append("%s", "Sprawdź te dane przed importem do systemu Teta."_mz);
     host::ShowMessage(text);
 }

@@ -1,7 +1,8 @@
 #pragma once
-// What an export had to shorten to fit the import files: accounts cut to 12 characters and
-// customer texts cut to their fields. The files keep the widths that Teta reads; the user is
-// told before the summary, once per export, so that nothing is shortened unseen.
+// What an export had to change to fit the import files: accounts cut to 12 characters, customer
+// texts cut to their fields, separators and line breaks replaced inside texts. The files keep
+// what Teta reads; the user is told before the summary, once per export, so that nothing changes
+// unseen.
 
 #include "export/customer_accounts.h"
 #include "posting/posting_line.h"
@@ -10,12 +11,12 @@ namespace klarvo::exporting {
 
 class CutReport {
 public:
-    // A written posting made from scheme entry `entry`.
-    void NotePosting(int entry, const posting::PostingLine& line);
+    // A written posting made from scheme entry `entry` for a document (its number as written).
+    void NotePosting(int entry, const posting::PostingLine& line, bool replaced, const char* document);
     // A written customer record.
-    void NoteCustomer(const TextCut& cut);
+    void NoteCustomer(const CustomerChanges& changes);
 
-    // One message titled "Uwaga" when anything was cut; nothing otherwise.
+    // One message titled "Uwaga" when anything was changed; nothing otherwise.
     void Show() const;
 
 private:
@@ -23,8 +24,12 @@ private:
     int firstEntry_ = 0;
     char accountBefore_[32] = "";
     char accountAfter_[16] = "";
+    int replacedPostings_ = 0;
+    char firstReplacedDocument_[64] = "";
     int customers_ = 0;
-    TextCut firstText_;
+    TextChange firstText_;
+    int replacedCustomers_ = 0;
+    TextChange firstReplaced_;
 };
 
 }  // namespace klarvo::exporting

@@ -223,8 +223,7 @@ void CExportTetaTxt::WriteDocumentPostings() {
         if (posting::BuildPostingLine(k, documentAmounts_, line, customerCode)) break;
         if (!IsPosted(line.amount)) continue;
         if (!document) document.emplace(RegisterDocumentOf(documentRecord_));
-        WritePostingRecord(registerFile_, line, *document);
-        cuts_.NotePosting(k, line);
+        cuts_.NotePosting(k, line, WritePostingRecord(registerFile_, line, *document), document->number.text);
     }
 }
 

@@ -22,12 +22,15 @@ struct FieldText {
     }
 
     // The separator becomes `replacement`, a line break a blank. Done last, once the host has
-    // tidied the text, so that nothing brings a separator back.
-    void KeepOff(char separator, char replacement) {
+    // tidied the text, so that nothing brings a separator back. True when anything was replaced.
+    bool KeepOff(char separator, char replacement) {
+        bool replaced = false;
         for (char* c = text; *c; ++c) {
-            if (*c == separator) *c = replacement;
-            if (*c == '\n' || *c == '\r') *c = ' ';
+            const char kept = *c == separator ? replacement : (*c == '\n' || *c == '\r') ? ' ' : *c;
+            replaced |= kept != *c;
+            *c = kept;
         }
+        return replaced;
     }
 
     // The blanks go, the rest closes up.

@@ -25,15 +25,14 @@ constexpr double kSmallestAmount = 0.00001;
 
 template <std::size_t Length>
 struct RegisterField : FieldText<Length> {
-    explicit RegisterField(std::string_view from) : FieldText<Length>(from) { this->KeepOff(kSeparator, ' '); }
+    explicit RegisterField(std::string_view from) : FieldText<Length>(from), replaced(this->KeepOff(kSeparator, ' ')) {}
+    bool replaced;
 };
 
 }  // namespace
 
 RegisterDocument::RegisterDocument(std::string_view documentNumber, const DocumentDates& documentDates)
-    : number(documentNumber), dates(documentDates) {
-    number.KeepOff(kSeparator, ' ');
-}
+    : number(documentNumber), dates(documentDates), numberReplaced(number.KeepOff(kSeparator, ' ')) {}
 
 RegisterDocument RegisterDocumentOf(const void* tspr) {
     return {host::BoundedText(tspr, host::tspr::kNumber, kDocumentNumberRoom), DatesOf(tspr)};
@@ -41,7 +40,7 @@ RegisterDocument RegisterDocumentOf(const void* tspr) {
 
 bool IsPosted(double amount) { return !(amount > -kSmallestAmount && amount < kSmallestAmount); }
 
-void WritePostingRecord(OutputFile& file, const posting::PostingLine& line, const RegisterDocument& document) {
+bool WritePostingRecord(OutputFile& file, const posting::PostingLine& line, const RegisterDocument& document) {
     const RegisterField<posting::kAccountLength> debit(line.debitAccount), credit(line.creditAccount);
     const RegisterField<posting::kLineDescriptionLength> description(line.description);
     const bool hasDebit = debit.text[0] != '\0';
@@ -54,6 +53,7 @@ void WritePostingRecord(OutputFile& file, const posting::PostingLine& line, cons
     Print(file, kPostingRecordFormat, hasDebit ? debit.text : credit.text, hasDebit ? line.amount : 0.0,
           hasCredit ? line.amount : 0.0, document.number.text, document.dates.document.text, document.dates.due.text,
           document.dates.document.text, token, document.dates.document.text, description.text, "   ");
+    return document.numberReplaced || debit.replaced || credit.replaced || description.replaced;
 }
 
 }  // namespace klarvo::exporting

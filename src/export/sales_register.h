@@ -19,13 +19,15 @@ struct RegisterDocument {
     RegisterDocument(std::string_view number, const DocumentDates& dates);
     FieldText<kDocumentNumberRoom> number;
     DocumentDates dates;
+    bool numberReplaced;  // the number held a separator or a line break
 };
 
 // The number and dates of the document in a Tspr record.
 RegisterDocument RegisterDocumentOf(const void* tspr);
 
-// Writes one posting record of 29 fields.
-void WritePostingRecord(OutputFile& file, const posting::PostingLine& line, const RegisterDocument& document);
+// Writes one posting record of 29 fields; true when a text of it had a separator or a line break
+// replaced.
+bool WritePostingRecord(OutputFile& file, const posting::PostingLine& line, const RegisterDocument& document);
 
 // Whether a line amount is written at all: amounts closer to 0 than 0.00001 are not.
 bool IsPosted(double amount);
