@@ -59,6 +59,13 @@ std::optional<std::string> Suggestion(CLI::App& app, CLI::App& at, const std::ve
     return std::nullopt;
 }
 
+// A path is a path on every target: "/tmp/company" is never read as a Windows-style option, which
+// CLI11 allows by default on Windows, and each command keeps the setting it was made with.
+void ReadSlashesAsPaths(CLI::App& app) {
+    app.allow_windows_style_options(false);
+    for (CLI::App* command : app.get_subcommands([](const CLI::App*) { return true; })) ReadSlashesAsPaths(*command);
+}
+
 }  // namespace
 
 std::optional<std::string> Nearest(const std::string& given, const std::vector<std::string>& known) {
@@ -74,6 +81,7 @@ std::optional<std::string> Nearest(const std::string& given, const std::vector<s
 
 std::optional<int> Parse(CLI::App& app, const std::vector<std::string>& arguments) {
     std::vector<std::string> reversed(arguments.rbegin(), arguments.rend());
+    ReadSlashesAsPaths(app);
     try {
         app.parse(reversed);
         return std::nullopt;

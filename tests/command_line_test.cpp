@@ -66,6 +66,7 @@ INSTANTIATE_TEST_SUITE_P(
         LineCase{"RejectionTheCodePageLacks", {"export", "DIR", "--reject", "\xF0\x9F\x98\x80"}, 2, "--reject: the text holds U+1F600"},
         LineCase{"ThrowInOfNoService", {"export", "DIR", "--throw-in", "1234"}, 2, "--throw-in: 1234 is no service"},
         LineCase{"TextOfAFolder", {"text", "DIR"}, 2, "directory"},
+        LineCase{"PathStartingWithASlash", {"export", "/no-such-folder"}, 2, "/no-such-folder: no such company folder"},
         LineCase{"NoReportWindow", {"export", "DIR", "--missing-service", "35802"}, 1,
                  "the host refused the module, and the module could not show its load failure report"},
         LineCase{"ReportLaidOut", {"export", "DIR", "--record-length", "44=1470"}, 1,
