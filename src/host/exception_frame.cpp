@@ -1,0 +1,80 @@
+#include "host/exception_frame.h"
+
+#if defined(_WIN32)
+#include "host/types.h"
+
+// RtlUnwind gives every frame between the raise and ours its unwinding call, with the caller's
+// registers kept around it.
+asm(".text\n"
+    ".def " KLARVO_ASM_SYMBOL(klarvo_unwind_to) "; .scl 2; .type 32; .endef\n"
+    ".globl " KLARVO_ASM_SYMBOL(klarvo_unwind_to) "\n"
+    ".p2align 4\n"
+    KLARVO_ASM_SYMBOL(klarvo_unwind_to) ":\n"
+    "    .cfi_startproc\n"
+    "    pushl %ebp\n"
+    "    .cfi_adjust_cfa_offset 4\n"
+    "    .cfi_offset %ebp, -8\n"
+    "    movl %esp, %ebp\n"
+    "    .cfi_def_cfa_register %ebp\n"
+    "    pushl %ebx\n"
+    "    .cfi_offset %ebx, -12\n"
+    "    pushl %esi\n"
+    "    .cfi_offset %esi, -16\n"
+    "    pushl %edi\n"
+    "    .cfi_offset %edi, -20\n"
+    "    pushl %ebp\n"
+    "    pushl $0\n"          // return value
+    "    pushl 12(%ebp)\n"    // the exception record
+    "    pushl $1f\n"         // where the unwind goes on
+    "    pushl 8(%ebp)\n"     // the frame to unwind to
+    "    call " KLARVO_ASM_SYMBOL(RtlUnwind@16) "\n"
+    "1:  popl %ebp\n"
+    "    popl %edi\n"
+    "    .cfi_restore %edi\n"
+    "    popl %esi\n"
+    "    .cfi_restore %esi\n"
+    "    popl %ebx\n"
+    "    .cfi_restore %ebx\n"
+    "    popl %ebp\n"
+    "    .cfi_restore %ebp\n"
+    "    .cfi_def_cfa %esp, 4\n"
+    "    ret\n"
+    "    .cfi_endproc\n");
+extern "C" void klarvo_unwind_to(void* frame, void* record);
+
+namespace klarvo::host {
+namespace {
+
+struct CatchingFrame : ExceptionRegistration {
+    bool (*takes)(unsigned long code);
+    void (*caught)(void* context);
+    void* context;
+    void* resume[5];  // for __builtin_setjmp
+
+    // Runs inside the system's exception dispatcher; it leaves by a jump, never by a C++ exception.
+    static int __stdcall Handle(void* record, void* frame, void*, void*) {
+        auto* self = static_cast<CatchingFrame*>(static_cast<ExceptionRegistration*>(frame));
+        if (IsUnwinding(record) || !self->takes(static_cast<const ExceptionRecordHead*>(record)->code))
+            return kContinueSearch;
+        klarvo_unwind_to(frame, record);
+        if (self->caught) self->caught(self->context);
+        __builtin_longjmp(self->resume, 1);
+    }
+};
+}  // namespace
+
+bool CatchRaised(void (*call)(void* context), void* context, bool (*takes)(unsigned long code),
+                 void (*caught)(void* context)) {
+    CatchingFrame frame{{nullptr, &CatchingFrame::Handle}, takes, caught, context, {}};
+    PushExceptionFrame(&frame);
+    if (__builtin_setjmp(frame.resume)) {
+        PopExceptionFrame(&frame);
+        return false;
+    }
+    call(context);
+    PopExceptionFrame(&frame);
+    return true;
+}
+
+}  // namespace klarvo::host
+#endif
