@@ -21,16 +21,25 @@ namespace klarvo::sim {
 using CodeAddress = void (*)();
 using ExportTable = std::map<std::uint16_t, CodeAddress>;
 
-// A service's body, as the module reaches it: counted (and failed when ThrowIn names this call),
-// and any failure of the simulator inside it raised as the host's exception. While an earlier
-// failure unwinds the module, a failure is only noted and the service gives nothing back.
+// A service's body, as the module reaches it: counted (and failed when a ThrowIn names this
+// call), and any failure of the simulator inside it raised as the host's exception. While an
+// earlier failure unwinds the module, a failure of the simulator is only noted and the service
+// gives nothing back.
 template <class Body>
 decltype(auto) Serve(std::uint16_t number, Body body) {
     using Result = decltype(body());
     Host& host = Host::Active();
-    host.EnterService(number);
+    const bool failsOnceDone = host.EnterService(number);
     try {
-        return body();
+        if constexpr (std::is_void_v<Result>) {
+            body();
+            if (failsOnceDone) RaiseHostFault();
+            return;
+        } else {
+            Result result = body();
+            if (failsOnceDone) RaiseHostFault();
+            return result;
+        }
     } catch (const host::HostFault&) {
         throw;
     } catch (const std::exception& error) {

@@ -6,6 +6,7 @@
 
 #include "host/mazovia.h"
 #include "host/records.h"
+#include "host/services.h"
 #include "formatting.h"
 #include "host_fault.h"
 
@@ -13,6 +14,15 @@ namespace klarvo::sim {
 namespace {
 
 Host* g_active = nullptr;
+
+// The services that take back what the module held.
+constexpr std::uint16_t kReleases[] = {
+    host::service::CloseFile::kNumber,     host::service::DestroyFileHolder::kNumber,
+    host::service::EndWalk::kNumber,       host::service::DestroyWalker::kNumber,
+    host::service::DestroyCallback::kNumber, host::service::EndDialogBase::kNumber,
+    host::service::FreeBlock::kNumber,     host::service::CloseProgress::kNumber,
+    host::service::SetModeFlags::kNumber,  host::service::RemoveCommand::kNumber,
+};
 
 // Record length and buffer size of each table the host has.
 const std::map<int, std::size_t> kTableRecordLengths = {
@@ -73,12 +83,13 @@ void Host::RunCommand(int (*command)()) {
 
 bool Host::CallModule(const std::function<void()>& call) { return CatchHostFault(call); }
 
-void Host::EnterService(std::uint16_t number) {
-    const auto& throwIn = options_.throwIn;
-    if (raising_ || !throwIn || throwIn->service != number || ++serviceCalls_[number] != throwIn->call) return;
-    NoteFailure("service " + std::to_string(number) + " failed on its call " + std::to_string(throwIn->call) +
-                    " (--throw-in)",
-                true);
+bool Host::EnterService(std::uint16_t number) {
+    const int call = ++serviceCalls_[number];
+    const auto& throwIns = options_.throwIns;
+    if (std::none_of(throwIns.begin(), throwIns.end(), [&](const ThrowIn& t) { return t.service == number && t.call == call; }))
+        return false;
+    NoteFailure("service " + std::to_string(number) + " failed on its call " + std::to_string(call) + " (--throw-in)", true);
+    if (std::find(std::begin(kReleases), std::end(kReleases), number) != std::end(kReleases)) return true;
     RaiseHostFault();
 }
 

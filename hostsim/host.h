@@ -76,7 +76,7 @@ struct HostOptions {
     std::optional<std::int32_t> noticeAnswer;  // what the user leaves in the install notice
     bool walkFails = false;              // the document walk cannot start
     std::set<std::string> failingFiles;  // output files whose writes fail, as on a full disk
-    std::optional<ThrowIn> throwIn;
+    std::vector<ThrowIn> throwIns;
 };
 
 // A failure of the host that passed through the module.
@@ -113,13 +113,14 @@ public:
     // module ends the call and is kept; false then.
     bool CallModule(const std::function<void()>& call);
 
-    // A service's first step: counts its calls and fails the one that ThrowIn names.
-    void EnterService(std::uint16_t number);
+    // A service's first step: counts its calls and fails one that a ThrowIn names, also while an
+    // earlier failure unwinds the module. A service that takes something back fails after it did
+    // (the module asked, and could do nothing more): true then, for Serve to raise the failure.
+    bool EnterService(std::uint16_t number);
     // Notes a failure of a service, to be raised into the module.
     void NoteFailure(const std::string& what, bool injected = false);
     const std::optional<HostFailure>& LastFailure() const { return failure_; }
-    // While a failure unwinds the module, the services it calls to give back what it holds must
-    // not fail again: what goes wrong then is only noted.
+    // While a failure unwinds the module, what goes wrong in the simulator is only noted.
     void RaisingFault(bool raising) { raising_ = raising; }
     bool Raising() const { return raising_; }
 

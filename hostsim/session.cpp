@@ -95,14 +95,17 @@ void AddHostOptions(CLI::App& command, HostOptions& o) {
     }, "the features the host says it lacks")->group(group)->type_name("HEX");
     command.add_option("--notice-answer", o.noticeAnswer, "what the user leaves in the install notice (1: do not show again)")
         ->group(group);
-    command.add_option_function<std::string>("--throw-in", [&o](const std::string& v) {
-        const std::size_t colon = v.find(':');
-        ThrowIn throwIn{KnownNumber<std::uint16_t>("--throw-in", v.substr(0, colon), ServiceNumbers(), "service"), 1};
-        if (colon != std::string::npos) throwIn.call = NumberAnswer<int>("--throw-in", v.substr(colon + 1));
-        if (throwIn.call < 1) Refuse("--throw-in", "counts calls from 1");
-        o.throwIn = throwIn;
+    command.add_option_function<std::vector<std::string>>("--throw-in", [&o](const std::vector<std::string>& values) {
+        for (const std::string& v : values) {
+            const std::size_t colon = v.find(':');
+            ThrowIn throwIn{KnownNumber<std::uint16_t>("--throw-in", v.substr(0, colon), ServiceNumbers(), "service"), 1};
+            if (colon != std::string::npos) throwIn.call = NumberAnswer<int>("--throw-in", v.substr(colon + 1));
+            if (throwIn.call < 1) Refuse("--throw-in", "counts calls from 1");
+            o.throwIns.push_back(throwIn);
+        }
     }, "the host's service SERVICE fails on its CALL-th call (default the first), raising the host's exception "
-       "through the plug-in; exit code 4 when the plug-in gave back everything it held, 3 when not")
+       "through the plug-in, also while an earlier failure passes (repeatable); exit code 4 when the plug-in gave "
+       "back everything it held, 3 when not")
         ->group(group)->type_name("SERVICE[:CALL]");
 }
 

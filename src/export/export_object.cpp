@@ -51,9 +51,10 @@ bool Open(OutputFile& file, const FileTexts& texts) {
     return file.handle != nullptr;
 }
 
+// The handle is let go before the host is asked: a close that fails is not asked again.
 void Close(OutputFile& file) {
-    if (file.handle && !host::CloseFile(file.handle)) file.failed = true;
-    file.handle = nullptr;
+    if (host::HostFile* handle = std::exchange(file.handle, nullptr); handle && !host::CloseFile(handle))
+        file.failed = true;
 }
 
 // Holds the host's mode flag set for the command when it was clear at the start.
@@ -61,15 +62,23 @@ class ModeFlagHold {
 public:
     ModeFlagHold() {
         if (host::ModeFlagSet(host::kCommandModeFlag)) return;
-        host::SetModeFlag(host::kCommandModeFlag, true);
+        // Marked first: clearing a flag that the host could not set leaves it as it was.
         setHere_ = true;
+        try {
+            host::SetModeFlag(host::kCommandModeFlag, true);
+        } catch (...) {
+            // A constructor that does not finish runs no destructor.
+            Release();
+            throw;
+        }
     }
-    ~ModeFlagHold() { Release(); }
+    ~ModeFlagHold() noexcept(false) { Release(); }
     ModeFlagHold(const ModeFlagHold&) = delete;
     ModeFlagHold& operator=(const ModeFlagHold&) = delete;
 
     void Release() {
-        if (std::exchange(setHere_, false)) host::SetModeFlag(host::kCommandModeFlag, false);
+        if (std::exchange(setHere_, false))
+            frame::AskHostToTakeBack([] { host::SetModeFlag(host::kCommandModeFlag, false); });
     }
 
 private:
@@ -114,19 +123,23 @@ void CExportTetaTxt::Construct() {
         host::ShowMessage("Błąd: brak pamięci na eksport!"_mz);
 }
 
-CExportTetaTxt::~CExportTetaTxt() { GiveBack(); }
+CExportTetaTxt::~CExportTetaTxt() noexcept(false) { GiveBack(); }
 
 // Each thing is marked as given back before the host is asked, so that nothing goes back twice
-// when the host fails in between.
+// when the host fails in between, and a failure does not keep the rest from going back.
 void CExportTetaTxt::GiveBack() {
+    frame::TakingBack takingBack;
     for (OutputFile* file : {&registerFile_, &accountsFile_})
-        if (host::HostFile* handle = std::exchange(file->handle, nullptr)) host::CloseFile(handle);
+        if (host::HostFile* handle = std::exchange(file->handle, nullptr))
+            takingBack.Ask([handle] { host::CloseFile(handle); });
     // Files that a run left half written must not reach the accounts.
     if (std::exchange(runUnfinished_, false))
-        for (const char* name : {kRegisterFileName, kAccountsFileName}) host::EmptyOutputFile(name);
+        for (const char* name : {kRegisterFileName, kAccountsFileName})
+            takingBack.Ask([name] { host::EmptyOutputFile(name); });
     for (unsigned char** marks : {&companyMarks_, &personMarks_})
-        if (unsigned char* block = std::exchange(*marks, nullptr)) host::FreeBlock(block);
-    if (std::exchange(dialogPartMade_, false)) host::EndDialogBase(this);
+        if (unsigned char* block = std::exchange(*marks, nullptr)) takingBack.Ask([block] { host::FreeBlock(block); });
+    if (std::exchange(dialogPartMade_, false)) takingBack.Ask([this] { host::EndDialogBase(this); });
+    takingBack.Done();
 }
 
 bool CExportTetaTxt::CanRun() const {
@@ -155,7 +168,6 @@ void CExportTetaTxt::RunExport() {
     host::ShowProgressCaption("Os. fizyczne"_mz);
     WriteCustomerAccounts(-1);
     progress.Close();
-    runUnfinished_ = false;
     CloseFilesAndReport();
 }
 
@@ -203,6 +215,8 @@ void CExportTetaTxt::ExportInvoices() {
 void CExportTetaTxt::CloseFilesAndReport() {
     Close(registerFile_);
     Close(accountsFile_);
+    // The run is whole once the host has closed both files without failing.
+    runUnfinished_ = false;
     if (registerFile_.failed) host::ShowMessage(kRegisterTexts.notWritten);
     if (accountsFile_.failed) host::ShowMessage(kAccountsTexts.notWritten);
     if (registerFile_.failed || accountsFile_.failed) return;

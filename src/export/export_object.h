@@ -18,7 +18,7 @@ public:
     CExportTetaTxt();
     // Closes any file still open (and empties both files of a run that broke off), releases the
     // marks and ends the dialog base part; so does an exception that passes the object.
-    ~CExportTetaTxt();
+    ~CExportTetaTxt() noexcept(false);
     CExportTetaTxt(const CExportTetaTxt&) = delete;
     CExportTetaTxt& operator=(const CExportTetaTxt&) = delete;
 
@@ -58,7 +58,7 @@ private:
 
     frame::Held held_{this, [](void* object) { static_cast<CExportTetaTxt*>(object)->GiveBack(); }};
     bool dialogPartMade_ = false;
-    bool runUnfinished_ = false;  // both files open, and the run has not reached its end
+    bool runUnfinished_ = false;  // both files opened, and not yet both closed at the run's end
     CutReport cuts_;
     std::int32_t invoiceCount_ = 0;
     ExportSettings settings_{};

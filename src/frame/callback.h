@@ -35,9 +35,14 @@ private:
         frame::Held held{this, [](void* built) { static_cast<Built*>(built)->DestroyAll(); }};
         CallbackStorage storage[Count];
         std::size_t count = 0;
-        ~Built() { DestroyAll(); }
+        ~Built() noexcept(false) { DestroyAll(); }
         void DestroyAll() {
-            while (count > 0) Call<service::DestroyCallback>(&storage[--count]);
+            frame::TakingBack takingBack;
+            while (count > 0) {
+                CallbackStorage* callback = &storage[--count];
+                takingBack.Ask([callback] { Call<service::DestroyCallback>(callback); });
+            }
+            takingBack.Done();
         }
     } built_;
 };

@@ -6,32 +6,20 @@
 namespace klarvo::frame {
 
 #if defined(_WIN32)
-namespace {
+HostExceptionFrame::HostExceptionFrame() : host::ExceptionRegistration{nullptr, &Handle} { host::PushExceptionFrame(this); }
 
-// ExceptionFlags of an exception record, and what a handler answers.
-constexpr unsigned long kUnwinding = 0x2 | 0x4;  // EXCEPTION_UNWINDING, EXCEPTION_EXIT_UNWIND
-constexpr int kContinueSearch = 1;
+HostExceptionFrame::~HostExceptionFrame() { host::PopExceptionFrame(this); }
 
-struct ExceptionRecordHead {
-    unsigned long code;
-    unsigned long flags;
-};
-
-}  // namespace
-
-HostExceptionFrame::HostExceptionFrame() : registration_{nullptr, &Handle}, mark_(TopHeld()) {
-    asm volatile("movl %%fs:0, %0" : "=r"(registration_.previous));
-    asm volatile("movl %0, %%fs:0" : : "r"(&registration_) : "memory");
-}
-
-HostExceptionFrame::~HostExceptionFrame() { asm volatile("movl %0, %%fs:0" : : "r"(registration_.previous) : "memory"); }
-
-int __stdcall HostExceptionFrame::Handle(void* record, void* frame, void*, void*) {
-    if (static_cast<const ExceptionRecordHead*>(record)->flags & kUnwinding) {
-        const auto* self = reinterpret_cast<const HostExceptionFrame*>(frame);
-        GiveBackDownTo(self->mark_);
+// Runs inside the system's exception dispatcher, which no C++ exception may cross.
+int __stdcall HostExceptionFrame::Handle(void* record, void* frame, void*, void*) noexcept {
+    if (host::IsUnwinding(record)) {
+        try {
+            GiveBackAbove(static_cast<HostExceptionFrame*>(static_cast<host::ExceptionRegistration*>(frame))->mark_);
+        } catch (...) {
+            // What could not be given back stays with the host, which is unwinding anyway.
+        }
     }
-    return kContinueSearch;
+    return host::kContinueSearch;
 }
 #endif
 

@@ -11,6 +11,7 @@
 
 #include "frame/binding.h"
 #include "frame/held.h"
+#include "host/exception_frame.h"
 #include "host/host_fault.h"
 
 namespace klarvo::frame {
@@ -18,7 +19,7 @@ namespace klarvo::frame {
 #if defined(_WIN32)
 // Registered on the thread's chain of structured-exception frames for as long as it lives; when
 // an exception unwinds through it, it gives back what was taken above its mark.
-class HostExceptionFrame {
+class HostExceptionFrame : host::ExceptionRegistration {
 public:
     HostExceptionFrame();
     ~HostExceptionFrame();
@@ -26,14 +27,9 @@ public:
     HostExceptionFrame& operator=(const HostExceptionFrame&) = delete;
 
 private:
-    // The layout that Windows walks: the previous frame, then the handler.
-    struct Registration {
-        Registration* previous;
-        int(__stdcall* handler)(void* record, void* frame, void* context, void* dispatcher);
-    } registration_;
-    const Held* mark_;
+    Held mark_;
 
-    static int __stdcall Handle(void* record, void* frame, void* context, void* dispatcher);
+    static int __stdcall Handle(void* record, void* frame, void* context, void* dispatcher) noexcept;
 };
 #else
 // Where the host is linked in, its exceptions are C++ exceptions and our destructors run.

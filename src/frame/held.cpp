@@ -1,14 +1,26 @@
 #include "frame/held.h"
 
+#include <exception>
+#include <utility>
+
+#if defined(_WIN32)
+#include "host/exception_frame.h"
+#else
+#include "host/host_fault.h"
+#endif
+
 namespace klarvo::frame {
 namespace {
 
 // Everything runs on the host's thread, one call at a time.
 Held* g_top = nullptr;
+int g_givingBack = 0;  // nested give-backs of unwindings under way
 
 }  // namespace
 
 Held::Held(void* holder, GiveBack giveBack) : holder_(holder), giveBack_(giveBack), below_(g_top) { g_top = this; }
+
+Held::Held() : Held(nullptr, [](void*) {}) {}
 
 Held::~Held() {
     Held** link = &g_top;
@@ -16,14 +28,45 @@ Held::~Held() {
     if (*link) *link = below_;
 }
 
-const Held* TopHeld() { return g_top; }
+void GiveBackAbove(Held& mark) {
+    struct GivingBack {
+        GivingBack() { ++g_givingBack; }
+        ~GivingBack() { --g_givingBack; }
+    } givingBack;
+    while (g_top && g_top != &mark) {
+        Held* held = std::exchange(g_top, g_top->below_);
+        CatchingHostFault(held->giveBack_, held->holder_);
+    }
+    if (g_top == &mark) g_top = mark.below_;
+}
 
-void GiveBackDownTo(const Held* mark) {
-    while (g_top && g_top != mark) {
-        Held* held = g_top;
-        g_top = held->below_;
-        held->giveBack_(held->holder_);
+bool Unwinding() { return g_givingBack > 0 || std::uncaught_exceptions() > 0; }
+
+#if defined(_WIN32)
+void CatchingHostFault(void (*call)(void* context), void* context) {
+    // What the call took before it failed lies above this mark, and goes back while the
+    // abandoned frames are still whole. The host's exception code is the host's own: any
+    // exception raised in here is taken.
+    struct Attempt {
+        void (*call)(void* context);
+        void* context;
+        Held mark;
+    } attempt{call, context, {}};
+    host::CatchRaised([](void* tried) {
+            const Attempt* attempt = static_cast<Attempt*>(tried);
+            attempt->call(attempt->context);
+        },
+        &attempt, [](unsigned long) { return true; },
+        [](void* tried) { GiveBackAbove(static_cast<Attempt*>(tried)->mark); });
+}
+#else
+void CatchingHostFault(void (*call)(void* context), void* context) {
+    // The holders' destructors gave back what the call took before its failure came here.
+    try {
+        call(context);
+    } catch (const host::HostFault&) {
     }
 }
+#endif
 
 }  // namespace klarvo::frame

@@ -1,6 +1,8 @@
 #pragma once
 // The host's progress window.
 
+#include <utility>
+
 #include "frame/held.h"
 #include "frame/service_call.h"
 
@@ -15,14 +17,12 @@ public:
         Call<service::OpenProgress>(kProgressWindow);
         open_ = true;
     }
-    ~ProgressWindow() { Close(); }
+    ~ProgressWindow() noexcept(false) { Close(); }
     ProgressWindow(const ProgressWindow&) = delete;
     ProgressWindow& operator=(const ProgressWindow&) = delete;
 
     void Close() {
-        if (!open_) return;
-        open_ = false;
-        Call<service::CloseProgress>();
+        if (std::exchange(open_, false)) frame::AskHostToTakeBack([] { Call<service::CloseProgress>(); });
     }
 
 private:

@@ -19,7 +19,7 @@ inline void PrepareTable(TableDescriptor* table) { Call<service::PrepareTable>(t
 class DocumentWalk {
 public:
     DocumentWalk();
-    ~DocumentWalk();
+    ~DocumentWalk() noexcept(false);
     DocumentWalk(const DocumentWalk&) = delete;
     DocumentWalk& operator=(const DocumentWalk&) = delete;
 
@@ -32,7 +32,8 @@ private:
 
     frame::Held held_{this, [](void* walk) { static_cast<DocumentWalk*>(walk)->End(); }};
     WalkerStorage walker_;
-    bool live_ = false;  // the host has a walker in our storage
+    bool live_ = false;     // the host has a walker in our storage
+    bool walking_ = false;  // and its walk has not been ended
     bool started_ = false;
 };
 
