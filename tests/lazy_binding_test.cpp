@@ -26,19 +26,19 @@ TEST(LazyBinding, ACallThroughAnUnboundSlotBindsItAndGoesOnUnchanged) {
     sim::Host host(options);
     // The plug-in attached, but no slot bound yet.
     sim::LinkedPlugin().Attach();
-    ASSERT_EQ(frame::klarvo_service_slots[host::service::StartWalk::kIndex], &frame::LazyBinder<host::service::StartWalk::kIndex>);
+    ASSERT_EQ(frame::klarvo_service_slots[host::service::StartWalk::kIndex], &klarvo_lazy_binder_52278);
 
     host::PrepareTable(host::DescribeTable(host::Table::SalesDocuments));
     host::WalkerStorage walker;
     // `this` in ECX and five stack arguments, the callee removing them; the host checks the third.
     EXPECT_EQ(ThroughSlot<host::service::StartWalk>()(&walker, 0, host::kSalesDocumentWalk, 0, 0, 0), 1);
     EXPECT_EQ(host.documents.walkers.count(&walker), 1u);
-    EXPECT_NE(frame::klarvo_service_slots[host::service::StartWalk::kIndex], &frame::LazyBinder<host::service::StartWalk::kIndex>);
+    EXPECT_NE(frame::klarvo_service_slots[host::service::StartWalk::kIndex], &klarvo_lazy_binder_52278);
     host::Call<host::service::EndWalk>(&walker);
     host::Call<host::service::DestroyWalker>(&walker);
 
     host::HostFile* file = host::OpenOutputFile("lazy.txt");
-    ASSERT_EQ(frame::klarvo_service_slots[host::service::WriteFile::kIndex], &frame::LazyBinder<host::service::WriteFile::kIndex>);
+    ASSERT_EQ(frame::klarvo_service_slots[host::service::WriteFile::kIndex], &klarvo_lazy_binder_52541);
     EXPECT_GT(ThroughSlot<host::service::WriteFile>()(file, "%d|%s|%.2f|%lld\n", -7, "abc", 2.5, 1LL << 40), 0);
     EXPECT_TRUE(host::CloseFile(file));
     EXPECT_EQ(company.Read("lazy.txt"), "-7|abc|2.50|1099511627776\r\n");

@@ -53,7 +53,7 @@ const void* EntryAddress() {
     else if constexpr (Entry == host::kListItemProvider)
         return Address<host::ListItemEntry>(&ListItemProvider);
     else
-        return Address(&frame::JumpThroughSlot<host::SlotOf(host::kDialogOperationServices[Entry])>);
+        return Address(frame::kDialogOperationJumps[Entry]);
 }
 
 template <std::size_t... Entry>

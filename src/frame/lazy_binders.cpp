@@ -6,6 +6,8 @@
 
 #include "frame/lazy_binders.h"
 
+#include "frame/binding.h"
+
 #if defined(__i386__)
 asm(".text\n"
 #if defined(_WIN32)
@@ -28,4 +30,13 @@ asm(".text\n"
     "    .cfi_adjust_cfa_offset -32\n"
     "    ret\n"                         // into the target, with the caller's return address on top
     "    .cfi_endproc\n");
+
+// Each binder pushes the address of its own slot and goes on to the shared routine.
+#define KLARVO_LAZY_BINDER(number, name, type)                                            \
+    ".globl " KLARVO_ASM_SYMBOL(klarvo_lazy_binder_##number) "\n"                         \
+    KLARVO_ASM_SYMBOL(klarvo_lazy_binder_##number) ":\n"                                  \
+    "    pushl $" KLARVO_ASM_SYMBOL(klarvo_service_slots) "+klarvo_slot_" #number "\n"     \
+    "    jmp " KLARVO_ASM_SYMBOL(klarvo_bind_and_jump) "\n"
+
+asm(".text\n" KLARVO_SLOT_OFFSETS KLARVO_HOST_SERVICES(KLARVO_LAZY_BINDER));
 #endif

@@ -1,0 +1,19 @@
+#include "frame/slot_jump.h"
+
+#include "frame/binding.h"
+#include "host/types.h"
+
+#if defined(__x86_64__)
+#define KLARVO_SLOT_ADDRESSING "(%rip)"
+#elif defined(__i386__)
+#define KLARVO_SLOT_ADDRESSING ""
+#else
+#error "slot jumps are written for x86 only"
+#endif
+
+#define KLARVO_SLOT_JUMP(X, entry, number)                                \
+    ".globl " KLARVO_ASM_SYMBOL(klarvo_slot_jump_##number) "\n"           \
+    KLARVO_ASM_SYMBOL(klarvo_slot_jump_##number) ":\n"                    \
+    "    jmp *" KLARVO_ASM_SYMBOL(klarvo_service_slots) "+klarvo_slot_" #number KLARVO_SLOT_ADDRESSING "\n"
+
+asm(".text\n" KLARVO_SLOT_OFFSETS KLARVO_DIALOG_OPERATIONS(KLARVO_SLOT_JUMP, unused));
