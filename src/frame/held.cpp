@@ -1,12 +1,7 @@
 #include "frame/held.h"
 
-#include <exception>
-#include <utility>
-
 #if defined(_WIN32)
 #include "host/exception_frame.h"
-#else
-#include "host/host_fault.h"
 #endif
 
 namespace klarvo::frame {
