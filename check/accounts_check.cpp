@@ -15,7 +15,7 @@ constexpr char kRegisterSeparator = "■"_mz[0];
 constexpr std::size_t kFieldCount = 12;  // after the separator that opens the record
 
 struct Column {
-    const char* name;
+    Text name;
     std::size_t width;  // 0: any
     bool text;
     bool mayBeCut;  // a text that fills its width may have lost its end
@@ -23,10 +23,12 @@ struct Column {
 
 // Fields 1 to 12 of a record.
 const Column kColumns[kFieldCount] = {
-    {"kind", 0, false, false},        {"customer number", 0, false, false}, {"short name", 20, true, false},
-    {"name", 60, true, true},         {"postcode", 6, true, false},         {"city", 25, true, true},
-    {"street", 32, true, true},       {"bank", 30, true, false},            {"bank account", 30, true, true},
-    {"tax id", 18, true, true},       {"credit limit", 0, false, false},    {"discount", 0, false, false},
+    {Text::FieldKind, 0, false, false},        {Text::FieldCustomerNumber, 0, false, false},
+    {Text::FieldShortName, 20, true, false},   {Text::FieldName, 60, true, true},
+    {Text::FieldPostcode, 6, true, false},     {Text::FieldCity, 25, true, true},
+    {Text::FieldStreet, 32, true, true},       {Text::FieldBank, 30, true, false},
+    {Text::FieldBankAccount, 30, true, true},  {Text::FieldTaxId, 18, true, true},
+    {Text::FieldCreditLimit, 0, false, false}, {Text::FieldDiscount, 0, false, false},
 };
 
 const std::string_view kHeader = "      Ź      "_mz;
@@ -49,7 +51,7 @@ bool HoldsStreet(std::string_view city) {
 
 // A record of this file, as findings name it.
 RecordPlace PlaceOf(const std::string& file, std::int64_t line, Findings& findings) {
-    return {file, line, findings, [](std::size_t field) { return kColumns[field].name; }};
+    return {file, line, findings, [](std::size_t field) { return Message(kColumns[field].name); }};
 }
 
 }  // namespace
@@ -66,8 +68,7 @@ AccountsContent CheckAccounts(std::istream& in, const std::string& file, Finding
     LineReader reader(in, file, findings);
     Line line;
     if (!reader.Next(line)) {
-        findings.Fault({FindingKind::Structure, "the file is empty: it has no header line", file, 0, "",
-                        "the file is empty: it has no header line"});
+        findings.Fault(FindingKind::Structure, file, 0, Text::EmptyFile);
         return content;
     }
     if (line.text != kHeader) {
@@ -75,16 +76,11 @@ AccountsContent CheckAccounts(std::istream& in, const std::string& file, Finding
         const bool records = reader.Next(second) && SplitFields(second.text, kSeparator).size() == kFieldCount + 1;
         if (!records) {
             const bool register_ = line.text.starts_with("SP"_mz) && line.text.find(kRegisterSeparator) == 2;
-            const std::string rule = register_ ? "this is the sales register file, given where the customer accounts "
-                                                 "file belongs (are the two files swapped?)"
-                                               : "this is no Teta customer accounts file: its first line is not six "
-                                                 "blanks, Ź and six blanks";
-            findings.Fault({FindingKind::Files, rule, file, 0, "", rule});
+            findings.Fault(FindingKind::Files, file, 0, register_ ? Text::RegisterWhereAccounts : Text::NoAccounts);
             content.foreign = true;
             return content;
         }
-        findings.Fault({FindingKind::Structure, "the header line is not six blanks, Ź and six blanks", file, 1, "",
-                        "the header line is not six blanks, Ź and six blanks"});
+        findings.Fault(FindingKind::Structure, file, 1, Text::AccountsHeaderNot);
         line = std::move(second);
     } else if (!reader.Next(line)) {
         return content;
@@ -93,44 +89,41 @@ AccountsContent CheckAccounts(std::istream& in, const std::string& file, Finding
         const RecordPlace place = PlaceOf(file, line.number, findings);
         std::vector<std::string_view> fields = SplitFields(line.text, kSeparator);
         if (fields.size() != kFieldCount + 1 || !fields[0].empty()) {
-            findings.Fault({FindingKind::Structure, "a customer account record without its 12 fields", file, line.number,
-                            "",
-                            std::to_string(fields.size() - 1) +
-                                " fields, each after the separator Ź, where a customer account record has 12"});
+            findings.Fault(FindingKind::Structure, file, line.number, Text::AccountFieldsRule,
+                           Message{Text::AccountFields, {std::to_string(fields.size() - 1)}});
             continue;
         }
         fields.erase(fields.begin());
         ++content.customers;
-        if (fields[0] != "2") place.Fault(FindingKind::Structure, 0, "not the constant \"2\"");
+        if (fields[0] != "2") place.Fault(FindingKind::Structure, 0, {Text::NotTheConstant, {"2"}});
         const auto number = CustomerNumber(fields[1]);
-        const std::string customer = "customer " + std::string(fields[1]) + " (" + mazovia::ToUtf8(Trimmed(fields[3])) + ")";
+        const std::string customer(fields[1]), name = mazovia::ToUtf8(Trimmed(fields[3]));
         if (!number)
-            place.Fault(FindingKind::Structure, 1, "not a customer number from 1 to 65999 or -1 to -65999");
+            place.Fault(FindingKind::Structure, 1, Text::NotACustomerNumber);
         else if (!content.numbers.Add(*number))
-            place.Fault(FindingKind::Customers, 1, "a customer with a second record",
-                        "customer " + std::to_string(*number) + " has a second record");
+            place.Fault(FindingKind::Customers, 1, Text::SecondRecordRule,
+                        Message{Text::SecondRecord, {std::to_string(*number)}});
         for (std::size_t f = 0; f < kFieldCount; ++f) {
             const Column& column = kColumns[f];
+            const std::string width = std::to_string(column.width);
             if (column.width && fields[f].size() != column.width)
-                place.Fault(FindingKind::Structure, f, "a field not as wide as its width",
-                            std::to_string(fields[f].size()) + " characters where the field has " +
-                                std::to_string(column.width));
-            if (const std::string strange = StrangeCharacter(fields[f]); column.text && !strange.empty())
-                place.Fault(FindingKind::Characters, f, "a character that is no letter or sign of Polish text", strange);
-            if (column.mayBeCut && column.width && fields[f].size() == column.width && fields[f][0] != ' ')
-                place.Note(FindingKind::Customers, f, std::string("a ") + column.name + " that fills its field: it may have been cut",
-                           customer + ": the " + column.name + " fills all " + std::to_string(column.width) +
-                               " characters of its field and may have lost its end");
+                place.Fault(FindingKind::Structure, f, Text::WidthRule,
+                            Message{Text::Width, {std::to_string(fields[f].size()), width}});
+            if (const auto strange = StrangeCharacter(fields[f]); column.text && strange)
+                place.Fault(FindingKind::Characters, f, Text::StrangeCharacterRule, strange);
+            if (column.mayBeCut && column.width && fields[f].size() == column.width && fields[f][0] != ' ') {
+                const std::string field = findings.Say(column.name);
+                place.Note(FindingKind::Customers, f, {Text::FullFieldRule, {field}},
+                           {Text::FullField, {customer, name, field, width}});
+            }
         }
         for (const std::size_t f : {10, 11})
-            if (!Hundredths(fields[f], 0)) place.Fault(FindingKind::Structure, f, "not an amount written with \"%0.2f\"");
+            if (!Hundredths(fields[f], 0)) place.Fault(FindingKind::Structure, f, {Text::NotAnAmount, {"%0.2f"}});
         if (Trimmed(fields[4]).empty() && Trimmed(fields[5]).empty() && Trimmed(fields[6]).empty())
-            place.Note(FindingKind::Customers, 4, "an address that could not be split into postcode, city and street",
-                       customer + ": the address could not be split into postcode, city and street");
+            place.Note(FindingKind::Customers, 4, Text::UnsplitAddressRule, {Text::UnsplitAddress, {customer, name}});
         else if (HoldsStreet(Trimmed(fields[5])))
-            place.Note(FindingKind::Customers, 5, "a city that holds a street marker or a comma: the address may have been split wrongly",
-                       customer + ": the city \"" + mazovia::ToUtf8(Trimmed(fields[5])) +
-                           "\" holds a street marker or a comma; the address may have been split wrongly");
+            place.Note(FindingKind::Customers, 5, Text::StreetInCityRule,
+                       {Text::StreetInCity, {customer, name, mazovia::ToUtf8(Trimmed(fields[5]))}});
         if (number && keepRecords) content.records[*number] = line.text;
         if (rows) {
             Row row;

@@ -49,32 +49,23 @@ std::optional<std::int64_t> Hundredths(std::string_view text, std::size_t width)
     return negative ? -value : value;
 }
 
-std::string StrangeCharacter(std::string_view text) {
+std::optional<Message> StrangeCharacter(std::string_view text) {
     for (std::size_t i = 0; i < text.size(); ++i) {
         const auto byte = static_cast<unsigned char>(text[i]);
         if ((byte >= 0x20 && byte < 0x7F) || kPolishLetters.find(text[i]) != std::string_view::npos) continue;
-        char message[96];
-        const std::string shown = byte < 0x20 || byte == 0x7F ? std::string("a control byte")
-                                                              : mazovia::ToUtf8(std::string(1, text[i]));
-        std::snprintf(message, sizeof message, "%s (0x%02X) at character %zu is no letter or sign of Polish text",
-                      shown.c_str(), byte, i + 1);
-        return message;
+        char hex[3];
+        std::snprintf(hex, sizeof hex, "%02X", byte);
+        const std::string position = std::to_string(i + 1);
+        if (byte < 0x20 || byte == 0x7F) return Message{Text::StrangeControl, {hex, position}};
+        return Message{Text::StrangeCharacter, {mazovia::ToUtf8(std::string(1, text[i])), hex, position}};
     }
-    return {};
+    return std::nullopt;
 }
 
 std::string_view Trimmed(std::string_view text) {
     const std::size_t start = text.find_first_not_of(' ');
     if (start == std::string_view::npos) return {};
     return text.substr(start, text.find_last_not_of(' ') - start + 1);
-}
-
-std::string Money(std::int64_t hundredths) {
-    char text[32];
-    const std::int64_t magnitude = hundredths < 0 ? -hundredths : hundredths;
-    std::snprintf(text, sizeof text, "%s%lld.%02lld", hundredths < 0 ? "-" : "", static_cast<long long>(magnitude / 100),
-                  static_cast<long long>(magnitude % 100));
-    return text;
 }
 
 }  // namespace klarvo::check

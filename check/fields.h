@@ -6,6 +6,8 @@
 #include <string>
 #include <string_view>
 
+#include "messages.h"
+
 namespace klarvo::check {
 
 // YYYY-MM-DD that is a real date.
@@ -16,13 +18,10 @@ bool IsDate(std::string_view text);
 std::optional<std::int64_t> Hundredths(std::string_view text, std::size_t width);
 
 // What is wrong with the first byte of a text that is neither printable ASCII nor a Polish
-// letter of the host's code page; empty when there is none.
-std::string StrangeCharacter(std::string_view text);
+// letter of the host's code page; nothing when there is none.
+std::optional<Message> StrangeCharacter(std::string_view text);
 
 // The text without the blanks at its ends.
 std::string_view Trimmed(std::string_view text);
-
-// Hundredths as "1234.56".
-std::string Money(std::int64_t hundredths);
 
 }  // namespace klarvo::check

@@ -4,11 +4,11 @@
 
 namespace klarvo::check {
 
-std::string Describe(const Finding& finding) {
-    std::string place = finding.file;
-    if (finding.line > 0) place += ", line " + std::to_string(finding.line);
-    if (!finding.field.empty()) place += ", field " + finding.field;
-    return place + ": " + finding.text;
+std::string Describe(const Finding& finding, Language language) {
+    if (finding.line == 0) return Say(language, {Text::PlaceInFile, {finding.file, finding.text}});
+    const std::string line = std::to_string(finding.line);
+    if (finding.field.empty()) return Say(language, {Text::PlaceOnLine, {finding.file, line, finding.text}});
+    return Say(language, {Text::PlaceInField, {finding.file, line, finding.field, finding.text}});
 }
 
 void Findings::Add(Finding finding, std::vector<FindingGroup>& groups) {

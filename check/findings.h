@@ -4,8 +4,11 @@
 // problem repeated on every line is told once, and memory does not grow with the file.
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
+
+#include "messages.h"
 
 namespace klarvo::check {
 
@@ -27,8 +30,8 @@ struct Finding {
     std::string text;   // UTF-8, about this place
 };
 
-// "FILE, line L, field F: text".
-std::string Describe(const Finding& finding);
+// "FILE, line L, field F: text", in the language of the findings.
+std::string Describe(const Finding& finding, Language language = Language::English);
 
 struct FindingGroup {
     std::string rule;
@@ -38,16 +41,30 @@ struct FindingGroup {
 };
 
 // Findings are faults that Teta would import wrongly or not at all; notes can be imported but
-// should be looked at (and perhaps corrected in the host) first.
+// should be looked at (and perhaps corrected in the host) first. Both are written in the language
+// of the user who reads them.
 class Findings {
 public:
     static constexpr std::size_t kFirstPlaces = 5;
 
     // Each rule keeps its first `firstPlaces` places.
-    explicit Findings(std::size_t firstPlaces = kFirstPlaces) : firstPlaces_(firstPlaces) {}
+    explicit Findings(Language language = Language::English, std::size_t firstPlaces = kFirstPlaces)
+        : language_(language), firstPlaces_(firstPlaces) {}
 
     void Fault(Finding finding) { Add(std::move(finding), faults_); }
     void Note(Finding finding) { Add(std::move(finding), notes_); }
+
+    // About a whole line, or with line 0 the whole file; the text defaults to the rule.
+    void Fault(FindingKind kind, const std::string& file, std::int64_t line, const Message& rule,
+               const std::optional<Message>& text = std::nullopt) {
+        Fault({kind, Say(rule), file, line, "", Say(text.value_or(rule))});
+    }
+    void Note(FindingKind kind, const std::string& file, std::int64_t line, const Message& rule, const Message& text) {
+        Note({kind, Say(rule), file, line, "", Say(text)});
+    }
+
+    Language language() const { return language_; }
+    std::string Say(const Message& message) const { return check::Say(language_, message); }
 
     const std::vector<FindingGroup>& Faults() const { return faults_; }
     const std::vector<FindingGroup>& Notes() const { return notes_; }
@@ -59,6 +76,7 @@ private:
     void Add(Finding finding, std::vector<FindingGroup>& groups);
     static std::int64_t Count(const std::vector<FindingGroup>& groups);
 
+    Language language_;
     std::size_t firstPlaces_;
     std::vector<FindingGroup> faults_, notes_;
 };
@@ -66,21 +84,24 @@ private:
 // One record of a file as findings name it: file, line, and a field by number and name.
 class RecordPlace {
 public:
-    using FieldName = const char* (*)(std::size_t field);
+    using FieldName = Message (*)(std::size_t field);
 
     RecordPlace(const std::string& file, std::int64_t line, Findings& findings, FieldName fieldName)
         : file_(file), line_(line), findings_(findings), fieldName_(fieldName) {}
 
     // The text defaults to the rule itself.
-    void Fault(FindingKind kind, std::size_t field, const std::string& rule, const std::string& text = "") const {
-        findings_.Fault({kind, rule, file_, line_, Field(field), text.empty() ? rule : text});
+    void Fault(FindingKind kind, std::size_t field, const Message& rule,
+               const std::optional<Message>& text = std::nullopt) const {
+        findings_.Fault({kind, findings_.Say(rule), file_, line_, Field(field), findings_.Say(text.value_or(rule))});
     }
-    void Note(FindingKind kind, std::size_t field, const std::string& rule, const std::string& text) const {
-        findings_.Note({kind, rule, file_, line_, Field(field), text});
+    void Note(FindingKind kind, std::size_t field, const Message& rule, const Message& text) const {
+        findings_.Note({kind, findings_.Say(rule), file_, line_, Field(field), findings_.Say(text)});
     }
 
 private:
-    std::string Field(std::size_t field) const { return std::to_string(field + 1) + " (" + fieldName_(field) + ")"; }
+    std::string Field(std::size_t field) const {
+        return findings_.Say({Text::FieldNamed, {std::to_string(field + 1), findings_.Say(fieldName_(field))}});
+    }
 
     const std::string& file_;
     std::int64_t line_;

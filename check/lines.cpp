@@ -2,8 +2,8 @@
 
 namespace klarvo::check {
 
-void LineReader::Fault(const std::string& rule, std::int64_t line) {
-    findings_.Fault({FindingKind::Structure, rule, file_, line, "", rule});
+void LineReader::Fault(const Message& rule, std::int64_t line) {
+    findings_.Fault(FindingKind::Structure, file_, line, rule);
 }
 
 bool LineReader::Next(Line& line) {
@@ -25,16 +25,16 @@ bool LineReader::Next(Line& line) {
         // A file that never ends its lines (or never ends at all) is not read further.
         stopped_ = true;
         line.text.resize(kLongestLine);
-        Fault("a line longer than " + std::to_string(kLongestLine) + " bytes: the file is not read further", line.number);
+        Fault({Text::LongLine, {Count(findings_.language(), kLongestLine)}}, line.number);
         return true;
     }
     if (!ended)
-        Fault("the last line has no line end", line.number);
+        Fault(Text::NoLastLineEnd, line.number);
     else if (line.text.empty() || line.text.back() != '\r')
-        Fault("the line ends with LF alone, not CR LF", line.number);
+        Fault(Text::BareLineFeed, line.number);
     else
         line.text.pop_back();
-    if (line.text.find('\r') != std::string::npos) Fault("a CR inside the line", line.number);
+    if (line.text.find('\r') != std::string::npos) Fault(Text::CarriageReturnInside, line.number);
     return true;
 }
 

@@ -31,7 +31,7 @@ public:
     bool Next(Line& line);
 
 private:
-    void Fault(const std::string& rule, std::int64_t line);
+    void Fault(const Message& rule, std::int64_t line);
 
     std::istream& in_;
     const std::string& file_;

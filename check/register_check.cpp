@@ -15,10 +15,11 @@ constexpr char kAccountsSeparator = "Ź"_mz[0];
 constexpr std::size_t kFieldCount = 29;
 constexpr std::size_t kAccountLength = 12;
 
-const char* const kFieldNames[kFieldCount] = {
-    "account", "debit", "credit", "document number", "document date", "due date", "document date (7)",
-    "register token", "document date (9)", "description", "11", "12", "13", "14", "15", "16", "17", "18", "19",
-    "20", "21", "22", "23", "24", "25", "26", "27", "28", "29",
+// The fields with a name; the others are named by their number.
+const Text kFieldNames[] = {
+    Text::FieldAccount,       Text::FieldDebit,         Text::FieldCredit,     Text::FieldDocumentNumber,
+    Text::FieldDocumentDate,  Text::FieldDueDate,       Text::FieldDocumentDate7, Text::FieldRegisterToken,
+    Text::FieldDocumentDate9, Text::FieldDescription,
 };
 
 // The fields that are the same in every record.
@@ -29,11 +30,12 @@ const std::map<std::size_t, std::string_view> kConstants = {
     {25, " "},            {26, " "},            {27, " "},            {28, " "},
 };
 
-const std::string kHeaderRule = "the header line is not \"SP■    ■YYYY-MM-DD■\" with a real date";
-
 // A record of this file, as findings name it.
 RecordPlace PlaceOf(const std::string& file, std::int64_t line, Findings& findings) {
-    return {file, line, findings, [](std::size_t field) { return kFieldNames[field]; }};
+    return {file, line, findings, [](std::size_t field) {
+                return field < std::size(kFieldNames) ? Message(kFieldNames[field])
+                                                      : Message(Text::FieldNumber, {std::to_string(field + 1)});
+            }};
 }
 
 // The records of one document stand together: its sums are checked when the next one starts.
@@ -72,73 +74,67 @@ private:
 };
 
 void RegisterReader::Balance(const OpenDocument& document) {
-    if (document.debit != document.credit) {
-        const std::string text = "document " + mazovia::ToUtf8(document.key.number) + " of " + document.key.date +
-                                 ": debits " + Money(document.debit) + " and credits " + Money(document.credit) + " differ";
-        findings_.Fault({FindingKind::Balance, "a document whose debits and credits differ", file_, document.line, "", text});
-    }
-    if (context_.earlier && context_.earlier->count(document.key)) {
-        const std::string text = "document " + mazovia::ToUtf8(document.key.number) + " of " + document.key.date +
-                                 " was exported before: importing it again books it twice";
-        findings_.Fault({FindingKind::Repeats, "a document that an earlier export holds already", file_, document.line,
-                         "", text});
-    }
+    const Language language = findings_.language();
+    const std::string number = mazovia::ToUtf8(document.key.number), date = Date(language, document.key.date);
+    if (document.debit != document.credit)
+        findings_.Fault(FindingKind::Balance, file_, document.line, Text::UnbalancedRule,
+                        Message{Text::Unbalanced,
+                                {number, date, Amount(language, document.debit), Amount(language, document.credit)}});
+    if (context_.earlier && context_.earlier->count(document.key))
+        findings_.Fault(FindingKind::Repeats, file_, document.line, Text::RepeatRule,
+                        Message{Text::Repeat, {number, date}});
     if (documents_) documents_(document.key);
 }
 
 void RegisterReader::CheckCustomer(const RecordPlace& place, std::string_view account) {
     if (account.size() == kAccountLength)
-        place.Note(FindingKind::Customers, 0, "an account of exactly 12 characters: it may have been cut",
-                   "the account " + mazovia::ToUtf8(account) + " fills all 12 characters and may have been cut");
+        place.Note(FindingKind::Customers, 0, Text::FullAccountRule, {Text::FullAccount, {mazovia::ToUtf8(account)}});
     if (!context_.accounts) return;
     const auto customer = CustomerOfAccount(account, context_.scheme);
     if (!customer || context_.accounts->numbers.Has(*customer)) return;
-    const std::string posting = "a posting to " + mazovia::ToUtf8(account) + " (customer " + std::to_string(*customer) + ")";
+    const std::vector<std::string> posting = {mazovia::ToUtf8(account), std::to_string(*customer)};
     if (CustomerSet::InRange(*customer))
-        place.Fault(FindingKind::Customers, 0, "a posting to a customer with no record in the customer accounts file",
-                    posting + ": the customer accounts file holds no record of this customer");
+        place.Fault(FindingKind::Customers, 0, Text::NoRecordRule, Message{Text::NoRecord, posting});
     else
-        place.Note(FindingKind::Customers, 0, "a posting to customer 0 or to a customer the host does not mark",
-                   posting + ": no customer of the host has this number, so no account record is written for it");
+        place.Note(FindingKind::Customers, 0, Text::UnmarkedRule, {Text::Unmarked, posting});
 }
 
 void RegisterReader::CheckFields(const RecordPlace& place, const std::vector<std::string_view>& fields) {
     if (fields[0].size() != 15 || fields[0][0] == ' ' || Trimmed(fields[0]).size() > kAccountLength)
-        place.Fault(FindingKind::Structure, 0, "not an account of 1 to 12 characters padded to 15");
+        place.Fault(FindingKind::Structure, 0, Text::NotAnAccount);
     for (const std::size_t index : {4, 5, 6, 8})
-        if (!IsDate(fields[index])) place.Fault(FindingKind::Structure, index, "not a real date YYYY-MM-DD");
+        if (!IsDate(fields[index])) place.Fault(FindingKind::Structure, index, Text::NotADate);
     for (const std::size_t index : {6, 8})
-        if (fields[index] != fields[4]) place.Fault(FindingKind::Structure, index, "not the document date");
+        if (fields[index] != fields[4]) place.Fault(FindingKind::Structure, index, Text::NotTheDocumentDate);
     if (IsDate(fields[4]) && IsDate(fields[5]) && fields[5] < fields[4])
-        place.Fault(FindingKind::Structure, 5, "a due date before the document date");
-    if (fields[9].size() > 30) place.Fault(FindingKind::Structure, 9, "a description longer than 30 characters");
+        place.Fault(FindingKind::Structure, 5, Text::DueBeforeDocument);
+    if (fields[9].size() > 30) place.Fault(FindingKind::Structure, 9, Text::LongDescription);
     for (const auto& [index, expected] : kConstants)
         if (fields[index] != expected)
-            place.Fault(FindingKind::Structure, index, "not the constant \"" + std::string(expected) + "\"");
+            place.Fault(FindingKind::Structure, index, {Text::NotTheConstant, {std::string(expected)}});
     for (const std::size_t index : {0, 3, 7, 9})
-        if (const std::string strange = StrangeCharacter(fields[index]); !strange.empty())
-            place.Fault(FindingKind::Characters, index, "a character that is no letter or sign of Polish text", strange);
+        if (const auto strange = StrangeCharacter(fields[index]))
+            place.Fault(FindingKind::Characters, index, Text::StrangeCharacterRule, strange);
 }
 
 void RegisterReader::Record(const Line& line) {
     const RecordPlace place = PlaceOf(file_, line.number, findings_);
     const std::vector<std::string_view> fields = SplitFields(line.text, kSeparator);
     if (fields.size() != kFieldCount + 1 || !fields.back().empty()) {
-        findings_.Fault({FindingKind::Structure, "a posting record without its 29 fields", file_, line.number, "",
-                         std::to_string(fields.size() - (fields.back().empty() ? 1 : 0)) +
-                             " fields, each followed by the separator, where a posting record has 29"});
+        findings_.Fault(FindingKind::Structure, file_, line.number, Text::PostingFieldsRule,
+                        Message{Text::PostingFields, {std::to_string(fields.size() - (fields.back().empty() ? 1 : 0))}});
         return;
     }
     ++content_.postings;
     CheckFields(place, fields);
     const auto debit = Hundredths(fields[1], 9), credit = Hundredths(fields[2], 9);
     for (const auto& [index, amount] : {std::pair{std::size_t{1}, debit}, std::pair{std::size_t{2}, credit}})
-        if (!amount) place.Fault(FindingKind::Structure, index, "not an amount written with \"%9.2f\"");
+        if (!amount) place.Fault(FindingKind::Structure, index, {Text::NotAnAmount, {"%9.2f"}});
     const std::string_view token = fields[7];
     if (token.size() != 7 || (token != "       " && token.substr(1) != "|2200 "))
-        place.Fault(FindingKind::Structure, 7, "neither seven blanks nor a letter and \"|2200 \"");
+        place.Fault(FindingKind::Structure, 7, Text::NotAToken);
     else if (token != "       " && credit == 0)
-        place.Fault(FindingKind::Structure, 7, "a register token on a posting without a credit amount");
+        place.Fault(FindingKind::Structure, 7, Text::TokenWithoutCredit);
     CheckCustomer(place, Trimmed(fields[0]));
 
     DocumentKey key{std::string(fields[3]), std::string(fields[4])};
@@ -176,8 +172,7 @@ RegisterContent CheckRegister(std::istream& in, const std::string& file, Finding
     LineReader lines(in, file, findings);
     Line line;
     if (!lines.Next(line)) {
-        findings.Fault({FindingKind::Structure, "the file is empty: it has no header line", file, 0, "",
-                        "the file is empty: it has no header line"});
+        findings.Fault(FindingKind::Structure, file, 0, Text::EmptyFile);
         return content;
     }
     RegisterReader reader(file, findings, context, rows, documents, content);
@@ -188,15 +183,11 @@ RegisterContent CheckRegister(std::istream& in, const std::string& file, Finding
         const bool records = lines.Next(second) && SplitFields(second.text, kSeparator).size() == kFieldCount + 1;
         if (!records) {
             const bool accounts = line.text.find(kAccountsSeparator) != std::string::npos && line.text.find(kSeparator) == std::string::npos;
-            const std::string rule = accounts ? "this is the customer accounts file, given where the sales register "
-                                                "belongs (are the two files swapped?)"
-                                              : "this is no Teta sales register file: its first line is not "
-                                                "\"SP■    ■YYYY-MM-DD■\"";
-            findings.Fault({FindingKind::Files, rule, file, 0, "", rule});
+            findings.Fault(FindingKind::Files, file, 0, accounts ? Text::AccountsWhereRegister : Text::NoRegister);
             content.foreign = true;
             return content;
         }
-        findings.Fault({FindingKind::Structure, kHeaderRule, file, 1, "", kHeaderRule});
+        findings.Fault(FindingKind::Structure, file, 1, Text::RegisterHeaderNot);
         reader.Record(second);
     }
     while (lines.Next(line)) reader.Record(line);

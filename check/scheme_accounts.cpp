@@ -4,6 +4,8 @@
 #include <stdexcept>
 
 #include "host/mazovia.h"
+#include "messages.h"
+#include "paths.h"
 
 namespace klarvo::check {
 namespace {
@@ -47,7 +49,7 @@ CustomerTemplates DefaultCustomerTemplates() { return {{"201-K"}}; }
 CustomerTemplates ReadCustomerTemplates(const std::filesystem::path& configuration) {
     std::ifstream in(configuration, std::ios::binary);
     if (!in || std::filesystem::is_directory(configuration))
-        throw std::runtime_error(configuration.string() + ": cannot be read as the host's configuration");
+        throw Unreadable({Text::CannotReadConfiguration, {Shown(configuration)}});
     CustomerTemplates scheme;
     bool inScheme = false, stored = false;
     for (std::string line; std::getline(in, line);) {

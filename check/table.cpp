@@ -22,30 +22,36 @@ std::string Quoted(const std::string& utf8, char separator) {
 
 const std::vector<TableColumn>& PostingTable() {
     static const std::vector<TableColumn> columns = {
-        {"account", 12, false}, {"debit", 12, true},   {"credit", 12, true}, {"document", 16, false},
-        {"date", 10, false},    {"due date", 10, false}, {"token", 6, false}, {"description", 30, false},
+        {Text::FieldAccount, 12, false},   {Text::FieldDebit, 12, true},    {Text::FieldCredit, 12, true},
+        {Text::ColumnDocument, 16, false}, {Text::ColumnDate, 10, false},   {Text::FieldDueDate, 10, false},
+        {Text::ColumnToken, 6, false},     {Text::FieldDescription, 30, false},
     };
     return columns;
 }
 
 const std::vector<TableColumn>& AccountTable() {
     static const std::vector<TableColumn> columns = {
-        {"customer number", 15, false}, {"short name", 20, false}, {"name", 40, false},   {"postcode", 8, false},
-        {"city", 25, false},            {"street", 32, false},     {"bank", 12, false},   {"bank account", 30, false},
-        {"tax id", 18, false},          {"credit limit", 12, true}, {"discount", 8, true},
+        {Text::FieldCustomerNumber, 15, false}, {Text::FieldShortName, 20, false}, {Text::FieldName, 40, false},
+        {Text::FieldPostcode, 8, false},        {Text::FieldCity, 25, false},      {Text::FieldStreet, 32, false},
+        {Text::FieldBank, 12, false},           {Text::FieldBankAccount, 30, false}, {Text::FieldTaxId, 18, false},
+        {Text::FieldCreditLimit, 12, true},     {Text::FieldDiscount, 8, true},
     };
     return columns;
 }
 
-TableWriter::TableWriter(std::ostream& out, TableForm form, const std::vector<TableColumn>& columns)
+TableWriter::TableWriter(std::ostream& out, TableForm form, const std::vector<TableColumn>& columns,
+                         Language language)
     : out_(out), form_(form), columns_(columns) {
     if (form_ == TableForm::Excel) out_ << "\xEF\xBB\xBF";
     std::vector<std::string> heading;
-    for (const TableColumn& column : columns_) heading.push_back(column.name);
+    for (const TableColumn& column : columns_) {
+        heading.push_back(Say(language, column.name));
+        widths_.push_back(std::max(column.width, Characters(heading.back())));
+    }
     Line(heading);
     if (form_ != TableForm::Aligned) return;
     std::vector<std::string> rule;
-    for (const TableColumn& column : columns_) rule.emplace_back(column.width, '-');
+    for (const std::size_t width : widths_) rule.emplace_back(width, '-');
     Line(rule);
 }
 
@@ -65,7 +71,7 @@ void TableWriter::Line(const std::vector<std::string>& utf8) {
         const bool last = i + 1 == utf8.size();
         if (form_ == TableForm::Aligned) {
             out_ << utf8[i];
-            if (!last) out_ << std::string(std::max(columns_[i].width, Characters(utf8[i])) - Characters(utf8[i]) + 2, ' ');
+            if (!last) out_ << std::string(std::max(widths_[i], Characters(utf8[i])) - Characters(utf8[i]) + 2, ' ');
         } else {
             out_ << Quoted(utf8[i], separator) << (last ? "" : std::string(1, separator));
         }

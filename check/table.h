@@ -7,13 +7,15 @@
 #include <string>
 #include <vector>
 
+#include "messages.h"
+
 namespace klarvo::check {
 
 enum class TableForm { Aligned, Csv, Excel };
 
 struct TableColumn {
-    std::string name;
-    std::size_t width;  // of the aligned form: the field's width in the file
+    Text name;
+    std::size_t width;  // of the aligned form: the field's width in the file (or its heading's, if wider)
     bool amount;        // written with a decimal comma in the spreadsheet form
 };
 
@@ -23,8 +25,8 @@ const std::vector<TableColumn>& AccountTable();
 
 class TableWriter {
 public:
-    // Writes the heading (and, for the spreadsheet, its byte order mark) at once.
-    TableWriter(std::ostream& out, TableForm form, const std::vector<TableColumn>& columns);
+    // Writes the heading in the language (and, for the spreadsheet, its byte order mark) at once.
+    TableWriter(std::ostream& out, TableForm form, const std::vector<TableColumn>& columns, Language language);
 
     // One row of Mazovia texts.
     void Write(const std::vector<std::string>& row);
@@ -35,6 +37,7 @@ private:
     std::ostream& out_;
     TableForm form_;
     const std::vector<TableColumn>& columns_;
+    std::vector<std::size_t> widths_;  // of the aligned form
 };
 
 }  // namespace klarvo::check

@@ -5,6 +5,7 @@
 #include <stdexcept>
 
 #include "host/mazovia.h"
+#include "paths.h"
 
 namespace klarvo::check {
 namespace {
@@ -17,18 +18,17 @@ void CompareWithHistory(const AccountsContent& accounts, const History& history,
     for (const auto& [customer, record] : accounts.records) {
         const auto earlier = history.records.find(customer);
         if (earlier == history.records.end() || earlier->second == record) continue;
-        findings.Note({FindingKind::Customers, "a customer whose account record differs from the one exported before",
-                       file, 0, "",
-                       "customer " + std::to_string(customer) + ": the account record differs from the one exported before"});
+        findings.Note(FindingKind::Customers, file, 0, Text::ChangedRecordRule,
+                      {Text::ChangedRecord, {std::to_string(customer)}});
     }
 }
 
 }  // namespace
 
 std::ifstream OpenTetaFile(const std::filesystem::path& path) {
-    if (std::filesystem::is_directory(path)) throw std::runtime_error(path.string() + ": is a directory, not a file");
+    if (std::filesystem::is_directory(path)) throw Unreadable({Text::IsADirectory, {Shown(path)}});
     std::ifstream in(path, std::ios::binary);
-    if (!in) throw std::runtime_error(path.string() + ": cannot be read");
+    if (!in) throw Unreadable({Text::CannotRead, {Shown(path)}});
     return in;
 }
 
@@ -36,20 +36,20 @@ History ReadHistory(const std::vector<std::filesystem::path>& archives) {
     History history;
     for (const std::filesystem::path& archive : archives) {
         const bool folder = std::filesystem::is_directory(archive);
-        Findings ignored(0);
+        Findings ignored(Language::English, 0);
         std::ifstream registerIn = OpenTetaFile(folder ? archive / kRegisterFile : archive);
-        CheckRegister(registerIn, archive.string(), ignored, {}, {},
+        CheckRegister(registerIn, Shown(archive), ignored, {}, {},
                       [&](const DocumentKey& document) { history.documents.insert(document); });
         if (!folder || !std::filesystem::exists(archive / kAccountsFile)) continue;
         std::ifstream accountsIn = OpenTetaFile(archive / kAccountsFile);
-        for (auto& [customer, record] : CheckAccounts(accountsIn, archive.string(), ignored, {}, true).records)
+        for (auto& [customer, record] : CheckAccounts(accountsIn, Shown(archive), ignored, {}, true).records)
             history.records[customer] = std::move(record);
     }
     return history;
 }
 
 CheckResult CheckTetaFiles(std::istream& registerIn, std::istream& accountsIn, const CheckSetup& setup) {
-    CheckResult result{{}, {}, Findings(setup.firstPlaces)};
+    CheckResult result{{}, {}, Findings(setup.language, setup.firstPlaces)};
     result.accounts = CheckAccounts(accountsIn, setup.accountsName, result.findings, setup.accountRows,
                                     setup.history != nullptr);
     RegisterContext context;

@@ -27,7 +27,7 @@ struct History {
 };
 
 // Each archive is a folder of an earlier export (its two files) or an earlier register file;
-// throws std::runtime_error naming one that cannot be read.
+// throws Unreadable naming one that cannot be read.
 History ReadHistory(const std::vector<std::filesystem::path>& archives);
 
 struct CheckSetup {
@@ -36,6 +36,7 @@ struct CheckSetup {
     const History* history = nullptr;
     RowSink registerRows, accountRows;
     std::size_t firstPlaces = Findings::kFirstPlaces;  // kept per rule
+    Language language = Language::English;             // of the findings
 };
 
 struct CheckResult {
@@ -50,7 +51,7 @@ CheckResult CheckTetaFiles(std::istream& registerIn, std::istream& accountsIn, c
 CheckResult CheckTetaBytes(const std::string& registerBytes, const std::string& accountsBytes,
                            const CheckSetup& setup = {});
 
-// A file opened for reading; throws std::runtime_error naming a folder or a file that cannot be read.
+// A file opened for reading; throws Unreadable naming a folder or a file that cannot be read.
 std::ifstream OpenTetaFile(const std::filesystem::path& path);
 
 }  // namespace klarvo::check

@@ -1,7 +1,6 @@
 #include "command_line.h"
 
 #include <algorithm>
-#include <iostream>
 
 namespace klarvo::cli {
 namespace {
@@ -53,7 +52,8 @@ std::optional<std::string> Suggestion(CLI::App& app, CLI::App& at, const std::ve
         const std::string name = argument.substr(0, argument.find('='));
         if (name.starts_with("--") && std::find(options.begin(), options.end(), name) == options.end())
             if (auto near = Nearest(name, options)) return near;
-        if (&at == &app && !name.starts_with("-") && std::find(commands.begin(), commands.end(), name) == commands.end())
+        if (&at == &app && !commands.empty() && !name.starts_with("-") &&
+            std::find(commands.begin(), commands.end(), name) == commands.end())
             return Nearest(name, commands);
     }
     return std::nullopt;
@@ -79,29 +79,31 @@ std::optional<std::string> Nearest(const std::string& given, const std::vector<s
     return nearest;
 }
 
-std::optional<int> Parse(CLI::App& app, const std::vector<std::string>& arguments) {
+std::optional<int> Parse(CLI::App& app, const std::vector<std::string>& arguments, const Words& words,
+                         std::ostream& out, std::ostream& err) {
     std::vector<std::string> reversed(arguments.rbegin(), arguments.rend());
     ReadSlashesAsPaths(app);
     try {
         app.parse(reversed);
         return std::nullopt;
     } catch (const CLI::CallForHelp&) {
-        std::cout << Deepest(app).help();
+        out << Deepest(app).help();
         return 0;
     } catch (const CLI::CallForAllHelp&) {
-        std::cout << app.help("", CLI::AppFormatMode::All);
+        out << app.help("", CLI::AppFormatMode::All);
         return 0;
     } catch (const CLI::CallForVersion& version) {
-        std::cout << version.what() << "\n";
+        out << version.what() << "\n";
         return 0;
     } catch (const CLI::Success&) {
         // A command that has already said what it had to.
         return 0;
     } catch (const CLI::ParseError& error) {
         CLI::App& at = Deepest(app);
-        std::cerr << app.get_name() << ": " << error.what() << "\n";
-        if (const auto near = Suggestion(app, at, arguments)) std::cerr << "did you mean " << *near << "?\n";
-        std::cerr << "\n" << at.help();
+        err << app.get_name() << ": " << (words.error ? words.error(error) : std::string(error.what())) << "\n";
+        if (const auto near = Suggestion(app, at, arguments))
+            err << (words.didYouMean ? words.didYouMean(*near) : "did you mean " + *near + "?") << "\n";
+        err << "\n" << at.help();
         return kUsageError;
     }
 }

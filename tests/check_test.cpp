@@ -260,7 +260,7 @@ TEST(Check, AFolderGivenAsAFileIsADirectory) {
 
 TEST(Check, TablesForASpreadsheetUseSemicolonsAndDecimalCommas) {
     std::ostringstream out;
-    check::TableWriter table(out, check::TableForm::Excel, check::PostingTable());
+    check::TableWriter table(out, check::TableForm::Excel, check::PostingTable(), check::Language::English);
     table.Write({"201-0001", "123.40", "0.00", "FV/1;A", "2024-01-02", "2024-01-16", "", "Sprzedaż"_mz});
     EXPECT_EQ(out.str(), "\xEF\xBB\xBF" "account;debit;credit;document;date;due date;token;description\r\n"
                          "201-0001;123,40;0,00;\"FV/1;A\";2024-01-02;2024-01-16;;Sprzedaż\r\n");

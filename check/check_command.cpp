@@ -1,0 +1,183 @@
+#include "check_command.h"
+
+#include <filesystem>
+#include <fstream>
+#include <optional>
+
+#include "command_line.h"
+#include "klarvo_version.h"
+#include "paths.h"
+#include "table.h"
+#include "teta_check.h"
+
+namespace klarvo::check {
+namespace {
+
+const char* const kRegisterFile = "!Fs_pln.fkw";
+const char* const kAccountsFile = "!Konta.fkx";
+
+void PrintGroups(std::ostream& out, Language language, const std::vector<FindingGroup>& groups, std::int64_t total,
+                 Text title) {
+    if (groups.empty()) return;
+    out << Say(language, {title, {Count(language, total)}}) << "\n";
+    for (const FindingGroup& group : groups) {
+        out << "  " << Say(language, {Text::GroupHeading, {group.rule, Count(language, group.count)}}) << "\n";
+        for (const Finding& finding : group.first) out << "    " << Describe(finding, language) << "\n";
+        if (const auto more = group.count - static_cast<std::int64_t>(group.first.size()); more > 0)
+            out << "    " << Say(language, {Text::MorePlaces, {Count(language, more)}}) << "\n";
+    }
+}
+
+void PrintFindings(std::ostream& out, Language language, const Findings& findings) {
+    if (findings.FaultCount() == 0) out << Say(language, Text::NoFindings) << "\n";
+    PrintGroups(out, language, findings.Faults(), findings.FaultCount(), Text::FindingsTitle);
+    PrintGroups(out, language, findings.Notes(), findings.NoteCount(), Text::NotesTitle);
+}
+
+void PrintSummary(std::ostream& out, Language language, const CheckResult& result) {
+    const RegisterContent& r = result.salesRegister;
+    const auto date = [&](const std::string& text) { return text.empty() ? std::string("-") : Date(language, text); };
+    out << Say(language, {Text::Summary,
+                          {date(r.firstDate), date(r.lastDate), date(r.runDate), Count(language, r.documents),
+                           Count(language, r.postings), Count(language, result.accounts.customers),
+                           Amount(language, r.debit), Amount(language, r.credit),
+                           Count(language, result.findings.FaultCount()), Count(language, result.findings.NoteCount())}})
+        << "\n";
+}
+
+// What is wrong with a command line, in the user's language; CLI11 names the option before ":".
+std::string CommandLineError(Language language, const CLI::ParseError& error) {
+    const std::string what = error.what();
+    const std::string subject = what.substr(0, what.find(':'));
+    if (dynamic_cast<const CLI::RequiredError*>(&error)) return Say(language, Text::NoFiles);
+    if (dynamic_cast<const CLI::ExtrasError*>(&error))
+        return Say(language, {Text::NotExpected, {what.substr(what.find(": ") + 2)}});
+    if (dynamic_cast<const CLI::ArgumentMismatch*>(&error)) return Say(language, {Text::NeedsValue, {subject}});
+    if (dynamic_cast<const CLI::ValidationError*>(&error)) return Say(language, {Text::NotAllowed, {subject}});
+    if (const std::size_t excludes = what.find(" excludes ");
+        dynamic_cast<const CLI::ExcludesError*>(&error) && excludes != std::string::npos)
+        return Say(language, {Text::CannotCombine, {what.substr(0, excludes), what.substr(excludes + 10)}});
+    return Say(language, {Text::UnreadableCommandLine, {what}});
+}
+
+// The help's own labels in the user's language; before any option is added, so that the help flag
+// and every option stand in its group.
+void WordHelp(CLI::App& app, Language language) {
+    const auto say = [&](Text text) { return Say(language, text); };
+    app.option_defaults()->group(say(Text::LabelOptions));
+    app.set_help_flag("-h,--help", say(Text::HelpFlag));
+    app.footer(say(Text::Footer));
+    const std::shared_ptr<CLI::FormatterBase> formatter = app.get_formatter();
+    for (const auto& [label, text] : {std::pair{"Usage", Text::LabelUsage}, std::pair{"OPTIONS", Text::LabelOptions},
+                                      std::pair{"Positionals", Text::LabelPositionals},
+                                      std::pair{"REQUIRED", Text::LabelRequired}, std::pair{"Excludes", Text::LabelExcludes},
+                                      std::pair{"Needs", Text::LabelNeeds}, std::pair{"TEXT", Text::TypeText}})
+        formatter->label(label, say(text));
+}
+
+struct Request {
+    std::vector<std::string> paths;
+    std::vector<std::string> history;
+    std::optional<std::string> schemeFile;
+    bool show = false, csv = false, excel = false, all = false;
+    std::string table = "register";
+    std::string language;  // read before the command line, by LanguageOfArguments
+};
+
+void AddOptions(CLI::App& app, Language language, Request& request) {
+    const auto say = [&](Text text) { return Say(language, text); };
+    app.set_version_flag("--version", std::string("klarvo-check ") + KLARVO_VERSION, say(Text::VersionFlag));
+    app.add_option(say(Text::FilesName), request.paths, say(Text::FilesOption))->required()->expected(1, 2);
+    app.add_flag("--show", request.show, say(Text::ShowOption));
+    CLI::Option* csv = app.add_flag("--csv", request.csv, say(Text::CsvOption));
+    app.add_flag("--excel", request.excel, say(Text::ExcelOption))->excludes(csv);
+    app.add_option("--table", request.table, say(Text::TableOption))
+        ->type_name(say(Text::TypeText))
+        ->check(CLI::IsMember({"register", "accounts"}))
+        ->capture_default_str();
+    app.add_flag("--all", request.all, say(Text::AllOption));
+    app.add_option("--scheme", request.schemeFile, say(Text::SchemeOption));
+    app.add_option("--history", request.history, say(Text::HistoryOption))->type_name(say(Text::TypeArchives));
+    app.add_option("--lang", request.language, say(Text::LangOption))
+        ->type_name(say(Text::TypeText))
+        ->check(CLI::IsMember({"pl", "en"}));
+}
+
+int Check(const Request& request, Language language, const Console& console) {
+    std::filesystem::path registerPath, accountsPath, folder;
+    if (request.paths.size() == 1) {
+        folder = PathOf(request.paths[0]);
+        if (!std::filesystem::is_directory(folder)) throw Unreadable({Text::NoFolder, {Shown(folder)}});
+        registerPath = folder / kRegisterFile;
+        accountsPath = folder / kAccountsFile;
+    } else {
+        registerPath = PathOf(request.paths[0]);
+        accountsPath = PathOf(request.paths[1]);
+    }
+    CheckSetup setup;
+    setup.language = language;
+    setup.registerName = Shown(registerPath);
+    setup.accountsName = Shown(accountsPath);
+    if (request.all) setup.firstPlaces = SIZE_MAX;
+    if (request.schemeFile)
+        setup.scheme = ReadCustomerTemplates(PathOf(*request.schemeFile));
+    else if (!folder.empty() && std::filesystem::exists(folder / "config.ini"))
+        setup.scheme = ReadCustomerTemplates(folder / "config.ini");
+    std::vector<std::filesystem::path> archives;
+    for (const std::string& archive : request.history) archives.push_back(PathOf(archive));
+    const History earlier = ReadHistory(archives);
+    if (!archives.empty()) setup.history = &earlier;
+
+    std::ifstream registerIn = OpenTetaFile(registerPath), accountsIn = OpenTetaFile(accountsPath);
+    const bool forProgram = request.csv || request.excel;
+    std::ostream& out = console.out;
+    std::ostream& report = forProgram ? console.err : out;
+    std::optional<TableWriter> registerTable, accountTable;
+    if (forProgram) {
+        if (console.beforeTable) console.beforeTable();
+        const TableForm form = request.excel ? TableForm::Excel : TableForm::Csv;
+        if (request.table == "register") registerTable.emplace(out, form, PostingTable(), language);
+        else accountTable.emplace(out, form, AccountTable(), language);
+    } else if (request.show) {
+        out << Say(language, {Text::ShowAccounts, {setup.accountsName}}) << "\n";
+        accountTable.emplace(out, TableForm::Aligned, AccountTable(), language);
+    }
+    if (accountTable) setup.accountRows = [&](const Row& row) { accountTable->Write(row); };
+    if (registerTable) setup.registerRows = [&](const Row& row) { registerTable->Write(row); };
+    if (request.show && !forProgram)
+        setup.registerRows = [&](const Row& row) {
+            if (!registerTable) {
+                out << "\n" << Say(language, {Text::ShowRegister, {setup.registerName}}) << "\n";
+                registerTable.emplace(out, TableForm::Aligned, PostingTable(), language);
+            }
+            registerTable->Write(row);
+        };
+    const CheckResult result = CheckTetaFiles(registerIn, accountsIn, setup);
+    if (request.show && !forProgram) out << "\n";
+    PrintFindings(report, language, result.findings);
+    PrintSummary(report, language, result);
+    return result.findings.FaultCount() == 0 ? kSound : kFindings;
+}
+
+}  // namespace
+
+int RunCheck(const std::vector<std::string>& arguments, Language language, const Console& console) {
+    language = LanguageOfArguments(arguments, language);
+    CLI::App app{Say(language, Text::Description), "klarvo-check"};
+    WordHelp(app, language);
+    Request request;
+    AddOptions(app, language, request);
+    const cli::Words words{[&](const CLI::ParseError& error) { return CommandLineError(language, error); },
+                           [&](const std::string& nearest) { return Say(language, {Text::DidYouMean, {nearest}}); }};
+    if (const auto done = cli::Parse(app, arguments, words, console.out, console.err)) return *done;
+    try {
+        return Check(request, language, console);
+    } catch (const Unreadable& error) {
+        console.err << "klarvo-check: " << Say(language, error.message) << "\n";
+    } catch (const std::exception& error) {
+        console.err << "klarvo-check: " << error.what() << "\n";
+    }
+    return kUnreadable;
+}
+
+}  // namespace klarvo::check

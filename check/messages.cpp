@@ -1,0 +1,286 @@
+#include "messages.h"
+
+#include <array>
+
+namespace klarvo::check {
+namespace {
+
+struct Row {
+    Text text;
+    std::string_view english, polish;
+};
+
+// One row per text, in the order of Text.
+constexpr Row kRows[] = {
+    {Text::PlaceInFile, "{1}: {2}", "{1}: {2}"},
+    {Text::PlaceOnLine, "{1}, line {2}: {3}", "{1}, wiersz {2}: {3}"},
+    {Text::PlaceInField, "{1}, line {2}, field {3}: {4}", "{1}, wiersz {2}, pole {3}: {4}"},
+    {Text::FieldNamed, "{1} ({2})", "{1} ({2})"},
+
+    {Text::FieldAccount, "account", "konto"},
+    {Text::FieldDebit, "debit", "Wn"},
+    {Text::FieldCredit, "credit", "Ma"},
+    {Text::FieldDocumentNumber, "document number", "numer dokumentu"},
+    {Text::FieldDocumentDate, "document date", "data dokumentu"},
+    {Text::FieldDueDate, "due date", "termin płatności"},
+    {Text::FieldDocumentDate7, "document date (7)", "data dokumentu (7)"},
+    {Text::FieldRegisterToken, "register token", "znacznik rejestru"},
+    {Text::FieldDocumentDate9, "document date (9)", "data dokumentu (9)"},
+    {Text::FieldDescription, "description", "opis"},
+    {Text::FieldNumber, "{1}", "{1}"},
+
+    {Text::FieldKind, "kind", "rodzaj"},
+    {Text::FieldCustomerNumber, "customer number", "numer kontrahenta"},
+    {Text::FieldShortName, "short name", "skrót"},
+    {Text::FieldName, "name", "nazwa"},
+    {Text::FieldPostcode, "postcode", "kod pocztowy"},
+    {Text::FieldCity, "city", "miejscowość"},
+    {Text::FieldStreet, "street", "ulica"},
+    {Text::FieldBank, "bank", "bank"},
+    {Text::FieldBankAccount, "bank account", "rachunek bankowy"},
+    {Text::FieldTaxId, "tax id", "NIP"},
+    {Text::FieldCreditLimit, "credit limit", "limit kredytu"},
+    {Text::FieldDiscount, "discount", "rabat"},
+
+    {Text::ColumnDocument, "document", "dokument"},
+    {Text::ColumnDate, "date", "data"},
+    {Text::ColumnToken, "token", "znacznik"},
+
+    {Text::LongLine, "a line longer than {1} bytes: the file is not read further",
+     "wiersz dłuższy niż {1} bajtów: dalszej części pliku nie czytano"},
+    {Text::NoLastLineEnd, "the last line has no line end", "ostatni wiersz nie ma końca wiersza"},
+    {Text::BareLineFeed, "the line ends with LF alone, not CR LF", "wiersz kończy się samym LF, a nie CR LF"},
+    {Text::CarriageReturnInside, "a CR inside the line", "znak CR wewnątrz wiersza"},
+    {Text::EmptyFile, "the file is empty: it has no header line", "plik jest pusty: nie ma wiersza nagłówka"},
+
+    {Text::RegisterHeaderNot, "the header line is not \"SP■    ■YYYY-MM-DD■\" with a real date",
+     "wiersz nagłówka nie jest postaci \"SP■    ■RRRR-MM-DD■\" z prawdziwą datą"},
+    {Text::AccountsWhereRegister,
+     "this is the customer accounts file, given where the sales register belongs (are the two files swapped?)",
+     "to plik kont kontrahentów, podany w miejscu rejestru sprzedaży (czy pliki nie są zamienione?)"},
+    {Text::NoRegister, "this is no Teta sales register file: its first line is not \"SP■    ■YYYY-MM-DD■\"",
+     "to nie jest plik rejestru sprzedaży Teta: jego pierwszy wiersz nie jest postaci \"SP■    ■RRRR-MM-DD■\""},
+    {Text::PostingFieldsRule, "a posting record without its 29 fields", "zapis księgowania bez swoich 29 pól"},
+    {Text::PostingFields, "{1} fields, each followed by the separator, where a posting record has 29",
+     "pól zakończonych separatorem jest {1}, a zapis księgowania ma ich 29"},
+    {Text::NotAnAccount, "not an account of 1 to 12 characters padded to 15",
+     "to nie konto o długości od 1 do 12 znaków dopełnione do 15"},
+    {Text::NotADate, "not a real date YYYY-MM-DD", "to nie prawdziwa data RRRR-MM-DD"},
+    {Text::NotTheDocumentDate, "not the document date", "to nie data dokumentu"},
+    {Text::DueBeforeDocument, "a due date before the document date", "termin płatności przed datą dokumentu"},
+    {Text::LongDescription, "a description longer than 30 characters", "opis dłuższy niż 30 znaków"},
+    {Text::NotTheConstant, "not the constant \"{1}\"", "to nie stała \"{1}\""},
+    {Text::NotAnAmount, "not an amount written with \"{1}\"", "to nie kwota zapisana jako \"{1}\""},
+    {Text::NotAToken, "neither seven blanks nor a letter and \"|2200 \"",
+     "ani siedem odstępów, ani litera i \"|2200 \""},
+    {Text::TokenWithoutCredit, "a register token on a posting without a credit amount",
+     "znacznik rejestru przy księgowaniu bez kwoty Ma"},
+    {Text::UnbalancedRule, "a document whose debits and credits differ", "dokument, w którym Wn i Ma się różnią"},
+    {Text::Unbalanced, "document {1} of {2}: debits {3} and credits {4} differ",
+     "dokument {1} z {2}: Wn {3} i Ma {4} się różnią"},
+    {Text::RepeatRule, "a document that an earlier export holds already",
+     "dokument, który jest już we wcześniejszym eksporcie"},
+    {Text::Repeat, "document {1} of {2} was exported before: importing it again books it twice",
+     "dokument {1} z {2} był już eksportowany: ponowny import zaksięguje go drugi raz"},
+    {Text::FullAccountRule, "an account of exactly 12 characters: it may have been cut",
+     "konto o długości dokładnie 12 znaków: mogło zostać obcięte"},
+    {Text::FullAccount, "the account {1} fills all 12 characters and may have been cut",
+     "konto {1} zajmuje wszystkie 12 znaków i mogło zostać obcięte"},
+    {Text::NoRecordRule, "a posting to a customer with no record in the customer accounts file",
+     "księgowanie na kontrahenta bez zapisu w pliku kont kontrahentów"},
+    {Text::NoRecord, "a posting to {1} (customer {2}): the customer accounts file holds no record of this customer",
+     "księgowanie na {1} (kontrahent {2}): plik kont kontrahentów nie ma zapisu tego kontrahenta"},
+    {Text::UnmarkedRule, "a posting to customer 0 or to a customer the host does not mark",
+     "księgowanie na kontrahenta 0 albo na kontrahenta, którego program nie oznacza"},
+    {Text::Unmarked,
+     "a posting to {1} (customer {2}): no customer of the host has this number, so no account record is written for it",
+     "księgowanie na {1} (kontrahent {2}): żaden kontrahent programu nie ma tego numeru, więc nie zapisano dla niego "
+     "konta"},
+
+    {Text::AccountsHeaderNot, "the header line is not six blanks, Ź and six blanks",
+     "wiersz nagłówka to nie sześć odstępów, Ź i sześć odstępów"},
+    {Text::RegisterWhereAccounts,
+     "this is the sales register file, given where the customer accounts file belongs (are the two files swapped?)",
+     "to plik rejestru sprzedaży, podany w miejscu pliku kont kontrahentów (czy pliki nie są zamienione?)"},
+    {Text::NoAccounts, "this is no Teta customer accounts file: its first line is not six blanks, Ź and six blanks",
+     "to nie jest plik kont kontrahentów Teta: jego pierwszy wiersz to nie sześć odstępów, Ź i sześć odstępów"},
+    {Text::AccountFieldsRule, "a customer account record without its 12 fields",
+     "zapis konta kontrahenta bez swoich 12 pól"},
+    {Text::AccountFields, "{1} fields, each after the separator Ź, where a customer account record has 12",
+     "pól po separatorze Ź jest {1}, a zapis konta kontrahenta ma ich 12"},
+    {Text::NotACustomerNumber, "not a customer number from 1 to 65999 or -1 to -65999",
+     "to nie numer kontrahenta od 1 do 65999 albo od -1 do -65999"},
+    {Text::SecondRecordRule, "a customer with a second record", "kontrahent z drugim zapisem"},
+    {Text::SecondRecord, "customer {1} has a second record", "kontrahent {1} ma drugi zapis"},
+    {Text::WidthRule, "a field not as wide as its width", "pole o innej szerokości niż przewidziana"},
+    {Text::Width, "{1} characters where the field has {2}", "znaków jest {1}, a pole ma ich {2}"},
+    {Text::FullFieldRule, "a {1} that fills its field: it may have been cut",
+     "pole \"{1}\" wypełnione do końca: tekst mógł zostać obcięty"},
+    {Text::FullField, "customer {1} ({2}): the {3} fills all {4} characters of its field and may have lost its end",
+     "kontrahent {1} ({2}): pole \"{3}\" jest wypełnione do końca (szerokość {4}) i tekst mógł stracić koniec"},
+    {Text::UnsplitAddressRule, "an address that could not be split into postcode, city and street",
+     "adres, którego nie udało się podzielić na kod pocztowy, miejscowość i ulicę"},
+    {Text::UnsplitAddress, "customer {1} ({2}): the address could not be split into postcode, city and street",
+     "kontrahent {1} ({2}): adresu nie udało się podzielić na kod pocztowy, miejscowość i ulicę"},
+    {Text::StreetInCityRule, "a city that holds a street marker or a comma: the address may have been split wrongly",
+     "miejscowość z oznaczeniem ulicy albo przecinkiem: adres mógł zostać źle podzielony"},
+    {Text::StreetInCity,
+     "customer {1} ({2}): the city \"{3}\" holds a street marker or a comma; the address may have been split wrongly",
+     "kontrahent {1} ({2}): miejscowość \"{3}\" zawiera oznaczenie ulicy albo przecinek; adres mógł zostać źle "
+     "podzielony"},
+    {Text::ChangedRecordRule, "a customer whose account record differs from the one exported before",
+     "kontrahent, którego zapis konta różni się od wcześniej eksportowanego"},
+    {Text::ChangedRecord, "customer {1}: the account record differs from the one exported before",
+     "kontrahent {1}: zapis konta różni się od wcześniej eksportowanego"},
+
+    {Text::StrangeCharacterRule, "a character that is no letter or sign of Polish text",
+     "znak, który nie jest literą ani znakiem polskiego tekstu"},
+    {Text::StrangeCharacter, "{1} (0x{2}) at character {3} is no letter or sign of Polish text",
+     "{1} (0x{2}) na pozycji {3} nie jest literą ani znakiem polskiego tekstu"},
+    {Text::StrangeControl, "a control byte (0x{1}) at character {2} is no letter or sign of Polish text",
+     "bajt sterujący (0x{1}) na pozycji {2} nie jest literą ani znakiem polskiego tekstu"},
+
+    {Text::IsADirectory, "{1}: is a directory, not a file", "{1}: to folder, a nie plik"},
+    {Text::CannotRead, "{1}: cannot be read", "{1}: nie można odczytać"},
+    {Text::CannotReadConfiguration, "{1}: cannot be read as the host's configuration",
+     "{1}: nie można odczytać jako konfiguracji programu"},
+    {Text::NoFolder, "{1}: is no folder; give a company folder or both files",
+     "{1}: to nie folder; podaj folder firmy albo oba pliki"},
+
+    {Text::NoFindings, "No findings: both files are sound.", "Brak ustaleń: oba pliki są poprawne."},
+    {Text::FindingsTitle, "Findings, to mend before the import ({1}):", "Ustalenia, do naprawienia przed importem ({1}):"},
+    {Text::NotesTitle, "Notes, to look at before the import ({1}):", "Uwagi, do przejrzenia przed importem ({1}):"},
+    {Text::GroupHeading, "{1} ({2})", "{1} ({2})"},
+    {Text::MorePlaces, "… and {1} more (--all lists them)", "… i jeszcze {1} (--all pokazuje wszystkie)"},
+    {Text::Summary,
+     "Period {1} to {2} (the run of {3}): documents {4}, postings {5}, customers {6}, debits {7}, credits {8}, "
+     "findings {9}, notes {10}.",
+     "Okres od {1} do {2} (eksport z {3}): dokumenty {4}, księgowania {5}, kontrahenci {6}, Wn {7}, Ma {8}, "
+     "ustalenia {9}, uwagi {10}."},
+    {Text::ShowAccounts, "Customer accounts {1}:", "Konta kontrahentów {1}:"},
+    {Text::ShowRegister, "Sales register {1}:", "Rejestr sprzedaży {1}:"},
+
+    {Text::Description, "Reads the two Teta import files back and says whether they are sound, before an import.",
+     "Odczytuje oba pliki importu do systemu Teta i mówi, czy są poprawne, zanim zostaną zaimportowane."},
+    {Text::Footer, "Exit codes: 0 sound, 1 findings (a document exported before among them), 2 the files cannot be read.",
+     "Kody wyjścia: 0 pliki poprawne, 1 ustalenia (wśród nich dokument już eksportowany), 2 plików nie da się "
+     "odczytać."},
+    {Text::FilesName, "FILES", "PLIKI"},
+    {Text::FilesOption, "a company folder, or the register file and the accounts file",
+     "folder firmy albo plik rejestru i plik kont"},
+    {Text::ShowOption, "show both files as aligned tables before the findings",
+     "pokaż oba pliki jako tabele przed ustaleniami"},
+    {Text::CsvOption, "one table as CSV on standard output; findings on standard error",
+     "jedna tabela jako CSV na standardowe wyjście; ustalenia na standardowe wyjście błędów"},
+    {Text::ExcelOption, "the same as a Polish spreadsheet opens it: UTF-8 with BOM, \";\", decimal comma",
+     "to samo w postaci, którą otwiera polski arkusz kalkulacyjny: UTF-8 z BOM, \";\", przecinek dziesiętny"},
+    {Text::TableOption, "the table of --csv or --excel", "tabela dla --csv albo --excel"},
+    {Text::AllOption, "list every place of every finding, not only the first 5 of each rule",
+     "pokaż każde miejsce każdego ustalenia, nie tylko pierwsze 5 każdej reguły"},
+    {Text::SchemeOption,
+     "the host's configuration holding the posting scheme (default: the folder's config.ini, else the default scheme)",
+     "konfiguracja programu ze schematem dekretacji (domyślnie config.ini folderu, a bez niego schemat domyślny)"},
+    {Text::HistoryOption, "earlier exports (folders or register files): a document exported again is a finding",
+     "wcześniejsze eksporty (foldery albo pliki rejestru): dokument eksportowany ponownie jest ustaleniem"},
+    {Text::LangOption, "the language of the output: pl or en (default: the user's)",
+     "język komunikatów: pl albo en (domyślnie język użytkownika)"},
+    {Text::HelpFlag, "show this help and end", "pokaż tę pomoc i zakończ"},
+    {Text::VersionFlag, "show the version and end", "pokaż wersję i zakończ"},
+    {Text::LabelUsage, "Usage", "Użycie"},
+    {Text::LabelOptions, "Options", "Opcje"},
+    {Text::LabelPositionals, "Positionals", "Argumenty"},
+    {Text::LabelRequired, "REQUIRED", "WYMAGANY"},
+    {Text::LabelExcludes, "Excludes", "Wyklucza"},
+    {Text::LabelNeeds, "Needs", "Wymaga"},
+    {Text::TypeText, "TEXT", "TEKST"},
+    {Text::TypeArchives, "ARCHIVE", "ARCHIWUM"},
+    {Text::NoFiles, "give a company folder, or the register file and the accounts file",
+     "podaj folder firmy albo plik rejestru i plik kont"},
+    {Text::NotExpected, "not expected: {1}", "nieoczekiwany argument: {1}"},
+    {Text::NeedsValue, "{1} needs a value", "opcja {1} wymaga wartości"},
+    {Text::NotAllowed, "{1}: a value not allowed here; --help lists the allowed ones",
+     "{1}: niedozwolona wartość; --help podaje dozwolone"},
+    {Text::CannotCombine, "{1} cannot go together with {2}", "opcji {1} nie można łączyć z {2}"},
+    {Text::UnreadableCommandLine, "the command line cannot be read: {1}", "nie można odczytać wiersza poleceń: {1}"},
+    {Text::DidYouMean, "did you mean {1}?", "czy chodziło o {1}?"},
+};
+
+// The numbers N of a text's {N}, as bits.
+constexpr std::uint32_t Placeholders(std::string_view text) {
+    std::uint32_t bits = 0;
+    for (std::size_t at = text.find('{'); at != std::string_view::npos; at = text.find('{', at + 1)) {
+        unsigned number = 0;
+        for (std::size_t digit = at + 1; digit < text.size() && text[digit] >= '0' && text[digit] <= '9'; ++digit)
+            number = number * 10 + static_cast<unsigned>(text[digit] - '0');
+        bits |= 1u << number;
+    }
+    return bits;
+}
+
+// A text missing in one language, out of its place, or with arguments the other lacks fails the
+// build, not the user.
+constexpr bool Translated() {
+    for (std::size_t i = 0; i < std::size(kRows); ++i) {
+        const Row& row = kRows[i];
+        if (static_cast<std::size_t>(row.text) != i || row.english.empty() || row.polish.empty() ||
+            Placeholders(row.english) != Placeholders(row.polish))
+            return false;
+    }
+    return true;
+}
+static_assert(std::size(kRows) == static_cast<std::size_t>(Text::Count), "a text without its row");
+static_assert(Translated(), "a row out of order, without both texts, or with arguments that differ");
+
+// Digits in groups of three from the right, for a Polish number of five digits or more.
+std::string Grouped(Language language, std::string digits) {
+    if (language != Language::Polish || digits.size() < 5) return digits;
+    for (std::size_t at = digits.size(); at > 3; at -= 3) digits.insert(at - 3, " ");
+    return digits;
+}
+
+}  // namespace
+
+std::string_view Wording(Language language, Text text) {
+    const Row& row = kRows[static_cast<std::size_t>(text)];
+    return language == Language::Polish ? row.polish : row.english;
+}
+
+std::string Say(Language language, const Message& message) {
+    const std::string_view wording = Wording(language, message.text);
+    std::string said;
+    for (std::size_t at = 0; at < wording.size();) {
+        const std::size_t open = wording.find('{', at);
+        const std::size_t close = open == std::string_view::npos ? open : wording.find('}', open);
+        if (close == std::string_view::npos) {
+            said += wording.substr(at);
+            break;
+        }
+        said += wording.substr(at, open - at);
+        std::size_t number = 0;
+        for (const char digit : wording.substr(open + 1, close - open - 1)) number = number * 10 + (digit - '0');
+        if (number >= 1 && number <= message.arguments.size()) said += message.arguments[number - 1];
+        at = close + 1;
+    }
+    return said;
+}
+
+Unreadable::Unreadable(Message message)
+    : std::runtime_error(Say(Language::English, message)), message(std::move(message)) {}
+
+std::string Amount(Language language, std::int64_t hundredths) {
+    const std::uint64_t magnitude = hundredths < 0 ? 0 - static_cast<std::uint64_t>(hundredths) : hundredths;
+    const std::string cents = std::to_string(magnitude % 100);
+    return (hundredths < 0 ? "-" : "") + Grouped(language, std::to_string(magnitude / 100)) +
+           (language == Language::Polish ? "," : ".") + (cents.size() < 2 ? "0" : "") + cents;
+}
+
+std::string Count(Language language, std::int64_t count) {
+    return (count < 0 ? "-" : "") + Grouped(language, std::to_string(count < 0 ? -count : count));
+}
+
+std::string Date(Language language, std::string_view date) {
+    if (language != Language::Polish || date.size() != 10 || date[4] != '-' || date[7] != '-') return std::string(date);
+    return std::string(date.substr(8, 2)) + "." + std::string(date.substr(5, 2)) + "." + std::string(date.substr(0, 4));
+}
+
+}  // namespace klarvo::check

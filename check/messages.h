@@ -1,0 +1,84 @@
+#pragma once
+// Every text klarvo-check shows, in English and in Polish. A text's arguments stand where its {1},
+// {2}, ... stand, so that each language orders a sentence as it must; numbers and dates are
+// written as a reader of that language writes them.
+
+#include <cstdint>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "language.h"
+
+namespace klarvo::check {
+
+enum class Text : std::uint16_t {
+    // Where a finding is: the file, its line, its field.
+    PlaceInFile, PlaceOnLine, PlaceInField, FieldNamed,
+    // The register's named fields.
+    FieldAccount, FieldDebit, FieldCredit, FieldDocumentNumber, FieldDocumentDate, FieldDueDate, FieldDocumentDate7,
+    FieldRegisterToken, FieldDocumentDate9, FieldDescription, FieldNumber,
+    // The account records' fields.
+    FieldKind, FieldCustomerNumber, FieldShortName, FieldName, FieldPostcode, FieldCity, FieldStreet, FieldBank,
+    FieldBankAccount, FieldTaxId, FieldCreditLimit, FieldDiscount,
+    // The register table's own headings.
+    ColumnDocument, ColumnDate, ColumnToken,
+    // The lines of a file.
+    LongLine, NoLastLineEnd, BareLineFeed, CarriageReturnInside, EmptyFile,
+    // The register.
+    RegisterHeaderNot, AccountsWhereRegister, NoRegister, PostingFieldsRule, PostingFields, NotAnAccount, NotADate,
+    NotTheDocumentDate, DueBeforeDocument, LongDescription, NotTheConstant, NotAnAmount, NotAToken,
+    TokenWithoutCredit, UnbalancedRule, Unbalanced, RepeatRule, Repeat, FullAccountRule, FullAccount, NoRecordRule,
+    NoRecord, UnmarkedRule, Unmarked,
+    // The accounts file.
+    AccountsHeaderNot, RegisterWhereAccounts, NoAccounts, AccountFieldsRule, AccountFields, NotACustomerNumber,
+    SecondRecordRule, SecondRecord, WidthRule, Width, FullFieldRule, FullField, UnsplitAddressRule, UnsplitAddress,
+    StreetInCityRule, StreetInCity, ChangedRecordRule, ChangedRecord,
+    // Both.
+    StrangeCharacterRule, StrangeCharacter, StrangeControl,
+    // What cannot be read.
+    IsADirectory, CannotRead, CannotReadConfiguration, NoFolder,
+    // The report.
+    NoFindings, FindingsTitle, NotesTitle, GroupHeading, MorePlaces, Summary, ShowAccounts, ShowRegister,
+    // The command line.
+    Description, Footer, FilesName, FilesOption, ShowOption, CsvOption, ExcelOption, TableOption, AllOption, SchemeOption,
+    HistoryOption, LangOption, HelpFlag, VersionFlag, LabelUsage, LabelOptions, LabelPositionals, LabelRequired,
+    LabelExcludes, LabelNeeds, TypeText, TypeArchives, NoFiles, NotExpected, NeedsValue, NotAllowed, CannotCombine,
+    UnreadableCommandLine, DidYouMean,
+    Count
+};
+
+// A text and its arguments, already written in the language that shows them.
+struct Message {
+    Message(Text text, std::vector<std::string> arguments = {}) : text(text), arguments(std::move(arguments)) {}
+
+    Text text;
+    std::vector<std::string> arguments;
+};
+
+std::string Say(Language language, const Message& message);
+
+// What stops a check (a file or a folder that cannot be read), to be told in the user's language;
+// what() says it in English.
+class Unreadable : public std::runtime_error {
+public:
+    explicit Unreadable(Message message);
+
+    const Message message;
+};
+
+// The text as it stands in the table, its {N} unfilled.
+std::string_view Wording(Language language, Text text);
+
+// Hundredths: "2558.41" in English, "2558,41" in Polish (and "71 558,88": Polish groups the
+// thousands of a number of five digits or more).
+std::string Amount(Language language, std::int64_t hundredths);
+
+// A count, grouped as Amount groups it.
+std::string Count(Language language, std::int64_t count);
+
+// A date YYYY-MM-DD: as it stands in English, DD.MM.YYYY in Polish; anything else as it stands.
+std::string Date(Language language, std::string_view date);
+
+}  // namespace klarvo::check
