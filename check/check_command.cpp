@@ -4,6 +4,7 @@
 #include <fstream>
 #include <optional>
 
+#include "archive.h"
 #include "command_line.h"
 #include "klarvo_version.h"
 #include "paths.h"
@@ -12,9 +13,6 @@
 
 namespace klarvo::check {
 namespace {
-
-const char* const kRegisterFile = "!Fs_pln.fkw";
-const char* const kAccountsFile = "!Konta.fkx";
 
 void PrintGroups(std::ostream& out, Language language, const std::vector<FindingGroup>& groups, std::int64_t total,
                  Text title) {
@@ -78,7 +76,7 @@ void WordHelp(CLI::App& app, Language language) {
 struct Request {
     std::vector<std::string> paths;
     std::vector<std::string> history;
-    std::optional<std::string> schemeFile;
+    std::optional<std::string> schemeFile, archive;
     bool show = false, csv = false, excel = false, all = false;
     std::string table = "register";
     std::string language;  // read before the command line, by LanguageOfArguments
@@ -98,16 +96,31 @@ void AddOptions(CLI::App& app, Language language, Request& request) {
     app.add_flag("--all", request.all, say(Text::AllOption));
     app.add_option("--scheme", request.schemeFile, say(Text::SchemeOption));
     app.add_option("--history", request.history, say(Text::HistoryOption))->type_name(say(Text::TypeArchives));
+    app.add_option("--archive", request.archive, say(Text::ArchiveOption))->type_name(say(Text::TypeArchives));
     app.add_option("--lang", request.language, say(Text::LangOption))
         ->type_name(say(Text::TypeText))
         ->check(CLI::IsMember({"pl", "en"}));
+}
+
+// Sound files that repeat nothing go into the archive as RUNDATE_FIRST_LAST.
+void Archive(std::ostream& report, Language language, const std::filesystem::path& archive, const CheckResult& result,
+             const std::vector<std::filesystem::path>& files) {
+    const RegisterContent& r = result.salesRegister;
+    if (result.findings.FaultCount() > 0) {
+        report << Say(language, Text::NotArchivedFindings) << "\n";
+    } else if (r.documents == 0) {
+        report << Say(language, Text::NothingToArchive) << "\n";
+    } else {
+        const std::filesystem::path archived = ArchiveExport(archive, r.runDate + "_" + r.firstDate + "_" + r.lastDate, files);
+        report << Say(language, {Text::Archived, {Shown(archived)}}) << "\n";
+    }
 }
 
 int Check(const Request& request, Language language, const Console& console) {
     std::filesystem::path registerPath, accountsPath, folder;
     if (request.paths.size() == 1) {
         folder = PathOf(request.paths[0]);
-        if (!std::filesystem::is_directory(folder)) throw Unreadable({Text::NoFolder, {Shown(folder)}});
+        if (!std::filesystem::is_directory(folder)) throw CheckFailure({Text::NoFolder, {Shown(folder)}});
         registerPath = folder / kRegisterFile;
         accountsPath = folder / kAccountsFile;
     } else {
@@ -125,8 +138,16 @@ int Check(const Request& request, Language language, const Console& console) {
         setup.scheme = ReadCustomerTemplates(folder / "config.ini");
     std::vector<std::filesystem::path> archives;
     for (const std::string& archive : request.history) archives.push_back(PathOf(archive));
+    const std::optional<std::filesystem::path> archive =
+        request.archive ? std::optional(PathOf(*request.archive)) : std::nullopt;
+    Findings archiveFindings(language, SIZE_MAX);
+    if (archive && std::filesystem::exists(*archive)) {
+        if (!std::filesystem::is_directory(*archive)) throw CheckFailure({Text::ArchiveNotFolder, {Shown(*archive)}});
+        for (std::filesystem::path& archived : ArchivedExports(*archive, archiveFindings))
+            archives.push_back(std::move(archived));
+    }
     const History earlier = ReadHistory(archives);
-    if (!archives.empty()) setup.history = &earlier;
+    if (!archives.empty() || archive) setup.history = &earlier;
 
     std::ifstream registerIn = OpenTetaFile(registerPath), accountsIn = OpenTetaFile(accountsPath);
     const bool forProgram = request.csv || request.excel;
@@ -152,10 +173,12 @@ int Check(const Request& request, Language language, const Console& console) {
             }
             registerTable->Write(row);
         };
-    const CheckResult result = CheckTetaFiles(registerIn, accountsIn, setup);
+    CheckResult result = CheckTetaFiles(registerIn, accountsIn, setup);
+    result.findings.Take(archiveFindings);
     if (request.show && !forProgram) out << "\n";
     PrintFindings(report, language, result.findings);
     PrintSummary(report, language, result);
+    if (archive) Archive(report, language, *archive, result, {registerPath, accountsPath});
     return result.findings.FaultCount() == 0 ? kSound : kFindings;
 }
 
@@ -172,12 +195,12 @@ int RunCheck(const std::vector<std::string>& arguments, Language language, const
     if (const auto done = cli::Parse(app, arguments, words, console.out, console.err)) return *done;
     try {
         return Check(request, language, console);
-    } catch (const Unreadable& error) {
+    } catch (const CheckFailure& error) {
         console.err << "klarvo-check: " << Say(language, error.message) << "\n";
     } catch (const std::exception& error) {
         console.err << "klarvo-check: " << error.what() << "\n";
     }
-    return kUnreadable;
+    return kFailed;
 }
 
 }  // namespace klarvo::check

@@ -11,7 +11,7 @@
 
 namespace klarvo::check {
 
-enum ExitCode : int { kSound = 0, kFindings = 1, kUnreadable = 2 };
+enum ExitCode : int { kSound = 0, kFindings = 1, kFailed = 2 };
 
 struct Console {
     std::ostream& out;

@@ -24,6 +24,13 @@ std::int64_t Findings::Count(const std::vector<FindingGroup>& groups) {
     return count;
 }
 
+void Findings::Take(const Findings& other) {
+    for (const FindingGroup& group : other.faults_)
+        for (const Finding& finding : group.first) Fault(finding);
+    for (const FindingGroup& group : other.notes_)
+        for (const Finding& finding : group.first) Note(finding);
+}
+
 bool Findings::Any(FindingKind kind) const {
     return std::any_of(faults_.begin(), faults_.end(), [&](const FindingGroup& group) { return group.kind == kind; });
 }

@@ -63,6 +63,9 @@ public:
         Note({kind, Say(rule), file, line, "", Say(text)});
     }
 
+    // Every finding and note of another, which kept all its places.
+    void Take(const Findings& other);
+
     Language language() const { return language_; }
     std::string Say(const Message& message) const { return check::Say(language_, message); }
 

@@ -147,6 +147,26 @@ constexpr Row kRows[] = {
     {Text::NoFolder, "{1}: is no folder; give a company folder or both files",
      "{1}: to nie folder; podaj folder firmy albo oba pliki"},
 
+    {Text::ArchiveNotFolder, "{1}: is no folder; the archive of imports is a folder",
+     "{1}: to nie folder; archiwum importów jest folderem"},
+    {Text::DamagedArchiveRule, "an archived export that is not whole: mend or remove it, then check again",
+     "zarchiwizowany eksport, który nie jest cały: napraw go albo usuń i sprawdź ponownie"},
+    {Text::ArchiveFileMissing, "{1} is missing", "brak pliku {1}"},
+    {Text::ArchiveFileUnsound, "its files do not pass the check: {1}", "jego pliki nie przechodzą sprawdzenia: {1}"},
+    {Text::ArchiveStrangeRule, "something in the archive that is no archived export: it is not read",
+     "coś w archiwum, co nie jest zarchiwizowanym eksportem: nie jest czytane"},
+    {Text::ArchiveStrange, "no archived export; not read", "to nie zarchiwizowany eksport; nie jest czytany"},
+    {Text::UnfinishedCopyRule, "a copy that an interrupted run left unfinished: it can be deleted",
+     "kopia, której przerwany przebieg nie dokończył: można ją usunąć"},
+    {Text::UnfinishedCopy, "unfinished, not read; it can be deleted", "niedokończona, nie jest czytana; można ją usunąć"},
+    {Text::Archived, "Archived in {1}: both files, read-only.", "Zarchiwizowano w {1}: oba pliki, tylko do odczytu."},
+    {Text::NotArchivedFindings, "Nothing archived: the files have findings; mend them and check again.",
+     "Nic nie zarchiwizowano: pliki mają ustalenia; napraw je i sprawdź ponownie."},
+    {Text::NothingToArchive, "Nothing archived: the register holds no document.",
+     "Nic nie zarchiwizowano: rejestr nie zawiera żadnego dokumentu."},
+    {Text::ArchiveFailed, "{1}: the files cannot be archived ({2}); nothing archived",
+     "{1}: nie można zarchiwizować plików ({2}); nic nie zarchiwizowano"},
+
     {Text::NoFindings, "No findings: both files are sound.", "Brak ustaleń: oba pliki są poprawne."},
     {Text::FindingsTitle, "Findings, to mend before the import ({1}):", "Ustalenia, do naprawienia przed importem ({1}):"},
     {Text::NotesTitle, "Notes, to look at before the import ({1}):", "Uwagi, do przejrzenia przed importem ({1}):"},
@@ -162,9 +182,10 @@ constexpr Row kRows[] = {
 
     {Text::Description, "Reads the two Teta import files back and says whether they are sound, before an import.",
      "Odczytuje oba pliki importu do systemu Teta i mówi, czy są poprawne, zanim zostaną zaimportowane."},
-    {Text::Footer, "Exit codes: 0 sound, 1 findings (a document exported before among them), 2 the files cannot be read.",
+    {Text::Footer,
+     "Exit codes: 0 sound, 1 findings (a document exported before among them), 2 the files cannot be read or archived.",
      "Kody wyjścia: 0 pliki poprawne, 1 ustalenia (wśród nich dokument już eksportowany), 2 plików nie da się "
-     "odczytać."},
+     "odczytać albo zarchiwizować."},
     {Text::FilesName, "FILES", "PLIKI"},
     {Text::FilesOption, "a company folder, or the register file and the accounts file",
      "folder firmy albo plik rejestru i plik kont"},
@@ -182,6 +203,9 @@ constexpr Row kRows[] = {
      "konfiguracja programu ze schematem dekretacji (domyślnie config.ini folderu, a bez niego schemat domyślny)"},
     {Text::HistoryOption, "earlier exports (folders or register files): a document exported again is a finding",
      "wcześniejsze eksporty (foldery albo pliki rejestru): dokument eksportowany ponownie jest ustaleniem"},
+    {Text::ArchiveOption,
+     "the archive of imports: the files are checked against every export in it, and added to it when sound",
+     "archiwum importów: pliki są sprawdzane względem każdego eksportu w nim i dopisywane do niego, gdy są poprawne"},
     {Text::LangOption, "the language of the output: pl or en (default: the user's)",
      "język komunikatów: pl albo en (domyślnie język użytkownika)"},
     {Text::HelpFlag, "show this help and end", "pokaż tę pomoc i zakończ"},
@@ -264,7 +288,7 @@ std::string Say(Language language, const Message& message) {
     return said;
 }
 
-Unreadable::Unreadable(Message message)
+CheckFailure::CheckFailure(Message message)
     : std::runtime_error(Say(Language::English, message)), message(std::move(message)) {}
 
 std::string Amount(Language language, std::int64_t hundredths) {

@@ -39,11 +39,14 @@ enum class Text : std::uint16_t {
     StrangeCharacterRule, StrangeCharacter, StrangeControl,
     // What cannot be read.
     IsADirectory, CannotRead, CannotReadConfiguration, NoFolder,
+    // The archive of imports.
+    ArchiveNotFolder, DamagedArchiveRule, ArchiveFileMissing, ArchiveFileUnsound, ArchiveStrangeRule, ArchiveStrange,
+    UnfinishedCopyRule, UnfinishedCopy, Archived, NotArchivedFindings, NothingToArchive, ArchiveFailed,
     // The report.
     NoFindings, FindingsTitle, NotesTitle, GroupHeading, MorePlaces, Summary, ShowAccounts, ShowRegister,
     // The command line.
     Description, Footer, FilesName, FilesOption, ShowOption, CsvOption, ExcelOption, TableOption, AllOption, SchemeOption,
-    HistoryOption, LangOption, HelpFlag, VersionFlag, LabelUsage, LabelOptions, LabelPositionals, LabelRequired,
+    HistoryOption, ArchiveOption, LangOption, HelpFlag, VersionFlag, LabelUsage, LabelOptions, LabelPositionals, LabelRequired,
     LabelExcludes, LabelNeeds, TypeText, TypeArchives, NoFiles, NotExpected, NeedsValue, NotAllowed, CannotCombine,
     UnreadableCommandLine, DidYouMean,
     Count
@@ -59,11 +62,11 @@ struct Message {
 
 std::string Say(Language language, const Message& message);
 
-// What stops a check (a file or a folder that cannot be read), to be told in the user's language;
-// what() says it in English.
-class Unreadable : public std::runtime_error {
+// What stops a check (a file or a folder that cannot be read, an archive that cannot be written),
+// to be told in the user's language; what() says it in English.
+class CheckFailure : public std::runtime_error {
 public:
-    explicit Unreadable(Message message);
+    explicit CheckFailure(Message message);
 
     const Message message;
 };

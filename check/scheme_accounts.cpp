@@ -49,7 +49,7 @@ CustomerTemplates DefaultCustomerTemplates() { return {{"201-K"}}; }
 CustomerTemplates ReadCustomerTemplates(const std::filesystem::path& configuration) {
     std::ifstream in(configuration, std::ios::binary);
     if (!in || std::filesystem::is_directory(configuration))
-        throw Unreadable({Text::CannotReadConfiguration, {Shown(configuration)}});
+        throw CheckFailure({Text::CannotReadConfiguration, {Shown(configuration)}});
     CustomerTemplates scheme;
     bool inScheme = false, stored = false;
     for (std::string line; std::getline(in, line);) {

@@ -21,7 +21,7 @@ struct CustomerTemplates {
 // The default scheme's: "201-K".
 CustomerTemplates DefaultCustomerTemplates();
 
-// From an INI file of the host's configuration; throws Unreadable naming the file when it
+// From an INI file of the host's configuration; throws CheckFailure naming the file when it
 // cannot be read.
 CustomerTemplates ReadCustomerTemplates(const std::filesystem::path& configuration);
 

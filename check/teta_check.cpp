@@ -10,9 +10,6 @@
 namespace klarvo::check {
 namespace {
 
-const char* const kRegisterFile = "!Fs_pln.fkw";
-const char* const kAccountsFile = "!Konta.fkx";
-
 void CompareWithHistory(const AccountsContent& accounts, const History& history, const std::string& file,
                         Findings& findings) {
     for (const auto& [customer, record] : accounts.records) {
@@ -26,9 +23,9 @@ void CompareWithHistory(const AccountsContent& accounts, const History& history,
 }  // namespace
 
 std::ifstream OpenTetaFile(const std::filesystem::path& path) {
-    if (std::filesystem::is_directory(path)) throw Unreadable({Text::IsADirectory, {Shown(path)}});
+    if (std::filesystem::is_directory(path)) throw CheckFailure({Text::IsADirectory, {Shown(path)}});
     std::ifstream in(path, std::ios::binary);
-    if (!in) throw Unreadable({Text::CannotRead, {Shown(path)}});
+    if (!in) throw CheckFailure({Text::CannotRead, {Shown(path)}});
     return in;
 }
 

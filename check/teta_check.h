@@ -20,6 +20,9 @@
 
 namespace klarvo::check {
 
+inline constexpr const char* kRegisterFile = "!Fs_pln.fkw";
+inline constexpr const char* kAccountsFile = "!Konta.fkx";
+
 // What earlier exports (the archive of imported ones) held.
 struct History {
     std::set<DocumentKey> documents;
@@ -27,11 +30,11 @@ struct History {
 };
 
 // Each archive is a folder of an earlier export (its two files) or an earlier register file;
-// throws Unreadable naming one that cannot be read.
+// throws CheckFailure naming one that cannot be read.
 History ReadHistory(const std::vector<std::filesystem::path>& archives);
 
 struct CheckSetup {
-    std::string registerName = "!Fs_pln.fkw", accountsName = "!Konta.fkx";
+    std::string registerName = kRegisterFile, accountsName = kAccountsFile;
     CustomerTemplates scheme = DefaultCustomerTemplates();
     const History* history = nullptr;
     RowSink registerRows, accountRows;
@@ -51,7 +54,7 @@ CheckResult CheckTetaFiles(std::istream& registerIn, std::istream& accountsIn, c
 CheckResult CheckTetaBytes(const std::string& registerBytes, const std::string& accountsBytes,
                            const CheckSetup& setup = {});
 
-// A file opened for reading; throws Unreadable naming a folder or a file that cannot be read.
+// A file opened for reading; throws CheckFailure naming a folder or a file that cannot be read.
 std::ifstream OpenTetaFile(const std::filesystem::path& path);
 
 }  // namespace klarvo::check

@@ -173,7 +173,7 @@ TEST_F(CheckLanguage, ARepeatedDocumentIsReportedInBothLanguages) {
 TEST_F(CheckLanguage, AFileThatCannotBeReadIsToldInTheUsersLanguage) {
     std::filesystem::remove(company.Folder() / "!Konta.fkx");
     const Said polish = RunCheck(company, {}, Language::Polish);
-    EXPECT_EQ(polish.exitCode, check::kUnreadable);
+    EXPECT_EQ(polish.exitCode, check::kFailed);
     EXPECT_EQ(polish.err, "klarvo-check: FOLDER/!Konta.fkx: nie można odczytać\n");
 }
 

@@ -30,20 +30,30 @@ void Put(char (&field)[Room], const std::string& utf8) {
 
 }  // namespace
 
+namespace {
+
+// With what a test made read-only in it (Windows deletes no read-only file).
+void RemoveFolder(const std::filesystem::path& folder) {
+    std::error_code ignored;
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(folder, ignored))
+        std::filesystem::permissions(entry.path(), std::filesystem::perms::owner_write, std::filesystem::perm_options::add,
+                                     ignored);
+    std::filesystem::remove_all(folder, ignored);
+}
+
+}  // namespace
+
 TestCompany::TestCompany(const std::string& customersCsv, const std::string& documentsCsv) {
     const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
     folder_ = std::filesystem::temp_directory_path() /
               ("klarvo-" + std::string(test->test_suite_name()) + "-" + test->name());
-    std::filesystem::remove_all(folder_);
+    RemoveFolder(folder_);
     std::filesystem::create_directories(folder_);
     Write("customers.csv", customersCsv);
     Write("documents.csv", documentsCsv);
 }
 
-TestCompany::~TestCompany() {
-    std::error_code ignored;
-    std::filesystem::remove_all(folder_, ignored);
-}
+TestCompany::~TestCompany() { RemoveFolder(folder_); }
 
 std::string TestCompany::Read(const std::string& name) const { return ReadBytes(folder_ / name); }
 
