@@ -8,6 +8,7 @@
 
 #include "exports.h"
 #include "form_layout.h"
+#include "host/forms.h"
 #include "form_picture.h"
 #include "host.h"
 #include "host/dialog.h"
@@ -29,11 +30,6 @@ using namespace klarvo::host;
 
 Host& H() { return Host::Active(); }
 
-constexpr std::uint16_t kConfirmed = 0x5001;
-constexpr std::uint16_t kAbandoned = 0x5002;
-constexpr int kRangeForm = 20010;
-constexpr int kSchemeEditorForm = 1254;
-constexpr std::int16_t kButtonPressed = 1;
 
 // ---- the dialog base part and the host's own operations on it
 
@@ -246,7 +242,7 @@ std::uint16_t RunSchemeEditor(WDialogBase* owner, int form, void* data, int firs
     ++h.dialogs.editorVisits;
     for (const SchemeEdit& edit : visit.edits) h.posting.schemeBuffer[edit.index] = edit.entry;
     h.dialogs.schemeListings.push_back(ListScheme(h.posting.schemeBuffer, names));
-    return visit.abandon ? kAbandoned : kConfirmed;
+    return visit.abandon ? host::kFormAbandoned : host::kFormConfirmed;
 }
 
 template <class Fields>

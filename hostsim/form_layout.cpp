@@ -8,9 +8,6 @@ namespace klarvo::sim {
 namespace {
 
 constexpr std::uint32_t kLargestDescription = 64 * 1024;
-constexpr std::uint16_t kInputFieldFixedPart = 38;
-constexpr std::size_t kInputParameters = 18;
-constexpr std::uint16_t kKeyCodes = 0x8000;  // hotkeys from here on are key codes, not letters
 
 bool IsEngineByte(char c) { return c >= 0x01 && c <= 0x05; }
 
@@ -61,7 +58,7 @@ void CheckCaption(const ControlLayout& control, const Reader& in) {
     const std::size_t open = caption.find('~');
     if (marks != 0 && (marks != 2 || caption.find('~', open + 1) != open + 2))
         in.Fail("a caption whose \"~\" marks do not enclose one letter: \"" + caption + "\"");
-    const bool letterKey = control.hotkey != 0 && control.hotkey < kKeyCodes;
+    const bool letterKey = control.hotkey != 0 && control.hotkey < host::kKeyCodes;
     if (letterKey != (marks == 2) ||
         (letterKey && std::toupper(static_cast<unsigned char>(caption[open + 1])) != control.hotkey))
         in.Fail("a hotkey that is not the marked letter of \"" + caption + "\"");
@@ -72,16 +69,16 @@ void CheckCaption(const ControlLayout& control, const Reader& in) {
 ControlLayout ReadControl(Reader& in, const FormLayout& form) {
     ControlLayout control{};
     control.kind = in.Word();
-    if (control.kind == kInputField && in.Word() != kInputFieldFixedPart)
+    if (control.kind == host::kInputField && in.Word() != host::kInputFieldFixedPart)
         in.Fail("an input field whose fixed part is not 38 bytes");
-    if (control.kind == kInputField && in.Word() != kInputField) in.Fail("an input field whose header is no input field");
+    if (control.kind == host::kInputField && in.Word() != host::kInputField) in.Fail("an input field whose header is no input field");
     for (std::uint16_t* field : {&control.command, &control.flags, &control.hotkey, &control.column, &control.row,
                                  &control.width, &control.height})
         *field = in.Word();
     control.value = in.Number(4);
-    if (control.kind == kInputField) in.Skip(kInputParameters);
+    if (control.kind == host::kInputField) in.Skip(host::kInputParameterBytes);
     control.caption = in.Text();
-    const std::uint16_t known[] = {kButton, kCheckBox, kText, kBar, kInputField, kBox};
+    const std::uint16_t known[] = {host::kButton, host::kCheckBox, host::kText, host::kBar, host::kInputField, host::kBox};
     if (std::find(std::begin(known), std::end(known), control.kind) == std::end(known))
         in.Fail("a control of unknown kind " + std::to_string(control.kind));
     if (control.width == 0 || control.height == 0 || control.column + control.width > form.width ||

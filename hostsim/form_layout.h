@@ -7,14 +7,14 @@
 #include <string>
 #include <vector>
 
+#include "host/forms.h"
+
 namespace klarvo::sim {
 
 class FormDescriptionError : public std::runtime_error {
 public:
     using std::runtime_error::runtime_error;
 };
-
-enum ControlKind : std::uint16_t { kButton = 0, kCheckBox = 2, kText = 3, kBar = 4, kInputField = 5, kBox = 7 };
 
 struct ControlLayout {
     std::uint16_t kind, command, flags, hotkey, column, row, width, height;
@@ -29,9 +29,6 @@ struct FormLayout {
     std::string title;
     std::vector<ControlLayout> controls;
 };
-
-// The engine's flag for input fields and check boxes that edit the form's data record.
-inline constexpr std::uint16_t kEditsRecord = 0x0400;
 
 // Reads the 32-bit size and the form blocks after it; throws FormDescriptionError on the first
 // fault: sizes and counts that disagree, an unknown kind, a caption without its NUL, unpaired

@@ -72,17 +72,17 @@ std::string DrawForm(const FormLayout& form, const std::map<std::size_t, std::st
     for (std::size_t i = 0; i < form.controls.size(); ++i) {
         const ControlLayout& control = form.controls[i];
         switch (control.kind) {
-            case kInputField: {
+            case host::kInputField: {
                 std::string text = Shown(shown, i);
                 text.resize(control.width > 2 ? control.width - 2u : 0u, ' ');
                 canvas.Put(control.column, control.row, "[" + text + "]");
                 break;
             }
-            case kCheckBox:
+            case host::kCheckBox:
                 canvas.Put(control.column, control.row,
                            (Shown(shown, i) == "x" ? "[x] " : "[ ] ") + control.caption);
                 break;
-            case kBox:
+            case host::kBox:
                 canvas.Frame(control.column, control.row, control.width, control.height);
                 break;
             default:

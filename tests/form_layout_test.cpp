@@ -25,9 +25,9 @@ TEST(FormDescription, IsTheRecordOfBothForms) {
 TEST(FormDescription, ReadsAsTheRangeFormAndTheProcessingForm) {
     const std::vector<sim::FormLayout> forms = sim::ReadFormDescription(exporting::FormDescription());
     ASSERT_EQ(forms.size(), 2u);
-    EXPECT_EQ(forms[0].number, exporting::kRangeFormNumber);
+    EXPECT_EQ(forms[0].number, host::kRangeForm);
     EXPECT_EQ(forms[0].controls.size(), 10u);
-    EXPECT_EQ(forms[1].number, exporting::kProcessingFormNumber);
+    EXPECT_EQ(forms[1].number, host::kProcessingForm);
     EXPECT_EQ(forms[1].flags, 0x4008u);
     EXPECT_EQ(sim::VisibleCaption(forms[1].controls[1].caption), "1234567890123456789012345678901234567890");
 }

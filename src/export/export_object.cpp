@@ -22,6 +22,7 @@
 #include "frame/service_call.h"
 #include "frame/session.h"
 #include "frame/tables.h"
+#include "host/forms.h"
 #include "host/mazovia.h"
 #include "host/records.h"
 #include "posting/posting_scheme.h"
@@ -30,7 +31,6 @@ namespace klarvo::exporting {
 namespace {
 
 // The press of a button that carries a command code.
-constexpr std::int16_t kButtonPressed = 1;
 // What the handler tells the host after the posting-scheme editor.
 constexpr std::int32_t kEditorDone = -2;
 
@@ -147,7 +147,7 @@ bool CExportTetaTxt::CanRun() const {
 }
 
 bool CExportTetaTxt::RunSettingsStep() {
-    if (RunRangeForm(this, &settings_) != kFormConfirmed) return false;
+    if (RunRangeForm(this, &settings_) != host::kFormConfirmed) return false;
     SaveExportSettings(settings_);
     return true;
 }
@@ -248,7 +248,7 @@ void CExportTetaTxt::WriteCustomerAccounts(int sign) {
 }
 
 std::int32_t CExportTetaTxt::HandleCommand(std::uint32_t code, std::int16_t kind) {
-    if (kind != kButtonPressed) return 0;
+    if (kind != host::kButtonPressed) return 0;
     const auto schemeId = static_cast<std::int16_t>(code & 0xFFFF);
     // Codes that name no scheme are told so by the load and open no editor.
     const posting::TransferOutcome loaded = posting::TransferPostingScheme(schemeId, posting::Transfer::Load);
@@ -256,7 +256,7 @@ std::int32_t CExportTetaTxt::HandleCommand(std::uint32_t code, std::int16_t kind
     if (!loaded.unreadable.Empty())
         posting::ReportUnreadable(loaded, "Pozycje te są puste: uzupełnij je i zapisz schemat."_mz);
     amountNames_ = &posting::AmountName;
-    if (RunSchemeEditor(this) != kFormAbandoned)
+    if (RunSchemeEditor(this) != host::kFormAbandoned)
         posting::TransferPostingScheme(schemeId, posting::Transfer::Save);
     return kEditorDone;
 }

@@ -4,12 +4,14 @@
 #include <span>
 #include <string>
 
+#include "host/forms.h"
 #include "host/mazovia.h"
 #include "posting/posting_scheme.h"
-#include "export/range_form.h"
 
 namespace klarvo::exporting {
 namespace {
+
+using namespace host;
 
 struct Control {
     ControlKind kind;
@@ -29,44 +31,39 @@ struct Form {
     std::span<const Control> controls;
 };
 
-using enum ControlKind;
-
 constexpr Control kRangeControls[] = {
-    {Text, kNoCommand, 0, 'O', 2, 2, 3, 1, 0, "~O~d:"},
-    {InputField, kNoCommand, kEditsRecord, 0, 5, 2, 12, 1, 0, ""},  // date-from
-    {Text, kNoCommand, 0, 'O', 18, 2, 3, 1, 0, "D~o~:"},
-    {InputField, kNoCommand, kEditsRecord, 0, 21, 2, 12, 1, 0, ""},  // date-to
-    {Text, kNoCommand, 0, 0, 2, 4, 9, 1, 0, "Zakres:"},
-    {CheckBox, kNoCommand, kEditsRecord, 'S', 2, 5, 32, 1, 0, "Faktury ~s~przedaży"_mz},  // option bit 0
-    {Text, kNoCommand, 0, 0, 1, 1, 1, 1, 0, ""},
-    {Button, posting::kSalesInvoiceScheme, 0x0580, 'N', 36, 5, 8, 1, 0, " Ko~n~fig"},
+    {kText, kNoCommand, 0, 'O', 2, 2, 3, 1, 0, "~O~d:"},
+    {kInputField, kNoCommand, kEditsRecord, 0, 5, 2, 12, 1, 0, ""},  // date-from
+    {kText, kNoCommand, 0, 'O', 18, 2, 3, 1, 0, "D~o~:"},
+    {kInputField, kNoCommand, kEditsRecord, 0, 21, 2, 12, 1, 0, ""},  // date-to
+    {kText, kNoCommand, 0, 0, 2, 4, 9, 1, 0, "Zakres:"},
+    {kCheckBox, kNoCommand, kEditsRecord, 'S', 2, 5, 32, 1, 0, "Faktury ~s~przedaży"_mz},  // option bit 0
+    {kText, kNoCommand, 0, 0, 1, 1, 1, 1, 0, ""},
+    {kButton, posting::kSalesInvoiceScheme, 0x0580, 'N', 36, 5, 8, 1, 0, " Ko~n~fig"},
     // 0x05 and 0x01 around the key name: drawn as a key, taking no cell themselves.
-    {Button, kFormConfirmed, 0x0004, kF12Key, 8, 8, 16, 1, 0, "\x05" "F12" "\x01" " OK"},
-    {Button, kFormAbandoned, 0, 'A', 28, 8, 8, 1, 0, "~A~nuluj"},
+    {kButton, kFormConfirmed, 0x0004, kF12Key, 8, 8, 16, 1, 0, "\x05" "F12" "\x01" " OK"},
+    {kButton, kFormAbandoned, 0, 'A', 28, 8, 8, 1, 0, "~A~nuluj"},
 };
 
 constexpr Control kProcessingControls[] = {
-    {Box, kNoCommand, 0, 0, 3, 1, 42, 3, 3, ""},
+    {kBox, kNoCommand, 0, 0, 3, 1, 42, 3, 3, ""},
     // 40 digits, split by four bytes that steer the engine.
-    {Bar, 0x4003, 0, 0, 4, 2, 40, 1, 0, "1234567890\x05" "1234567890\x02" "12345\x03" "67890\x04" "1234567890"},
+    {kBar, 0x4003, 0, 0, 4, 2, 40, 1, 0, "1234567890\x05" "1234567890\x02" "12345\x03" "67890\x04" "1234567890"},
 };
 
 constexpr Form kForms[] = {
-    {kRangeFormNumber, 0, 46, 11, "Zakres eksportu dokumentów"_mz, kRangeControls},
-    {kProcessingFormNumber, 0x4008, 48, 5, "Przetwarzanie", kProcessingControls},
+    {kRangeForm, 0, 46, 11, "Zakres eksportu dokumentów"_mz, kRangeControls},
+    {kProcessingForm, 0x4008, 48, 5, "Przetwarzanie", kProcessingControls},
 };
 
-// Input fields start with their kind and the length of their fixed part, and carry these
-// parameters after the header.
-constexpr std::uint16_t kInputFieldFixedPart = 38;
-constexpr unsigned char kInputParameters[18] = {0, 0, 0, 0, 0, 0, 0, 0, 8, 0, 8, 2, 2, 0, 8, 0, 1, 0};
+constexpr unsigned char kInputParameters[kInputParameterBytes] = {0, 0, 0, 0, 0, 0, 0, 0, 8, 0, 8, 2, 2, 0, 8, 0, 1, 0};
 constexpr std::size_t kControlHeaderSize = 20;
 constexpr std::size_t kFormHeaderSize = 24;  // up to the title, size and count included
 
 constexpr std::size_t TextSize(const char* text) { return std::char_traits<char>::length(text) + 1; }
 
 constexpr std::size_t ControlSize(const Control& control) {
-    const bool input = control.kind == InputField;
+    const bool input = control.kind == kInputField;
     return (input ? 4 : 0) + kControlHeaderSize + (input ? sizeof kInputParameters : 0) + TextSize(control.caption);
 }
 
@@ -107,16 +104,16 @@ private:
 };
 
 constexpr void PutControl(Writer& out, const Control& control) {
-    if (control.kind == InputField) {
-        out.Put16(static_cast<std::uint16_t>(InputField));
+    if (control.kind == kInputField) {
+        out.Put16(kInputField);
         out.Put16(kInputFieldFixedPart);
     }
-    out.Put16(static_cast<std::uint16_t>(control.kind));
+    out.Put16(control.kind);
     for (const std::uint16_t field : {control.command, control.flags, control.hotkey, control.column, control.row,
                                       control.width, control.height})
         out.Put16(field);
     out.Put32(control.value);
-    if (control.kind == InputField) out.PutBytes(kInputParameters);
+    if (control.kind == kInputField) out.PutBytes(kInputParameters);
     out.PutText(control.caption);
 }
 

@@ -7,11 +7,8 @@
 
 namespace klarvo::exporting {
 
-// Command codes that the forms return.
-inline constexpr std::uint16_t kFormConfirmed = 0x5001;
-inline constexpr std::uint16_t kFormAbandoned = 0x5002;
-
-// Runs the range form over the settings record; the form's result code.
+// Runs the range form over the settings record; the form's result code (host::kFormConfirmed or
+// host::kFormAbandoned).
 std::uint16_t RunRangeForm(host::WDialogBase* owner, void* settings);
 
 }  // namespace klarvo::exporting

@@ -4,6 +4,7 @@
 
 #include "frame/callback.h"
 #include "frame/posting_scheme_buffer.h"
+#include "host/forms.h"
 
 namespace klarvo::exporting {
 namespace {
@@ -13,7 +14,7 @@ using Callbacks = host::CallbackObjects<host::kAmountPickFields>;
 // One callback value per amount pick field of the editor.
 template <std::size_t... Field>
 std::uint16_t Run(host::WDialogBase* owner, Callbacks& callbacks, std::index_sequence<Field...>) {
-    return host::Call<host::service::RunHostForm>(owner, kSchemeEditorForm,
+    return host::Call<host::service::RunHostForm>(owner, host::kSchemeEditorForm,
                                                   static_cast<void*>(host::PostingSchemeEntries()), 0,
                                                   callbacks.Value(Field)..., 0);
 }

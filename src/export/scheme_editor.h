@@ -7,9 +7,7 @@
 
 namespace klarvo::exporting {
 
-inline constexpr int kSchemeEditorForm = 1254;
-
-// Runs the editor for the scheme in the buffer; its result code (kFormAbandoned when left
+// Runs the editor for the scheme in the buffer; its result code (host::kFormAbandoned when left
 // without saving).
 std::uint16_t RunSchemeEditor(host::WDialogBase* owner);
 
