@@ -105,7 +105,8 @@ void Host::CheckCommandEnd(std::uint16_t modeFlagsBefore) {
     Require(dialogs.callbacks.empty(), "a callback object was not destroyed");
     Require(dialogs.parts.empty(), "a dialog base part was not ended");
     Require(!progress.open, "the progress window was left open");
-    Require((session.modeFlags & 0x8000) == (modeFlagsBefore & 0x8000), "the mode flag 0x8000 was not restored");
+    Require((session.modeFlags & host::kCommandModeFlag) == (modeFlagsBefore & host::kCommandModeFlag),
+            "the command's mode flag was not restored");
 }
 
 std::filesystem::path Host::PathOf(const char* name) {

@@ -15,6 +15,7 @@
 
 #include "company.h"
 #include "host/command_registration.h"
+#include "host/module_entries.h"
 #include "scheme_file.h"
 #include "host/posting_scheme_buffer.h"
 #include "host/types.h"
@@ -69,7 +70,7 @@ struct HostOptions {
     bool echoMessages = false;           // print message boxes to standard output
     std::set<int> missingTables;         // tables the host pretends not to have
     std::set<std::uint16_t> missingServices;  // services the host does not export
-    int version = 112;                        // what service 51594 reports
+    int version = host::kHostVersion;         // what service 51594 reports
     std::map<int, std::int16_t> recordLengths;  // tables whose records are of another length
     std::optional<std::string> rejection;     // the host refuses the module, for this reason (UTF-8)
     std::uint32_t missingFeatures = 0;        // the host entry function's answer to (1, -1)

@@ -18,9 +18,6 @@ using namespace klarvo::host;
 
 Host& H() { return Host::Active(); }
 
-constexpr std::uint16_t kPluginCommand = 31028;
-constexpr int kInstallNoticeDialog = 1668;
-
 // Non-zero when the host refuses the module; the reason goes into the buffer when one is given.
 int AcceptModule(ModuleHandle plugin, char* reason, int reasonSize) {
     H().Require(plugin == H().module.handle, "the acceptance of a module that the host did not load");
@@ -52,7 +49,7 @@ int ShowStopMessage(int window, const char* title, const char* format, int butto
 
 void RegisterCommand(const void* record) {
     const auto* registration = static_cast<const CommandRegistration*>(record);
-    H().Require(registration->kind == kMenuCommandKind && registration->number == kPluginCommand &&
+    H().Require(registration->kind == kMenuCommandKind && registration->number == kExportCommandNumber &&
                     registration->reserved == 0 && registration->reserved2 == 0 && registration->command &&
                     std::strcmp(registration->caption, kPluginCaption) == 0,
                 "a command registration record that is not the plug-in's");
@@ -61,7 +58,7 @@ void RegisterCommand(const void* record) {
 }
 
 void RemoveCommand(int command) {
-    H().Require(command == kPluginCommand, "a command removed that is not the plug-in's: " + std::to_string(command));
+    H().Require(command == kExportCommandNumber, "a command removed that is not the plug-in's: " + std::to_string(command));
     H().module.registration = nullptr;
 }
 

@@ -27,7 +27,7 @@ DWORD* ExportSlot(HMODULE module, std::uint16_t ordinal) {
 class LackedExports {
 public:
     LackedExports() {
-        const HMODULE host = GetModuleHandleA("MORVEL");
+        const HMODULE host = GetModuleHandleA(host::kHostModuleName);
         for (const std::uint16_t number : Host::Active().Options().missingServices)
             if (DWORD* slot = ExportSlot(host, number)) {
                 emptied_[slot] = *slot;

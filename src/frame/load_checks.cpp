@@ -7,6 +7,7 @@
 #include "frame/binding.h"
 #include "frame/module_state.h"
 #include "host/mazovia.h"
+#include "host/module_entries.h"
 #include "host/records.h"
 #include "frame/tables.h"
 
@@ -93,7 +94,7 @@ int RunLoadChecks() {
     // is ever called; the report names the missing ones.
     if (Missing().count != 0) return -1;
     if (host::Call<host::service::AcceptModule>(Module().ownModule, static_cast<char*>(nullptr), 0) != 0) return -1;
-    if (host::Call<host::service::HostVersion>() != kRequiredHostVersion) return -1;
+    if (host::Call<host::service::HostVersion>() != host::kHostVersion) return -1;
     return DeclareTables() == 0 ? 0 : -1;
 }
 

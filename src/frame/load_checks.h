@@ -7,7 +7,6 @@
 
 namespace klarvo::frame {
 
-inline constexpr int kRequiredHostVersion = 112;
 inline constexpr std::size_t kReportSize = 3072;
 
 // A table whose record layout the plug-in relies on: its record length in the plug-in and as
@@ -23,7 +22,7 @@ struct RecordSizeDeclaration {
 // Reads the host's record lengths of the declared tables; the number of mismatches.
 int DeclareTables();
 
-// 0 when every service is there, the host accepts the module, reports version 112 and agrees
+// 0 when every service is there, the host accepts the module, reports the version of its headers (host::kHostVersion) and agrees
 // on every declared record length; -1 at the first failure.
 int RunLoadChecks();
 

@@ -17,7 +17,7 @@ void AttachModule(platform::ModuleHandle ownModule) {
     if (const char* other = std::strrchr(state.filePath, '/'); other && (!slash || other > slash)) slash = other;
     state.fileNameStart = slash ? static_cast<std::size_t>(slash + 1 - state.filePath) : 0;
     if (state.hostModule) return;
-    state.hostModule = platform::LoadedModule("MORVEL");
+    state.hostModule = platform::LoadedModule(host::kHostModuleName);
     if (state.hostModule)
         state.hostEntry = reinterpret_cast<HostEntryFunction>(platform::ModuleExport(state.hostModule, host::kHostEntryOrdinal));
 }

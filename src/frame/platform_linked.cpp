@@ -2,6 +2,8 @@
 
 #include <cstring>
 
+#include "host/module_entries.h"
+
 namespace klarvo::platform {
 namespace {
 
@@ -16,7 +18,7 @@ ModuleHandle LinkedPluginModule() { return &g_pluginModule; }
 void LinkHost(ExportLookup lookup) { g_linkedHost = lookup; }
 
 ModuleHandle LoadedModule(const char* name) {
-    return g_linkedHost && std::strcmp(name, "MORVEL") == 0 ? &g_hostModule : nullptr;
+    return g_linkedHost && std::strcmp(name, host::kHostModuleName) == 0 ? &g_hostModule : nullptr;
 }
 
 void ModuleFileName(ModuleHandle, char* path, std::size_t size) {

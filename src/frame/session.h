@@ -7,9 +7,6 @@
 
 namespace klarvo::host {
 
-// The host's mode flag that the export command holds set while it runs.
-inline constexpr std::uint16_t kCommandModeFlag = 0x8000;
-
 inline bool ModeFlagSet(std::uint16_t flag) { return (Call<service::ModeFlags>() & flag) != 0; }
 inline void SetModeFlag(std::uint16_t flag, bool set) {
     Call<service::SetModeFlags>(flag, set ? 1 : 0);

@@ -22,4 +22,9 @@ static_assert(sizeof(CommandRegistration) == 20);
 
 inline constexpr std::uint32_t kMenuCommandKind = 0x43080000;
 
+// The number the host gives this module's menu command, and the host's notice dialog that tells the
+// user a module's command was installed.
+inline constexpr std::uint16_t kExportCommandNumber = 31028;
+inline constexpr int kInstallNoticeDialog = 1668;
+
 }  // namespace klarvo::host

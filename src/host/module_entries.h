@@ -18,6 +18,11 @@ using RegisterEntry = int(KLARVO_STDCALL*)(int report);
 using Reserved30009Entry = int(KLARVO_STDCALL*)();
 using Reserved30010Entry = int(KLARVO_STDCALL*)(int unused);
 
+// The host's main module, by the name under which a module finds it loaded, and the version of the
+// host that these headers describe (service 51594 reports the running host's).
+inline constexpr const char* kHostModuleName = "MORVEL";
+inline constexpr int kHostVersion = 112;
+
 inline constexpr std::uint16_t kInitialiseOrdinal = 30001;
 inline constexpr std::uint16_t kRegisterOrdinal = 30008;
 inline constexpr std::uint16_t kReserved30009Ordinal = 30009;

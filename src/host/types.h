@@ -51,6 +51,9 @@ struct TableDescriptor {
 static_assert(offsetof(TableDescriptor, recordLength) == 6);
 static_assert(offsetof(TableDescriptor, recordBuffer) == 8);
 
+// The host's mode flag that a module's command holds set while it runs.
+inline constexpr std::uint16_t kCommandModeFlag = 0x8000;
+
 // Host table numbers.
 enum class Table : int {
     Customers = 35,          // k4

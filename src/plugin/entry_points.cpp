@@ -18,11 +18,8 @@ namespace {
 
 using frame::kDisplayName;
 
-constexpr std::uint16_t kCommandNumber = 31028;
-constexpr int kInstallNoticeDialog = 1668;
-
 const host::CommandRegistration kRegistration = {
-    host::kMenuCommandKind, kDisplayName, kCommandNumber, 0, &exporting::ExportCommand, 0,
+    host::kMenuCommandKind, kDisplayName, host::kExportCommandNumber, 0, &exporting::ExportCommand, 0,
 };
 
 // Shown until the user switches it off in the notice itself; the low 16 bits of "Pytaj" say
@@ -35,7 +32,7 @@ void ShowInstallNotice() {
         return;
     char text[128];
     std::snprintf(text, sizeof text, "Zainstalowano wtyczkę do programu:\n%s"_mz, kDisplayName);
-    host::Call<host::service::RunHostDialog>(kInstallNoticeDialog, &ask, 0, static_cast<const char*>(text));
+    host::Call<host::service::RunHostDialog>(host::kInstallNoticeDialog, &ask, 0, static_cast<const char*>(text));
     host::WriteSetting("Klarvo.ini", "Klarvo", "Pytaj", "%d", static_cast<int>(static_cast<std::int16_t>(ask)));
 }
 
@@ -49,7 +46,7 @@ using namespace klarvo::plugin;
 int KLARVO_STDCALL klarvo_initialise(klarvo::host::HostEntryFunction entry, char* displayName) {
     return FromHost(-1, [&] {
         if (!entry) {
-            klarvo::host::Call<klarvo::host::service::RemoveCommand>(static_cast<int>(kCommandNumber));
+            klarvo::host::Call<klarvo::host::service::RemoveCommand>(static_cast<int>(klarvo::host::kExportCommandNumber));
             return 0;
         }
         Module().hostEntry = entry;
