@@ -24,18 +24,21 @@ constexpr std::uint16_t kReleases[] = {
     host::service::SetModeFlags::kNumber,  host::service::RemoveCommand::kNumber,
 };
 
-// Record length and buffer size of each table the host has.
-const std::map<int, std::size_t> kTableRecordLengths = {
-    {35, host::k4::kRecordLength},          {44, host::tspr::kRecordLength},
-    {45, host::kTsprDokRecordLength},       {46, 200},
-    {47, host::kTsprKorDokRecordLength},
+// Record length and buffer size of each table the host has; the plug-in reads nothing of the
+// table it prepares without reading, so its length is the simulator's own.
+const std::map<host::Table, std::size_t> kTableRecordLengths = {
+    {host::Table::Customers, host::k4::kRecordLength},
+    {host::Table::SalesDocuments, host::tspr::kRecordLength},
+    {host::Table::SalesDocumentItems, host::kTsprDokRecordLength},
+    {host::Table::PreparedUnread, 200},
+    {host::Table::SalesCorrections, host::kTsprKorDokRecordLength},
 };
 
 }  // namespace
 
 std::vector<int> HostTableNumbers() {
     std::vector<int> numbers;
-    for (const auto& [number, length] : kTableRecordLengths) numbers.push_back(number);
+    for (const auto& [table, length] : kTableRecordLengths) numbers.push_back(static_cast<int>(table));
     return numbers;
 }
 
@@ -43,7 +46,8 @@ Host::Host(HostOptions options)
     : company(LoadCompany(options.company)), options_(std::move(options)) {
     session.modeFlags = options_.modeFlags;
     if (g_active) throw std::logic_error("only one simulated host can run at a time");
-    for (const auto& [number, length] : kTableRecordLengths) {
+    for (const auto& [kind, length] : kTableRecordLengths) {
+        const int number = static_cast<int>(kind);
         if (options_.missingTables.count(number)) continue;
         HostTable& table = tables_[number];
         const auto reported = options_.recordLengths.find(number);

@@ -109,16 +109,16 @@ void CExportTetaTxt::Construct() {
     personMarks_ = host::AllocateZeroedBlock(kCustomerMarkCount);
     customerTable_ = host::DescribeTable(host::Table::Customers);
     documentTable_ = host::DescribeTable(host::Table::SalesDocuments);
-    table46_ = host::DescribeTable(host::Table::Table46);
-    if (!customerTable_ || !documentTable_ || !table46_) {
+    preparedUnreadTable_ = host::DescribeTable(host::Table::PreparedUnread);
+    if (!customerTable_ || !documentTable_ || !preparedUnreadTable_) {
         host::ShowMessage("Błąd operacji dyskowej-Constructor!\nOperacja niekompletna!"_mz);
         return;
     }
-    for (host::TableDescriptor* table : {customerTable_, documentTable_, table46_})
+    for (host::TableDescriptor* table : {customerTable_, documentTable_, preparedUnreadTable_})
         host::PrepareTable(table);
     customerRecord_ = customerTable_->recordBuffer;
     documentRecord_ = documentTable_->recordBuffer;
-    table46Record_ = table46_->recordBuffer;
+    preparedUnreadRecord_ = preparedUnreadTable_->recordBuffer;
     if (!companyMarks_ || !personMarks_)
         host::ShowMessage("Błąd: brak pamięci na eksport!"_mz);
 }
@@ -143,7 +143,7 @@ void CExportTetaTxt::GiveBack() {
 }
 
 bool CExportTetaTxt::CanRun() const {
-    return customerRecord_ && documentRecord_ && table46Record_ && companyMarks_ && personMarks_;
+    return customerRecord_ && documentRecord_ && preparedUnreadRecord_ && companyMarks_ && personMarks_;
 }
 
 bool CExportTetaTxt::RunSettingsStep() {

@@ -69,10 +69,10 @@ private:
     OutputFile accountsFile_;
     host::TableDescriptor* customerTable_ = nullptr;
     host::TableDescriptor* documentTable_ = nullptr;
-    host::TableDescriptor* table46_ = nullptr;
+    host::TableDescriptor* preparedUnreadTable_ = nullptr;
     void* customerRecord_ = nullptr;
     void* documentRecord_ = nullptr;
-    void* table46Record_ = nullptr;
+    void* preparedUnreadRecord_ = nullptr;
     const char* (*amountNames_)(int code) = nullptr;  // set while the posting-scheme editor is open
 };
 

@@ -59,7 +59,7 @@ enum class Table : int {
     Customers = 35,          // k4
     SalesDocuments = 44,     // Tspr
     SalesDocumentItems = 45, // Tspr_dok
-    Table46 = 46,
+    PreparedUnread = 46,     // prepared with the others when an export starts, never read
     SalesCorrections = 47,   // Tspr_kor_dok
 };
 
