@@ -97,20 +97,16 @@ void DropBlanksBeyond30(char* text) {
     if (std::strlen(text) > 30) *std::remove(text, text + std::strlen(text), ' ') = '\0';
 }
 
-std::string_view Bounded(const char* record, std::size_t offset, std::size_t end) {
-    return host::BoundedText(record, offset, end - offset);
-}
-
 void WriteAccount(std::FILE* file, const char* customer) {
-    const exporting::AddressParts address = exporting::SplitAddress(Bounded(customer, k4::kAddress, k4::kTaxId));
-    const exporting::DigitSplit bank = exporting::SplitAtFirstDigit(Bounded(customer, k4::kBankAccount, k4::kCreditLimit));
+    const exporting::AddressParts address = exporting::SplitAddress(host::BoundedText(customer, k4::kAddress));
+    const exporting::DigitSplit bank = exporting::SplitAtFirstDigit(host::BoundedText(customer, k4::kBankAccount));
     std::fprintf(file, "Ź2Ź%dŹ%20.20sŹ%60.60sŹ%6.6sŹ%25.25sŹ%32.32sŹ%30.30sŹ%30.30sŹ%18.18sŹ%0.2fŹ%0.2f\r\n"_mz,
                  host::ReadField<std::int32_t>(customer, k4::kNumber),
-                 Text(Bounded(customer, k4::kShortName, k4::kName), nullptr).text,
-                 Text(Bounded(customer, k4::kName, k4::kAddress), &sim::CleanName).text,
+                 Text(host::BoundedText(customer, k4::kShortName), nullptr).text,
+                 Text(host::BoundedText(customer, k4::kName), &sim::CleanName).text,
                  Text(address.postcode, &sim::CleanAddressPart).text, Text(address.city, &sim::CleanAddressPart).text,
                  Text(address.street, &sim::CleanAddressPart).text, Text(bank.leading, nullptr).text,
-                 Text(bank.digits, &DropBlanksBeyond30).text, Text(Bounded(customer, k4::kTaxId, k4::kBankAccount), nullptr).text,
+                 Text(bank.digits, &DropBlanksBeyond30).text, Text(host::BoundedText(customer, k4::kTaxId), nullptr).text,
                  host::ReadField<double>(customer, k4::kCreditLimit), host::ReadField<double>(customer, k4::kDiscount));
 }
 

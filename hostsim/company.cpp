@@ -65,11 +65,11 @@ void LoadCustomers(const std::filesystem::path& folder, Company& company) {
              if (number == 0) c.Reject("is not a customer number (0 means none)");
              PutValue(r, k4::kNumber, number);
          }},
-        {"short_name", Text(k4::kShortName, k4::kName)},
-        {"name", Text(k4::kName, k4::kAddress)},
-        {"address", Text(k4::kAddress, k4::kTaxId)},
-        {"tax_id", Text(k4::kTaxId, k4::kBankAccount)},
-        {"bank_account", Text(k4::kBankAccount, k4::kCreditLimit)},
+        {"short_name", Text(k4::kShortName)},
+        {"name", Text(k4::kName)},
+        {"address", Text(k4::kAddress)},
+        {"tax_id", Text(k4::kTaxId)},
+        {"bank_account", Text(k4::kBankAccount)},
         {"credit_limit", [](std::vector<char>& r, const Cell& c) { PutValue(r, k4::kCreditLimit, ParseDouble(c)); }},
         {"discount", [](std::vector<char>& r, const Cell& c) { PutValue(r, k4::kDiscount, ParseDouble(c)); }},
     };
@@ -86,8 +86,8 @@ void LoadCustomers(const std::filesystem::path& folder, Company& company) {
 
 void LoadDocuments(const std::filesystem::path& folder, Company& company) {
     std::map<std::string, ColumnReader> columns = {
-        {"number", Text(tspr::kNumber, tspr::kDate)},
-        {"date", [](std::vector<char>& r, const Cell& c) { PutText(r, tspr::kDate, 9, Cell{c.file, c.line, c.column, ParseDate(c)}); }},
+        {"number", Text(tspr::kNumber)},
+        {"date", [](std::vector<char>& r, const Cell& c) { PutText(r, tspr::kDate, Cell{c.file, c.line, c.column, ParseDate(c)}); }},
         {"payment_days", [](std::vector<char>& r, const Cell& c) { PutValue(r, tspr::kPaymentDays, ParseInteger<std::int16_t>(c)); }},
         {"customer", [](std::vector<char>& r, const Cell& c) { PutValue(r, tspr::kCustomer, ParseInteger<std::int32_t>(c)); }},
         {"included", [](std::vector<char>& r, const Cell& c) {
@@ -127,12 +127,12 @@ void LoadDocuments(const std::filesystem::path& folder, Company& company) {
 }  // namespace
 
 void Document::PutInto(char* record) const {
-    std::memset(record + tspr::kNumber, 0, tspr::kDate - tspr::kNumber);
-    std::memcpy(record + tspr::kNumber, number.data(), number.size());
-    std::memcpy(record + tspr::kDate, date, sizeof date);
-    std::memcpy(record + tspr::kPaymentDays, &paymentDays, sizeof paymentDays);
-    std::memcpy(record + tspr::kCustomer, &customer, sizeof customer);
-    std::memcpy(record + tspr::kIncluded, &included, sizeof included);
+    std::memset(record + tspr::kNumber.offset, 0, tspr::kNumber.room);
+    std::memcpy(record + tspr::kNumber.offset, number.data(), number.size());
+    std::memcpy(record + tspr::kDate.offset, date, sizeof date);
+    std::memcpy(record + tspr::kPaymentDays.offset, &paymentDays, sizeof paymentDays);
+    std::memcpy(record + tspr::kCustomer.offset, &customer, sizeof customer);
+    std::memcpy(record + tspr::kIncluded.offset, &included, sizeof included);
 }
 
 Company LoadCompany(const std::filesystem::path& folder) {

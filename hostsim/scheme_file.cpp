@@ -16,7 +16,7 @@ ColumnReader Code(std::size_t offset) {
     return [=](std::vector<char>& r, const Cell& c) { PutValue(r, offset, ParseInteger<std::int16_t>(c)); };
 }
 
-ColumnReader EntryText(std::size_t offset, std::size_t room) { return Text(offset, offset + room); }
+ColumnReader EntryText(std::size_t offset, std::size_t room) { return Text({offset, room}); }
 
 // The entry index stands in front of the entry's own bytes.
 constexpr std::size_t kEntry = sizeof(PostingSchemeEntry);

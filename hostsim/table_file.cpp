@@ -18,7 +18,7 @@ std::string Quoted(const std::string& text) {
     return "\"" + text.substr(0, end) + "\"" + (end < text.size() ? "…" : "");
 }
 
-void PutText(std::vector<char>& record, std::size_t offset, std::size_t capacity, const Cell& cell) {
+void PutText(std::vector<char>& record, host::TextAt field, const Cell& cell) {
     if (cell.text.find('\0') != std::string::npos) cell.Reject("holds a NUL byte, which ends a text of the host");
     if (!mazovia::IsValidUtf8(cell.text)) cell.Reject("is not valid UTF-8");
     std::string bytes;
@@ -27,13 +27,13 @@ void PutText(std::vector<char>& record, std::size_t offset, std::size_t capacity
     } catch (const std::invalid_argument& error) {
         cell.Reject(std::string("cannot be held by the host: ") + error.what());
     }
-    if (bytes.size() + 1 > capacity)
-        cell.Reject("is longer than the " + std::to_string(capacity - 1) + " characters of its field");
-    std::copy(bytes.begin(), bytes.end(), record.begin() + static_cast<std::ptrdiff_t>(offset));
+    if (bytes.size() + 1 > field.room)
+        cell.Reject("is longer than the " + std::to_string(field.room - 1) + " characters of its field");
+    std::copy(bytes.begin(), bytes.end(), record.begin() + static_cast<std::ptrdiff_t>(field.offset));
 }
 
-ColumnReader Text(std::size_t offset, std::size_t end) {
-    return [=](std::vector<char>& r, const Cell& c) { PutText(r, offset, end - offset, c); };
+ColumnReader Text(host::TextAt field) {
+    return [=](std::vector<char>& r, const Cell& c) { PutText(r, field, c); };
 }
 
 std::string ReadFile(const std::filesystem::path& path) {

@@ -10,6 +10,8 @@
 #include <string>
 #include <vector>
 
+#include "host/records.h"
+
 namespace klarvo::sim {
 
 // A value as a message quotes it: at most 40 characters of it (whole UTF-8 characters), then "…".
@@ -38,17 +40,22 @@ Integer ParseInteger(const Cell& cell) {
     return value;
 }
 
-void PutText(std::vector<char>& record, std::size_t offset, std::size_t capacity, const Cell& cell);
+void PutText(std::vector<char>& record, host::TextAt field, const Cell& cell);
 
 template <class T>
 void PutValue(std::vector<char>& record, std::size_t offset, T value) {
     std::memcpy(record.data() + offset, &value, sizeof value);
 }
 
+template <class T>
+void PutValue(std::vector<char>& record, host::ValueAt<T> field, T value) {
+    PutValue(record, field.offset, value);
+}
+
 using ColumnReader = std::function<void(std::vector<char>& record, const Cell& cell)>;
 
-// A text column that fills the record from `offset` up to `end`, its NUL included.
-ColumnReader Text(std::size_t offset, std::size_t end);
+// A text column that fills its field of the record, its NUL included.
+ColumnReader Text(host::TextAt field);
 
 std::string ReadFile(const std::filesystem::path& path);
 

@@ -27,7 +27,7 @@ TEST(CompanyFolder, LoadsRecordsAtTheirOffsets) {
     company.documents[0].PutInto(record.data());
     const char* document = record.data();
     EXPECT_STREQ(host::TextField(document, host::tspr::kNumber), "FV/1");
-    EXPECT_EQ(document[host::tspr::kDate - 1], '\0');  // the number's room is cleared to its end
+    EXPECT_EQ(document[host::tspr::kNumber.offset + host::tspr::kNumber.room - 1], '\0');  // the number's room is cleared to its end
     EXPECT_STREQ(host::TextField(document, host::tspr::kDate), "20240229");
     EXPECT_EQ(host::ReadField<std::int16_t>(document, host::tspr::kPaymentDays), -5);
     EXPECT_EQ(host::ReadField<std::int32_t>(document, host::tspr::kCustomer), -12);

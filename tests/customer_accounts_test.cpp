@@ -58,13 +58,13 @@ TEST(CustomerAccounts, TextsWithoutTheirNulStayInsideTheirFields) {
     options.company = company.Folder();
     LinkedHost host(options);
     std::vector<char> record(host::k4::kRecordLength, 'A');
-    record[host::k4::kAddress + 3] = '\xA0';  // Ź, the separator, inside the address
-    record[host::k4::kTaxId + 1] = '\n';
+    record[host::k4::kAddress.offset + 3] = '\xA0';  // Ź, the separator, inside the address
+    record[host::k4::kTaxId.offset + 1] = '\n';
     const std::int32_t number = -42;
     const double amount = 0.5;
-    std::memcpy(record.data() + host::k4::kNumber, &number, sizeof number);
-    std::memcpy(record.data() + host::k4::kCreditLimit, &amount, sizeof amount);
-    std::memcpy(record.data() + host::k4::kDiscount, &amount, sizeof amount);
+    std::memcpy(record.data() + host::k4::kNumber.offset, &number, sizeof number);
+    std::memcpy(record.data() + host::k4::kCreditLimit.offset, &amount, sizeof amount);
+    std::memcpy(record.data() + host::k4::kDiscount.offset, &amount, sizeof amount);
 
     exporting::OutputFile file{host::OpenOutputFile("record.fkx")};
     ASSERT_NE(file.handle, nullptr);

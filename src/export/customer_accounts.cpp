@@ -19,10 +19,6 @@ constexpr char kSeparator = "Ź"_mz[0];
 
 using Field = FieldText<kSplitTextLength>;
 
-std::string_view Text(const void* customer, std::size_t offset, std::size_t end) {
-    return host::BoundedText(customer, offset, end - offset);
-}
-
 // A field of the record with its width in the line and its name for the user.
 struct Column {
     Field* field;
@@ -44,19 +40,19 @@ void NoteFirst(TextChange& change, const Column& column, std::int32_t customer, 
 
 CustomerChanges WriteCustomerAccount(const void* customer, OutputFile& file) {
     const auto number = host::ReadField<std::int32_t>(customer, k4::kNumber);
-    Field name(Text(customer, k4::kName, k4::kAddress));
+    Field name(host::BoundedText(customer, k4::kName));
     host::CleanName(name.text);
 
-    const AddressParts address = SplitAddress(Text(customer, k4::kAddress, k4::kTaxId));
+    const AddressParts address = SplitAddress(host::BoundedText(customer, k4::kAddress));
     Field postcode(address.postcode), city(address.city), street(address.street);
     host::CleanAddressPart(city.text);
     host::CleanAddressPart(postcode.text);
     host::CleanAddressPart(street.text);
 
-    const DigitSplit bank = SplitAtFirstDigit(Text(customer, k4::kBankAccount, k4::kCreditLimit));
+    const DigitSplit bank = SplitAtFirstDigit(host::BoundedText(customer, k4::kBankAccount));
     Field bankName(bank.leading), bankNumber(bank.digits);
-    Field shortName(Text(customer, k4::kShortName, k4::kName));
-    Field taxId(Text(customer, k4::kTaxId, k4::kBankAccount));
+    Field shortName(host::BoundedText(customer, k4::kShortName));
+    Field taxId(host::BoundedText(customer, k4::kTaxId));
 
     const Column columns[] = {
         {&shortName, 20, "nazwa skrócona"_mz}, {&name, 60, "nazwa"_mz},      {&postcode, 6, "kod pocztowy"_mz},

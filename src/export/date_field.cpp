@@ -17,7 +17,7 @@ DateField FormatDate(const char* hostDate) {
 
 DocumentDates DatesOf(const void* document) {
     host::DateText date = "";
-    const std::string_view stored = host::BoundedText(document, host::tspr::kDate, host::kDateLength);
+    const std::string_view stored = host::BoundedText(document, host::tspr::kDate.offset, host::kDateLength);
     stored.copy(date, stored.size());
     DocumentDates dates;
     dates.document = FormatDate(date);

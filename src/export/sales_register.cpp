@@ -35,7 +35,7 @@ RegisterDocument::RegisterDocument(std::string_view documentNumber, const Docume
     : number(documentNumber), dates(documentDates), numberReplaced(number.KeepOff(kSeparator, ' ')) {}
 
 RegisterDocument RegisterDocumentOf(const void* tspr) {
-    return {host::BoundedText(tspr, host::tspr::kNumber, kDocumentNumberRoom), DatesOf(tspr)};
+    return {host::BoundedText(tspr, host::tspr::kNumber), DatesOf(tspr)};
 }
 
 bool IsPosted(double amount) { return !(amount > -kSmallestAmount && amount < kSmallestAmount); }

@@ -11,7 +11,7 @@
 
 namespace klarvo::exporting {
 
-inline constexpr std::size_t kDocumentNumberRoom = host::tspr::kDate - host::tspr::kNumber;
+inline constexpr std::size_t kDocumentNumberRoom = host::tspr::kNumber.room;
 
 // What every posting record of a document carries: its number and its dates. No field carries
 // the separator ■ (0xFE) or a line break: both are written as a blank.

@@ -1,12 +1,24 @@
 #pragma once
-// The fields of the host's records that the plug-in reads, at their offsets in the record.
+// The fields of the host's records that the plug-in reads: where each starts in its record, its
+// type, and for a text the room it has (its NUL among the bytes).
 
 #include <cstdint>
 #include <algorithm>
 #include <cstring>
 #include <string_view>
 
+#include "host/types.h"
+
 namespace klarvo::host {
+
+struct TextAt {
+    std::size_t offset, room;
+};
+
+template <class T>
+struct ValueAt {
+    std::size_t offset;
+};
 
 template <class T>
 T ReadField(const void* record, std::size_t offset) {
@@ -15,27 +27,32 @@ T ReadField(const void* record, std::size_t offset) {
     return value;
 }
 
+template <class T>
+T ReadField(const void* record, ValueAt<T> field) {
+    return ReadField<T>(record, field.offset);
+}
+
 // Tspr, table 44: one sales document header.
 namespace tspr {
 inline constexpr std::size_t kRecordLength = 1469;
-inline constexpr std::size_t kNumber = 2;          // text
-inline constexpr std::size_t kDate = 230;          // host date string
-inline constexpr std::size_t kPaymentDays = 257;   // signed 16-bit
-inline constexpr std::size_t kCustomer = 1453;     // signed 32-bit
-inline constexpr std::size_t kIncluded = 1465;     // signed 32-bit, 0: not exported
+inline constexpr TextAt kNumber{2, 228};
+inline constexpr TextAt kDate{230, sizeof(DateText)};
+inline constexpr ValueAt<std::int16_t> kPaymentDays{257};
+inline constexpr ValueAt<std::int32_t> kCustomer{1453};
+inline constexpr ValueAt<std::int32_t> kIncluded{1465};  // 0: not exported
 }  // namespace tspr
 
 // k4, table 35: one customer.
 namespace k4 {
 inline constexpr std::size_t kRecordLength = 1536;
-inline constexpr std::size_t kShortName = 2;       // text
-inline constexpr std::size_t kName = 19;           // text
-inline constexpr std::size_t kAddress = 120;       // text
-inline constexpr std::size_t kTaxId = 176;         // text
-inline constexpr std::size_t kBankAccount = 239;   // text
-inline constexpr std::size_t kCreditLimit = 343;   // double
-inline constexpr std::size_t kDiscount = 351;      // double
-inline constexpr std::size_t kNumber = 1532;       // signed 32-bit
+inline constexpr TextAt kShortName{2, 17};
+inline constexpr TextAt kName{19, 101};
+inline constexpr TextAt kAddress{120, 56};
+inline constexpr TextAt kTaxId{176, 63};
+inline constexpr TextAt kBankAccount{239, 104};
+inline constexpr ValueAt<double> kCreditLimit{343};
+inline constexpr ValueAt<double> kDiscount{351};
+inline constexpr ValueAt<std::int32_t> kNumber{1532};
 }  // namespace k4
 
 // Record lengths of the other declared tables.
@@ -46,10 +63,16 @@ inline const char* TextField(const void* record, std::size_t offset) {
     return static_cast<const char*>(record) + offset;
 }
 
+inline const char* TextField(const void* record, TextAt field) { return TextField(record, field.offset); }
+
 // A text field that may lack its NUL: it ends at its NUL or at the end of its room.
 inline std::string_view BoundedText(const void* record, std::size_t offset, std::size_t room) {
     const char* text = TextField(record, offset);
     return {text, static_cast<std::size_t>(std::find(text, text + room, '\0') - text)};
+}
+
+inline std::string_view BoundedText(const void* record, TextAt field) {
+    return BoundedText(record, field.offset, field.room);
 }
 
 }  // namespace klarvo::host
