@@ -14,7 +14,6 @@
 #include "host.h"
 #include "host/host_fault.h"
 #include "host/types.h"
-#include "host_fault.h"
 
 namespace klarvo::sim {
 
@@ -33,11 +32,11 @@ decltype(auto) Serve(std::uint16_t number, Body body) {
     try {
         if constexpr (std::is_void_v<Result>) {
             body();
-            if (failsOnceDone) RaiseHostFault();
+            if (failsOnceDone) host.RaiseFault();
             return;
         } else {
             Result result = body();
-            if (failsOnceDone) RaiseHostFault();
+            if (failsOnceDone) host.RaiseFault();
             return result;
         }
     } catch (const host::HostFault&) {
@@ -45,7 +44,7 @@ decltype(auto) Serve(std::uint16_t number, Body body) {
     } catch (const std::exception& error) {
         host.NoteFailure(error.what());
     }
-    if (!host.Raising()) RaiseHostFault();
+    if (!host.Raising()) host.RaiseFault();
     if constexpr (!std::is_void_v<Result>) return Result{};
 }
 

@@ -70,7 +70,7 @@ ControlLayout ReadControl(Reader& in, const FormLayout& form) {
     ControlLayout control{};
     control.kind = in.Word();
     if (control.kind == host::kInputField && in.Word() != host::kInputFieldFixedPart)
-        in.Fail("an input field whose fixed part is not 38 bytes");
+        in.Fail("an input field whose fixed part is not " + std::to_string(host::kInputFieldFixedPart) + " bytes");
     if (control.kind == host::kInputField && in.Word() != host::kInputField) in.Fail("an input field whose header is no input field");
     for (std::uint16_t* field : {&control.command, &control.flags, &control.hotkey, &control.column, &control.row,
                                  &control.width, &control.height})

@@ -85,7 +85,16 @@ void Host::RunCommand(int (*command)()) {
     CheckCommandEnd(before);
 }
 
-bool Host::CallModule(const std::function<void()>& call) { return CatchHostFault(call); }
+bool Host::CallModule(const std::function<void()>& call) {
+    const bool returned = CatchHostFault(call);
+    if (!returned) raising_ = false;
+    return returned;
+}
+
+void Host::RaiseFault() {
+    raising_ = true;
+    RaiseHostFault(failure_->what);
+}
 
 bool Host::EnterService(std::uint16_t number) {
     const int call = ++serviceCalls_[number];
@@ -94,7 +103,7 @@ bool Host::EnterService(std::uint16_t number) {
         return false;
     NoteFailure("service " + std::to_string(number) + " failed on its call " + std::to_string(call) + " (--throw-in)", true);
     if (std::find(std::begin(kReleases), std::end(kReleases), number) != std::end(kReleases)) return true;
-    RaiseHostFault();
+    RaiseFault();
 }
 
 void Host::NoteFailure(const std::string& what, bool injected) {

@@ -121,8 +121,9 @@ public:
     // Notes a failure of a service, to be raised into the module.
     void NoteFailure(const std::string& what, bool injected = false);
     const std::optional<HostFailure>& LastFailure() const { return failure_; }
+    // Raises the failure noted last into the module.
+    [[noreturn]] void RaiseFault();
     // While a failure unwinds the module, what goes wrong in the simulator is only noted.
-    void RaisingFault(bool raising) { raising_ = raising; }
     bool Raising() const { return raising_; }
 
     const std::vector<Message>& Messages() const { return messages_; }

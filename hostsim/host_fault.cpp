@@ -1,6 +1,5 @@
 #include "host_fault.h"
 
-#include "host.h"
 #include "host/host_fault.h"
 
 #if defined(_WIN32)
@@ -12,8 +11,7 @@
 namespace klarvo::sim {
 
 #if defined(_WIN32)
-void RaiseHostFault() {
-    Host::Active().RaisingFault(true);
+void RaiseHostFault(const std::string&) {
     RaiseException(host::kHostFaultCode, EXCEPTION_NONCONTINUABLE, 0, nullptr);
     __builtin_unreachable();
 }
@@ -21,24 +19,18 @@ void RaiseHostFault() {
 bool CatchHostFault(const std::function<void()>& call) {
     // The host's own frame around a call into the module: it takes the host's failures, unwinds
     // the frames above it and resumes here.
-    const bool returned = host::CatchRaised(
+    return host::CatchRaised(
         [](void* body) { (*static_cast<const std::function<void()>*>(body))(); }, const_cast<std::function<void()>*>(&call),
         [](unsigned long code) { return code == host::kHostFaultCode; }, nullptr);
-    if (!returned) Host::Active().RaisingFault(false);
-    return returned;
 }
 #else
-void RaiseHostFault() {
-    Host::Active().RaisingFault(true);
-    throw host::HostFault(Host::Active().LastFailure()->what);
-}
+void RaiseHostFault(const std::string& what) { throw host::HostFault(what); }
 
 bool CatchHostFault(const std::function<void()>& call) {
     try {
         call();
         return true;
     } catch (const host::HostFault&) {
-        Host::Active().RaisingFault(false);
         return false;
     }
 }

@@ -5,11 +5,12 @@
 // into the same program, a C++ exception (host::HostFault).
 
 #include <functional>
+#include <string>
 
 namespace klarvo::sim {
 
-// Raises the failure that the active host has noted.
-[[noreturn]] void RaiseHostFault();
+// Raises a failure of the host, which says `what` where it is caught natively.
+[[noreturn]] void RaiseHostFault(const std::string& what);
 
 // A call of the host into the module; false when a failure of the host ended it.
 bool CatchHostFault(const std::function<void()>& call);

@@ -65,7 +65,9 @@ std::vector<int> ServiceNumbers() { return {std::begin(host::kServiceNumbers), s
 // The host options, shared by the commands that run the plug-in: a host that does not fit it.
 void AddHostOptions(CLI::App& command, HostOptions& o) {
     const char* group = "Host options (a host that does not fit the plug-in)";
-    command.add_option("--host-version", o.version, "the version the host reports (112 fits)")->group(group);
+    command.add_option("--host-version", o.version,
+                       "the version the host reports (" + std::to_string(host::kHostVersion) + " fits)")
+        ->group(group);
     command.add_option_function<std::vector<std::string>>("--missing-service", [&o](const std::vector<std::string>& values) {
         for (const std::string& v : values)
             o.missingServices.insert(KnownNumber<std::uint16_t>("--missing-service", v, ServiceNumbers(), "service"));

@@ -1,5 +1,6 @@
 // The layers of the code, read from its includes: every file of src/, hostsim/, check/ and cli/
-// includes only what its folder may, and no files include each other in a loop.
+// includes only what its folder may, no files and no units (a header with its source file) include
+// each other in a loop, and the host's facts are stated in the host's headers alone.
 
 #include <gtest/gtest.h>
 
@@ -120,6 +121,75 @@ TEST(Layers, NoFilesIncludeEachOtherInALoop) {
     for (const auto& [file, targets] : graph)
         if (state[file] == 0) visit(file);
     EXPECT_EQ(loops, std::vector<std::string>{});
+}
+
+// The units of the code (a header and its source file of the same name) and the units each one's
+// files include.
+std::map<fs::path, std::set<fs::path>> UnitGraph() {
+    std::map<fs::path, std::set<fs::path>> graph;
+    for (const fs::path& file : SourceFiles()) {
+        const fs::path unit = fs::path(file).replace_extension();
+        graph[unit];
+        for (const Include& include : IncludesOf(file))
+            if (const fs::path target = Resolve(include); !target.empty() && fs::path(target).replace_extension() != unit)
+                graph[unit].insert(fs::path(target).replace_extension());
+    }
+    return graph;
+}
+
+TEST(Layers, NoUnitsIncludeEachOtherInALoop) {
+    const std::map<fs::path, std::set<fs::path>> graph = UnitGraph();
+    std::map<fs::path, int> state;  // 1: on the path, 2: done
+    std::vector<std::string> loops;
+    std::function<void(const fs::path&)> visit = [&](const fs::path& unit) {
+        state[unit] = 1;
+        for (const fs::path& next : graph.at(unit)) {
+            if (!graph.count(next)) continue;
+            if (state[next] == 1) loops.push_back(unit.generic_string() + " -> " + next.generic_string());
+            if (state[next] == 0) visit(next);
+        }
+        state[unit] = 2;
+    };
+    for (const auto& [unit, targets] : graph)
+        if (state[unit] == 0) visit(unit);
+    EXPECT_EQ(loops, std::vector<std::string>{});
+}
+
+// A fact of the host that only the host's headers may state, as code writes it.
+struct HostFact {
+    const char* what;
+    const char* pattern;
+};
+
+const HostFact kHostFacts[] = {
+    {"form result codes", R"(\b0x500[12]\b)"},
+    {"form numbers", R"(\b(20010|20070|1254)\b)"},
+    {"the export command's number", R"(\b31028\b)"},
+    {"the install notice dialog", R"(\b1668\b)"},
+    {"the command's mode flag and the key codes", R"(\b0x8000\b)"},
+    {"the host's version", R"(\b112\b)"},
+    {"the record-editing flag", R"(\b0x0400\b)"},
+    {"the input field's fixed part", R"(\b38\b)"},
+    {"the host module's name", R"("MORVEL")"},
+};
+
+TEST(HostFacts, AreStatedInTheHostsHeadersAlone) {
+    std::vector<std::regex> patterns;
+    for (const HostFact& fact : kHostFacts) patterns.emplace_back(fact.pattern);
+    std::vector<std::string> stated;
+    for (const fs::path& file : SourceFiles()) {
+        if (file.generic_string().starts_with("src/host/")) continue;
+        std::ifstream in(kSource / file);
+        int number = 0;
+        for (std::string line; std::getline(in, line);) {
+            ++number;
+            const std::string code = line.substr(0, line.find("//"));
+            for (std::size_t i = 0; i < patterns.size(); ++i)
+                if (std::regex_search(code, patterns[i]))
+                    stated.push_back(file.generic_string() + ":" + std::to_string(number) + " states " + kHostFacts[i].what);
+        }
+    }
+    EXPECT_EQ(stated, std::vector<std::string>{});
 }
 
 }  // namespace

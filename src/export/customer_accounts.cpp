@@ -4,7 +4,6 @@
 
 #include "export/address_split.h"
 #include "export/customer_marks.h"
-#include "export/export_object.h"
 #include "export/field_text.h"
 #include "frame/customers.h"
 #include "host/mazovia.h"

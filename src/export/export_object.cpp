@@ -7,7 +7,6 @@
 #include "export/customer_accounts.h"
 #include "export/customer_marks.h"
 #include "export/date_field.h"
-#include "export/export_object_table.h"
 #include "export/range_form.h"
 #include "export/sales_register.h"
 #include "export/scheme_editor.h"

@@ -76,6 +76,11 @@ private:
     const char* (*amountNames_)(int code) = nullptr;  // set while the posting-scheme editor is open
 };
 
+// The object's virtual table as the host's dialog base class lays it out: the object's own
+// operations where it overrides the base, the host's services everywhere else; 35 entries, in the
+// host's order. Made in export_object_table.cpp.
+const void* const* ExportObjectTable();
+
 // The plug-in's command "Eksport Teta (txt)"; always returns 0.
 int ExportCommand();
 

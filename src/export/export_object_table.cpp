@@ -1,18 +1,12 @@
-#include "export/export_object_table.h"
-
 #include <array>
 #include <cstdio>
 #include <utility>
 
 #include "export/export_object.h"
 #include "frame/from_host.h"
+#include "frame/service_call.h"
 #include "frame/slot_jump.h"
 #include "host/mazovia.h"
-#include "frame/service_call.h"
-#include "posting/posting_scheme.h"
-#include "export/range_form.h"
-#include "export/scheme_editor.h"
-
 
 namespace klarvo::exporting {
 namespace {

@@ -4,7 +4,6 @@
 #include <cstdio>
 #include <optional>
 
-#include "export/export_object.h"
 #include "export/field_text.h"
 #include "host/mazovia.h"
 #include "host/posting_scheme_buffer.h"

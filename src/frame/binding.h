@@ -14,15 +14,8 @@ namespace klarvo::frame {
 
 using platform::CodeAddress;
 
-// The service slots, in slot order; assembly jumps through them by name.
+// The service slots, in slot order; assembly jumps through them by name (slot_offsets.h).
 extern "C" CodeAddress klarvo_service_slots[];
-
-// For code written in the assembler: the symbols klarvo_slot_NUMBER, each the offset of a
-// service's slot in klarvo_service_slots.
-#define KLARVO_SLOT_OFFSET(number, name, type)                                   \
-    ".set klarvo_slot_" #number ", klarvo_slot_offset\n"                         \
-    ".set klarvo_slot_offset, klarvo_slot_offset+" KLARVO_EXPANDED_TEXT(__SIZEOF_POINTER__) "\n"
-#define KLARVO_SLOT_OFFSETS ".set klarvo_slot_offset, 0\n" KLARVO_HOST_SERVICES(KLARVO_SLOT_OFFSET)
 
 // Thrown instead of calling a service that the host does not export.
 class MissingService : public std::runtime_error {

@@ -6,7 +6,7 @@
 
 #include "frame/lazy_binders.h"
 
-#include "frame/binding.h"
+#include "frame/slot_offsets.h"
 
 #if defined(__i386__)
 asm(".text\n"

@@ -1,6 +1,7 @@
 #include "frame/slot_jump.h"
 
-#include "frame/binding.h"
+#include "frame/slot_offsets.h"
+#include "host/service_list.h"
 #include "host/types.h"
 
 #if defined(__x86_64__)
