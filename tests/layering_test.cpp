@@ -103,57 +103,42 @@ TEST(Layers, EveryFileIncludesOnlyWhatItsFolderMay) {
     EXPECT_EQ(against, std::vector<std::string>{});
 }
 
-TEST(Layers, NoFilesIncludeEachOtherInALoop) {
-    std::map<fs::path, std::vector<fs::path>> graph;
-    for (const fs::path& file : SourceFiles())
-        for (const Include& include : IncludesOf(file))
-            if (const fs::path target = Resolve(include); !target.empty()) graph[file].push_back(target);
+using Graph = std::map<fs::path, std::set<fs::path>>;
+
+// Each edge that closes a loop, as "FROM -> TO".
+std::vector<std::string> LoopsIn(const Graph& graph) {
     std::map<fs::path, int> state;  // 1: on the path, 2: done
     std::vector<std::string> loops;
-    std::function<void(const fs::path&)> visit = [&](const fs::path& file) {
-        state[file] = 1;
-        for (const fs::path& next : graph[file]) {
-            if (state[next] == 1) loops.push_back(file.generic_string() + " -> " + next.generic_string());
-            if (state[next] == 0) visit(next);
-        }
-        state[file] = 2;
+    std::function<void(const fs::path&)> visit = [&](const fs::path& node) {
+        state[node] = 1;
+        const auto edges = graph.find(node);
+        if (edges != graph.end())
+            for (const fs::path& next : edges->second) {
+                if (state[next] == 1) loops.push_back(node.generic_string() + " -> " + next.generic_string());
+                if (state[next] == 0) visit(next);
+            }
+        state[node] = 2;
     };
-    for (const auto& [file, targets] : graph)
-        if (state[file] == 0) visit(file);
-    EXPECT_EQ(loops, std::vector<std::string>{});
+    for (const auto& [node, edges] : graph)
+        if (state[node] == 0) visit(node);
+    return loops;
 }
 
-// The units of the code (a header and its source file of the same name) and the units each one's
-// files include.
-std::map<fs::path, std::set<fs::path>> UnitGraph() {
-    std::map<fs::path, std::set<fs::path>> graph;
-    for (const fs::path& file : SourceFiles()) {
-        const fs::path unit = fs::path(file).replace_extension();
-        graph[unit];
+// The includes between files; with `units`, between units (a header and its source file of the
+// same name).
+Graph IncludeGraph(bool units) {
+    Graph graph;
+    const auto node = [&](const fs::path& file) { return units ? fs::path(file).replace_extension() : file; };
+    for (const fs::path& file : SourceFiles())
         for (const Include& include : IncludesOf(file))
-            if (const fs::path target = Resolve(include); !target.empty() && fs::path(target).replace_extension() != unit)
-                graph[unit].insert(fs::path(target).replace_extension());
-    }
+            if (const fs::path target = Resolve(include); !target.empty() && node(target) != node(file))
+                graph[node(file)].insert(node(target));
     return graph;
 }
 
-TEST(Layers, NoUnitsIncludeEachOtherInALoop) {
-    const std::map<fs::path, std::set<fs::path>> graph = UnitGraph();
-    std::map<fs::path, int> state;  // 1: on the path, 2: done
-    std::vector<std::string> loops;
-    std::function<void(const fs::path&)> visit = [&](const fs::path& unit) {
-        state[unit] = 1;
-        for (const fs::path& next : graph.at(unit)) {
-            if (!graph.count(next)) continue;
-            if (state[next] == 1) loops.push_back(unit.generic_string() + " -> " + next.generic_string());
-            if (state[next] == 0) visit(next);
-        }
-        state[unit] = 2;
-    };
-    for (const auto& [unit, targets] : graph)
-        if (state[unit] == 0) visit(unit);
-    EXPECT_EQ(loops, std::vector<std::string>{});
-}
+TEST(Layers, NoFilesIncludeEachOtherInALoop) { EXPECT_EQ(LoopsIn(IncludeGraph(false)), std::vector<std::string>{}); }
+
+TEST(Layers, NoUnitsIncludeEachOtherInALoop) { EXPECT_EQ(LoopsIn(IncludeGraph(true)), std::vector<std::string>{}); }
 
 // A fact of the host that only the host's headers may state, as code writes it.
 struct HostFact {
