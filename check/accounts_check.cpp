@@ -6,13 +6,14 @@
 #include "fields.h"
 #include "host/mazovia.h"
 #include "lines.h"
+#include "teta/format.h"
 
 namespace klarvo::check {
 namespace {
 
-constexpr char kSeparator = "Ź"_mz[0];
-constexpr char kRegisterSeparator = "■"_mz[0];
-constexpr std::size_t kFieldCount = 12;  // after the separator that opens the record
+using teta::kRegisterSeparator;
+constexpr char kSeparator = teta::kAccountsSeparator;
+constexpr std::size_t kFieldCount = teta::kAccountFieldCount;  // after the separator that opens the record
 
 struct Column {
     Text name;
@@ -24,10 +25,14 @@ struct Column {
 // Fields 1 to 12 of a record.
 const Column kColumns[kFieldCount] = {
     {Text::FieldKind, 0, false, false},        {Text::FieldCustomerNumber, 0, false, false},
-    {Text::FieldShortName, 20, true, false},   {Text::FieldName, 60, true, true},
-    {Text::FieldPostcode, 6, true, false},     {Text::FieldCity, 25, true, true},
-    {Text::FieldStreet, 32, true, true},       {Text::FieldBank, 30, true, false},
-    {Text::FieldBankAccount, 30, true, true},  {Text::FieldTaxId, 18, true, true},
+    {Text::FieldShortName, teta::kShortNameWidth, true, false},
+    {Text::FieldName, teta::kNameWidth, true, true},
+    {Text::FieldPostcode, teta::kPostcodeWidth, true, false},
+    {Text::FieldCity, teta::kCityWidth, true, true},
+    {Text::FieldStreet, teta::kStreetWidth, true, true},
+    {Text::FieldBank, teta::kBankWidth, true, false},
+    {Text::FieldBankAccount, teta::kBankAccountWidth, true, true},
+    {Text::FieldTaxId, teta::kTaxIdWidth, true, true},
     {Text::FieldCreditLimit, 0, false, false}, {Text::FieldDiscount, 0, false, false},
 };
 

@@ -6,14 +6,15 @@
 #include "fields.h"
 #include "host/mazovia.h"
 #include "lines.h"
+#include "teta/format.h"
 
 namespace klarvo::check {
 namespace {
 
-constexpr char kSeparator = "■"_mz[0];
-constexpr char kAccountsSeparator = "Ź"_mz[0];
-constexpr std::size_t kFieldCount = 29;
-constexpr std::size_t kAccountLength = 12;
+using teta::kAccountLength;
+using teta::kAccountsSeparator;
+constexpr char kSeparator = teta::kRegisterSeparator;
+constexpr std::size_t kFieldCount = teta::kPostingFieldCount;
 
 // The fields with a name; the others are named by their number.
 const Text kFieldNames[] = {
@@ -100,7 +101,7 @@ void RegisterReader::CheckCustomer(const RecordPlace& place, std::string_view ac
 }
 
 void RegisterReader::CheckFields(const RecordPlace& place, const std::vector<std::string_view>& fields) {
-    if (fields[0].size() != 15 || fields[0][0] == ' ' || Trimmed(fields[0]).size() > kAccountLength)
+    if (fields[0].size() != teta::kAccountWidth || fields[0][0] == ' ' || Trimmed(fields[0]).size() > kAccountLength)
         place.Fault(FindingKind::Structure, 0, Text::NotAnAccount);
     for (const std::size_t index : {4, 5, 6, 8})
         if (!IsDate(fields[index])) place.Fault(FindingKind::Structure, index, Text::NotADate);
@@ -108,7 +109,7 @@ void RegisterReader::CheckFields(const RecordPlace& place, const std::vector<std
         if (fields[index] != fields[4]) place.Fault(FindingKind::Structure, index, Text::NotTheDocumentDate);
     if (IsDate(fields[4]) && IsDate(fields[5]) && fields[5] < fields[4])
         place.Fault(FindingKind::Structure, 5, Text::DueBeforeDocument);
-    if (fields[9].size() > 30) place.Fault(FindingKind::Structure, 9, Text::LongDescription);
+    if (fields[9].size() > teta::kDescriptionLength) place.Fault(FindingKind::Structure, 9, Text::LongDescription);
     for (const auto& [index, expected] : kConstants)
         if (fields[index] != expected)
             place.Fault(FindingKind::Structure, index, {Text::NotTheConstant, {std::string(expected)}});

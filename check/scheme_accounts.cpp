@@ -6,11 +6,12 @@
 #include "host/mazovia.h"
 #include "messages.h"
 #include "paths.h"
+#include "teta/format.h"
 
 namespace klarvo::check {
 namespace {
 
-constexpr std::size_t kAccountLength = 12;
+using teta::kAccountLength;
 
 // "%04d" writes this text for some number: at least four characters, digits, a minus in front
 // of a negative one, zeros only to fill four.

@@ -17,11 +17,12 @@
 #include "findings.h"
 #include "register_check.h"
 #include "scheme_accounts.h"
+#include "teta/format.h"
 
 namespace klarvo::check {
 
-inline constexpr const char* kRegisterFile = "!Fs_pln.fkw";
-inline constexpr const char* kAccountsFile = "!Konta.fkx";
+inline constexpr const char* kRegisterFile = teta::kRegisterFileName;
+inline constexpr const char* kAccountsFile = teta::kAccountsFileName;
 
 // What earlier exports (the archive of imported ones) held.
 struct History {

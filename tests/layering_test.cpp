@@ -28,12 +28,13 @@ struct Layer {
 
 const std::vector<Layer> kLayers = {
     {"src/host", {"host"}},
+    {"src/teta", {"host", "teta"}},
     {"src/frame", {"host", "frame"}},
-    {"src/posting", {"host", "frame", "posting"}},
-    {"src/export", {"host", "frame", "posting", "export"}},
-    {"src/plugin", {"host", "frame", "posting", "export", "plugin"}},
+    {"src/posting", {"host", "teta", "frame", "posting"}},
+    {"src/export", {"host", "teta", "frame", "posting", "export"}},
+    {"src/plugin", {"host", "teta", "frame", "posting", "export", "plugin"}},
     {"hostsim", {"host", "", "cli"}},
-    {"check", {"host", "", "cli"}},
+    {"check", {"host", "teta", "", "cli"}},
     {"cli", {""}},
 };
 

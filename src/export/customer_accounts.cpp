@@ -8,13 +8,12 @@
 #include "frame/customers.h"
 #include "host/mazovia.h"
 #include "host/records.h"
+#include "teta/format.h"
 
 namespace klarvo::exporting {
 namespace {
 
 namespace k4 = host::k4;
-
-constexpr char kSeparator = "Ź"_mz[0];
 
 using Field = FieldText<kSplitTextLength>;
 
@@ -54,16 +53,17 @@ CustomerChanges WriteCustomerAccount(const void* customer, OutputFile& file) {
     Field taxId(host::BoundedText(customer, k4::kTaxId));
 
     const Column columns[] = {
-        {&shortName, 20, "nazwa skrócona"_mz}, {&name, 60, "nazwa"_mz},      {&postcode, 6, "kod pocztowy"_mz},
-        {&city, 25, "miejscowość"_mz},         {&street, 32, "ulica"_mz},     {&bankName, 30, "bank"_mz},
-        {&bankNumber, 30, "numer rachunku"_mz}, {&taxId, 18, "NIP"_mz},
+        {&shortName, teta::kShortNameWidth, "nazwa skrócona"_mz}, {&name, teta::kNameWidth, "nazwa"_mz},
+        {&postcode, teta::kPostcodeWidth, "kod pocztowy"_mz},      {&city, teta::kCityWidth, "miejscowość"_mz},
+        {&street, teta::kStreetWidth, "ulica"_mz},                 {&bankName, teta::kBankWidth, "bank"_mz},
+        {&bankNumber, teta::kBankAccountWidth, "numer rachunku"_mz}, {&taxId, teta::kTaxIdWidth, "NIP"_mz},
     };
     // An account number whose digits would not fit keeps them all when its blanks go.
-    if (bankNumber.Size() > 30) bankNumber.DropBlanks();
+    if (bankNumber.Size() > teta::kBankAccountWidth) bankNumber.DropBlanks();
     CustomerChanges changes;
     for (const Column& column : columns) {
         const Field before = *column.field;
-        if (column.field->KeepOff(kSeparator, 'Z'))
+        if (column.field->KeepOff(teta::kAccountsSeparator, 'Z'))
             NoteFirst(changes.replaced, column, number, before.text, column.field->text, kSplitTextLength);
         if (column.field->Size() > column.width)
             NoteFirst(changes.cut, column, number, column.field->text, column.field->text, column.width);

@@ -24,6 +24,7 @@
 #include "host/forms.h"
 #include "host/mazovia.h"
 #include "host/records.h"
+#include "teta/format.h"
 #include "posting/posting_scheme.h"
 
 namespace klarvo::exporting {
@@ -38,9 +39,9 @@ struct FileTexts {
     const char* notOpen;
     const char* notWritten;
 };
-const FileTexts kRegisterTexts = {kRegisterFileName, "Błąd: plik Fs_pln.fkw nie jest otwarty!"_mz,
+const FileTexts kRegisterTexts = {teta::kRegisterFileName, "Błąd: plik Fs_pln.fkw nie jest otwarty!"_mz,
                                   "Błąd: zapis pliku Fs_pln.fkw nie powiódł się!"_mz};
-const FileTexts kAccountsTexts = {kAccountsFileName, "Błąd: plik Konta.fkx nie jest otwarty!"_mz,
+const FileTexts kAccountsTexts = {teta::kAccountsFileName, "Błąd: plik Konta.fkx nie jest otwarty!"_mz,
                                   "Błąd: zapis pliku Konta.fkx nie powiódł się!"_mz};
 
 bool Open(OutputFile& file, const FileTexts& texts) {
@@ -133,7 +134,7 @@ void CExportTetaTxt::GiveBack() {
             takingBack.Ask([handle] { host::CloseFile(handle); });
     // Files that a run left half written must not reach the accounts.
     if (std::exchange(runUnfinished_, false))
-        for (const char* name : {kRegisterFileName, kAccountsFileName})
+        for (const char* name : {teta::kRegisterFileName, teta::kAccountsFileName})
             takingBack.Ask([name] { host::EmptyOutputFile(name); });
     for (unsigned char** marks : {&companyMarks_, &personMarks_})
         if (unsigned char* block = std::exchange(*marks, nullptr)) takingBack.Ask([block] { host::FreeBlock(block); });

@@ -5,9 +5,6 @@
 
 namespace klarvo::exporting {
 
-inline constexpr char kRegisterFileName[] = "!Fs_pln.fkw";
-inline constexpr char kAccountsFileName[] = "!Konta.fkx";
-
 struct OutputFile {
     host::HostFile* handle = nullptr;
     bool failed = false;

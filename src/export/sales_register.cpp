@@ -8,11 +8,11 @@
 #include "host/mazovia.h"
 #include "host/posting_scheme_buffer.h"
 #include "host/records.h"
+#include "teta/format.h"
 
 namespace klarvo::exporting {
 namespace {
 
-constexpr char kSeparator = "■"_mz[0];
 
 // Fields 1 to 10 and 12 are values; the others are constant. Every field ends with ■ (0xFE).
 const char* const kPostingRecordFormat =
@@ -24,14 +24,14 @@ constexpr double kSmallestAmount = 0.00001;
 
 template <std::size_t Length>
 struct RegisterField : FieldText<Length> {
-    explicit RegisterField(std::string_view from) : FieldText<Length>(from), replaced(this->KeepOff(kSeparator, ' ')) {}
+    explicit RegisterField(std::string_view from) : FieldText<Length>(from), replaced(this->KeepOff(teta::kRegisterSeparator, ' ')) {}
     bool replaced;
 };
 
 }  // namespace
 
 RegisterDocument::RegisterDocument(std::string_view documentNumber, const DocumentDates& documentDates)
-    : number(documentNumber), dates(documentDates), numberReplaced(number.KeepOff(kSeparator, ' ')) {}
+    : number(documentNumber), dates(documentDates), numberReplaced(number.KeepOff(teta::kRegisterSeparator, ' ')) {}
 
 RegisterDocument RegisterDocumentOf(const void* tspr) {
     return {host::BoundedText(tspr, host::tspr::kNumber), DatesOf(tspr)};

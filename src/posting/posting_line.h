@@ -3,10 +3,12 @@
 
 #include <cstdint>
 
+#include "teta/format.h"
+
 namespace klarvo::posting {
 
-inline constexpr std::size_t kAccountLength = 12;
-inline constexpr std::size_t kLineDescriptionLength = 30;
+inline constexpr std::size_t kAccountLength = teta::kAccountLength;
+inline constexpr std::size_t kLineDescriptionLength = teta::kDescriptionLength;
 inline constexpr std::size_t kLineShortCodeLength = 3;
 // Amount codes 1 to 32 pick document amounts 1 to 32; any other code picks none.
 inline constexpr int kAmountCodeCount = 32;
