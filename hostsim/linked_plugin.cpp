@@ -13,7 +13,7 @@ void LinkedPlugin::Attach() {
 PluginEntries LinkedPlugin::Load() {
     Host::Active().module.handle = plugin::LinkedModuleHandle();
     const plugin::ModuleEntries entries = plugin::LoadLinkedModule(&ExportedService);
-    return {entries.initialise, entries.registerOrReport, entries.reserved30009, entries.reserved30010};
+    return {entries.initialise, entries.registerOrReport, entries.unused30009, entries.unused30010};
 }
 
 void LinkedPlugin::Unload() { plugin::UnloadLinkedModule(); }

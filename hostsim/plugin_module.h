@@ -8,8 +8,8 @@ namespace klarvo::sim {
 struct PluginEntries {
     host::InitialiseEntry initialise;
     host::RegisterEntry registerOrReport;
-    host::Reserved30009Entry reserved30009;
-    host::Reserved30010Entry reserved30010;
+    host::Unused30009Entry unused30009;
+    host::Unused30010Entry unused30010;
 };
 
 class PluginModule {

@@ -157,6 +157,8 @@ const HostFact kHostFacts[] = {
     {"the record-editing flag", R"(\b0x0400\b)"},
     {"the input field's fixed part", R"(\b38\b)"},
     {"the host module's name", R"("MORVEL")"},
+    {"the module's entry ordinals", R"(\b300(01|08|09|10)\b)"},
+    {"the unused entry's answer", R"(-1234567890)"},
 };
 
 TEST(HostFacts, AreStatedInTheHostsHeadersAlone) {

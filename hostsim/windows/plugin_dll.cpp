@@ -72,9 +72,9 @@ PluginEntries PluginDll::Load() {
     module_ = module;
     Host::Active().module.handle = module;
     return {Ordinal<host::InitialiseEntry>(module, host::kInitialiseOrdinal),
-            Ordinal<host::RegisterEntry>(module, host::kRegisterOrdinal),
-            Ordinal<host::Reserved30009Entry>(module, host::kReserved30009Ordinal),
-            Ordinal<host::Reserved30010Entry>(module, host::kReserved30010Ordinal)};
+            Ordinal<host::RegisterEntry>(module, host::kRegisterOrReportOrdinal),
+            Ordinal<host::Unused30009Entry>(module, host::kUnused30009Ordinal),
+            Ordinal<host::Unused30010Entry>(module, host::kUnused30010Ordinal)};
 }
 
 void PluginDll::Unload() {

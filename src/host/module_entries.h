@@ -14,19 +14,32 @@ using HostEntryFunction = int (*)(int, int);
 using InitialiseEntry = int(KLARVO_STDCALL*)(HostEntryFunction entry, char* displayName);
 // 30008: non-zero shows the load failure report, 0 registers the module's command. Always 0.
 using RegisterEntry = int(KLARVO_STDCALL*)(int report);
-// 30009 and 30010.
-using Reserved30009Entry = int(KLARVO_STDCALL*)();
-using Reserved30010Entry = int(KLARVO_STDCALL*)(int unused);
+// 30009 and 30010: no function of a module like this one; 30010 answers kNoFunctionAnswer.
+using Unused30009Entry = int(KLARVO_STDCALL*)();
+using Unused30010Entry = int(KLARVO_STDCALL*)(int unused);
+inline constexpr int kNoFunctionAnswer = -1234567890;
 
 // The host's main module, by the name under which a module finds it loaded, and the version of the
 // host that these headers describe (service 51594 reports the running host's).
 inline constexpr const char* kHostModuleName = "MORVEL";
 inline constexpr int kHostVersion = 112;
 
-inline constexpr std::uint16_t kInitialiseOrdinal = 30001;
-inline constexpr std::uint16_t kRegisterOrdinal = 30008;
-inline constexpr std::uint16_t kReserved30009Ordinal = 30009;
-inline constexpr std::uint16_t kReserved30010Ordinal = 30010;
+// The module's entry points, the one list of them: ordinal, name in the code, the symbol's name,
+// and the bytes of arguments the entry removes from the stack. The module exports each as
+// klarvo_SYMBOL by ordinal alone (its klarvo.def is made from this list, and tools/check-package
+// reads the ordinals here).
+#define KLARVO_MODULE_ENTRIES(X)                           \
+    X(30001, Initialise, initialise, 8)                    \
+    X(30008, RegisterOrReport, register_or_report, 4)      \
+    X(30009, Unused30009, unused_30009, 0)                 \
+    X(30010, Unused30010, unused_30010, 4)
+
+enum EntryOrdinal : std::uint16_t {
+#define KLARVO_ENTRY_ORDINAL(ordinal, name, symbol, bytes) k##name##Ordinal = ordinal,
+    KLARVO_MODULE_ENTRIES(KLARVO_ENTRY_ORDINAL)
+#undef KLARVO_ENTRY_ORDINAL
+};
+
 inline constexpr std::uint16_t kHostEntryOrdinal = 30006;
 
 }  // namespace klarvo::host

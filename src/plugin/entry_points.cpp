@@ -68,6 +68,6 @@ int KLARVO_STDCALL klarvo_register_or_report(int report) {
     return 0;
 }
 
-int KLARVO_STDCALL klarvo_ordinal_30009() { return 0; }
+int KLARVO_STDCALL klarvo_unused_30009() { return 0; }
 
-int KLARVO_STDCALL klarvo_ordinal_30010(int) { return -1234567890; }
+int KLARVO_STDCALL klarvo_unused_30010(int) { return klarvo::host::kNoFunctionAnswer; }

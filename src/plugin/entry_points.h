@@ -15,8 +15,8 @@ int KLARVO_STDCALL klarvo_initialise(klarvo::host::HostEntryFunction entry, char
 // install notice unless the user switched it off. Always 0.
 int KLARVO_STDCALL klarvo_register_or_report(int report);
 
-// 30009 and 30010: no function in this plug-in.
-int KLARVO_STDCALL klarvo_ordinal_30009();
-int KLARVO_STDCALL klarvo_ordinal_30010(int unused);
+// 30009 and 30010: no function in this plug-in; 30010 answers host::kNoFunctionAnswer.
+int KLARVO_STDCALL klarvo_unused_30009();
+int KLARVO_STDCALL klarvo_unused_30010(int unused);
 
 }

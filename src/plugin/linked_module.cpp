@@ -21,7 +21,7 @@ void AttachLinkedModule(HostExports host) {
 ModuleEntries LoadLinkedModule(HostExports host) {
     AttachLinkedModule(host);
     frame::BindAllServices();
-    return {&klarvo_initialise, &klarvo_register_or_report, &klarvo_ordinal_30009, &klarvo_ordinal_30010};
+    return {&klarvo_initialise, &klarvo_register_or_report, &klarvo_unused_30009, &klarvo_unused_30010};
 }
 
 void UnloadLinkedModule() { platform::LinkHost(nullptr); }

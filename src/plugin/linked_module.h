@@ -14,8 +14,8 @@ using HostExports = void (*(*)(std::uint16_t ordinal))();
 struct ModuleEntries {
     host::InitialiseEntry initialise;
     host::RegisterEntry registerOrReport;
-    host::Reserved30009Entry reserved30009;
-    host::Reserved30010Entry reserved30010;
+    host::Unused30009Entry unused30009;
+    host::Unused30010Entry unused30010;
 };
 
 // The module as the stand-in knows it: the handle the host sees.

@@ -1,0 +1,23 @@
+# Writes klarvo.def from the list of the module's entry points as the compiler's preprocessor reads
+# it: each entry by its ordinal alone, no names, the export directory named Klarvo.dll.
+#   CXX (the compiler), SOURCE (the source folder), OUTPUT (the .def)
+cmake_minimum_required(VERSION 3.25)
+execute_process(COMMAND "${CXX}" -E -P -x c++ -std=c++20 "-I${SOURCE}/src" "${SOURCE}/src/plugin/klarvo_def.h"
+                OUTPUT_VARIABLE text RESULT_VARIABLE failed)
+if(failed)
+    message(FATAL_ERROR "the list of the module's entry points does not preprocess")
+endif()
+string(FIND "${text}" "klarvo_def_begin" at REVERSE)
+string(SUBSTRING "${text}" ${at} -1 text)
+string(REPLACE "\n" " " text "${text}")
+string(REPLACE "@" ";" rows "${text}")
+list(POP_FRONT rows)
+set(def "LIBRARY \"Klarvo.dll\"\nEXPORTS\n")
+foreach(row IN LISTS rows)
+    string(STRIP "${row}" row)
+    if(NOT row MATCHES "^([0-9]+) +([a-z0-9_]+) +([0-9]+)$")
+        message(FATAL_ERROR "a row of the entry list that is not ORDINAL SYMBOL BYTES: ${row}")
+    endif()
+    string(APPEND def "    klarvo_${CMAKE_MATCH_2}@${CMAKE_MATCH_3} @${CMAKE_MATCH_1} NONAME\n")
+endforeach()
+file(WRITE "${OUTPUT}" "${def}")
