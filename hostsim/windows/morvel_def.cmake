@@ -3,16 +3,8 @@
 # data items as data, and the build fails unless there are exactly 96.
 #   CXX (the compiler), SOURCE (the source folder), OUTPUT (the .def)
 cmake_minimum_required(VERSION 3.25)
-execute_process(COMMAND "${CXX}" -E -P -x c++ -std=c++20 "-I${SOURCE}/src" "${SOURCE}/hostsim/windows/morvel_def.h"
-                OUTPUT_VARIABLE text RESULT_VARIABLE failed)
-if(failed)
-    message(FATAL_ERROR "the service list does not preprocess")
-endif()
-string(FIND "${text}" "klarvo_def_begin" at REVERSE)
-string(SUBSTRING "${text}" ${at} -1 text)
-string(REPLACE "\n" " " text "${text}")
-string(REPLACE "@" ";" rows "${text}")
-list(POP_FRONT rows)
+include(${SOURCE}/cmake/def_rows.cmake)
+klarvo_def_rows("${SOURCE}/hostsim/windows/morvel_def.h" rows)
 set(def "LIBRARY \"MORVEL.dll\"\nEXPORTS\n    klarvo_run_morvel\n    klarvo_export_30006 @30006 NONAME\n")
 set(numbers "")
 foreach(row IN LISTS rows)

@@ -2,16 +2,8 @@
 # it: each entry by its ordinal alone, no names, the export directory named Klarvo.dll.
 #   CXX (the compiler), SOURCE (the source folder), OUTPUT (the .def)
 cmake_minimum_required(VERSION 3.25)
-execute_process(COMMAND "${CXX}" -E -P -x c++ -std=c++20 "-I${SOURCE}/src" "${SOURCE}/src/plugin/klarvo_def.h"
-                OUTPUT_VARIABLE text RESULT_VARIABLE failed)
-if(failed)
-    message(FATAL_ERROR "the list of the module's entry points does not preprocess")
-endif()
-string(FIND "${text}" "klarvo_def_begin" at REVERSE)
-string(SUBSTRING "${text}" ${at} -1 text)
-string(REPLACE "\n" " " text "${text}")
-string(REPLACE "@" ";" rows "${text}")
-list(POP_FRONT rows)
+include(${SOURCE}/cmake/def_rows.cmake)
+klarvo_def_rows("${SOURCE}/src/plugin/klarvo_def.h" rows)
 set(def "LIBRARY \"Klarvo.dll\"\nEXPORTS\n")
 foreach(row IN LISTS rows)
     string(STRIP "${row}" row)
