@@ -4,6 +4,7 @@
 #include <charconv>
 
 #include "fields.h"
+#include "file_header.h"
 #include "host/mazovia.h"
 #include "lines.h"
 #include "teta/format.h"
@@ -11,7 +12,6 @@
 namespace klarvo::check {
 namespace {
 
-using teta::kRegisterSeparator;
 constexpr char kSeparator = teta::kAccountsSeparator;
 constexpr std::size_t kFieldCount = teta::kAccountFieldCount;  // after the separator that opens the record
 
@@ -35,8 +35,6 @@ const Column kColumns[kFieldCount] = {
     {Text::FieldTaxId, teta::kTaxIdWidth, true, true},
     {Text::FieldCreditLimit, 0, false, false}, {Text::FieldDiscount, 0, false, false},
 };
-
-const std::string_view kHeader = "      Ź      "_mz;
 
 std::optional<std::int32_t> CustomerNumber(std::string_view text) {
     std::int32_t number = 0;
@@ -71,25 +69,12 @@ AccountsContent CheckAccounts(std::istream& in, const std::string& file, Finding
                               bool keepRecords) {
     AccountsContent content;
     LineReader reader(in, file, findings);
+    const FileHeader header = ReadFileHeader(reader, TetaFile::CustomerAccounts, file, findings);
+    content.foreign = header.foreign;
+    if (!header.readOn) return content;
     Line line;
-    if (!reader.Next(line)) {
-        findings.Fault(FindingKind::Structure, file, 0, Text::EmptyFile);
-        return content;
-    }
-    if (line.text != kHeader) {
-        Line second;
-        const bool records = reader.Next(second) && SplitFields(second.text, kSeparator).size() == kFieldCount + 1;
-        if (!records) {
-            const bool register_ = line.text.starts_with("SP"_mz) && line.text.find(kRegisterSeparator) == 2;
-            findings.Fault(FindingKind::Files, file, 0, register_ ? Text::RegisterWhereAccounts : Text::NoAccounts);
-            content.foreign = true;
-            return content;
-        }
-        findings.Fault(FindingKind::Structure, file, 1, Text::AccountsHeaderNot);
-        line = std::move(second);
-    } else if (!reader.Next(line)) {
-        return content;
-    }
+    if (header.firstRecord) line = *header.firstRecord;
+    else if (!reader.Next(line)) return content;
     do {
         const RecordPlace place = PlaceOf(file, line.number, findings);
         std::vector<std::string_view> fields = SplitFields(line.text, kSeparator);

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "fields.h"
+#include "file_header.h"
 #include "host/mazovia.h"
 #include "lines.h"
 #include "teta/format.h"
@@ -12,7 +13,6 @@ namespace klarvo::check {
 namespace {
 
 using teta::kAccountLength;
-using teta::kAccountsSeparator;
 constexpr char kSeparator = teta::kRegisterSeparator;
 constexpr std::size_t kFieldCount = teta::kPostingFieldCount;
 
@@ -45,11 +45,6 @@ struct OpenDocument {
     std::int64_t debit = 0, credit = 0;
     std::int64_t line = 0;  // of its first posting
 };
-
-bool IsRegisterHeader(std::string_view line) {
-    const std::vector<std::string_view> fields = SplitFields(line, kSeparator);
-    return fields.size() == 4 && fields[0] == "SP" && fields[1] == "    " && fields[3].empty() && IsDate(fields[2]);
-}
 
 class RegisterReader {
 public:
@@ -171,26 +166,13 @@ RegisterContent CheckRegister(std::istream& in, const std::string& file, Finding
                               const std::function<void(const DocumentKey&)>& documents) {
     RegisterContent content;
     LineReader lines(in, file, findings);
-    Line line;
-    if (!lines.Next(line)) {
-        findings.Fault(FindingKind::Structure, file, 0, Text::EmptyFile);
-        return content;
-    }
+    const FileHeader header = ReadFileHeader(lines, TetaFile::SalesRegister, file, findings);
+    content.foreign = header.foreign;
+    if (!header.readOn) return content;
     RegisterReader reader(file, findings, context, rows, documents, content);
-    if (IsRegisterHeader(line.text)) {
-        content.runDate = SplitFields(line.text, kSeparator)[2];
-    } else {
-        Line second;
-        const bool records = lines.Next(second) && SplitFields(second.text, kSeparator).size() == kFieldCount + 1;
-        if (!records) {
-            const bool accounts = line.text.find(kAccountsSeparator) != std::string::npos && line.text.find(kSeparator) == std::string::npos;
-            findings.Fault(FindingKind::Files, file, 0, accounts ? Text::AccountsWhereRegister : Text::NoRegister);
-            content.foreign = true;
-            return content;
-        }
-        findings.Fault(FindingKind::Structure, file, 1, Text::RegisterHeaderNot);
-        reader.Record(second);
-    }
+    if (header.header) content.runDate = SplitFields(header.header->text, kSeparator)[2];
+    if (header.firstRecord) reader.Record(*header.firstRecord);
+    Line line;
     while (lines.Next(line)) reader.Record(line);
     reader.Close();
     return content;

@@ -1,0 +1,65 @@
+#include "file_header.h"
+
+#include "fields.h"
+#include "teta/format.h"
+
+namespace klarvo::check {
+namespace {
+
+struct Kind {
+    char separator;
+    std::size_t fieldCount;
+    Text damagedHeader, swapped, foreign;
+};
+
+const Kind kKinds[] = {
+    {teta::kRegisterSeparator, teta::kPostingFieldCount, Text::RegisterHeaderNot, Text::AccountsWhereRegister,
+     Text::NoRegister},
+    {teta::kAccountsSeparator, teta::kAccountFieldCount, Text::AccountsHeaderNot, Text::RegisterWhereAccounts,
+     Text::NoAccounts},
+};
+
+bool IsHeader(TetaFile file, std::string_view line) {
+    if (file == TetaFile::CustomerAccounts) return line == "      Ź      "_mz;
+    const std::vector<std::string_view> fields = SplitFields(line, teta::kRegisterSeparator);
+    return fields.size() == 4 && fields[0] == "SP" && fields[1] == "    " && fields[3].empty() && IsDate(fields[2]);
+}
+
+// Which file a first line that is no right header line looks like, if either.
+std::optional<TetaFile> LooksLike(std::string_view line) {
+    if (line.starts_with("SP"_mz) && line.find(teta::kRegisterSeparator) == 2) return TetaFile::SalesRegister;
+    if (line.find(teta::kAccountsSeparator) != std::string_view::npos &&
+        line.find(teta::kRegisterSeparator) == std::string_view::npos)
+        return TetaFile::CustomerAccounts;
+    return std::nullopt;
+}
+
+}  // namespace
+
+FileHeader ReadFileHeader(LineReader& lines, TetaFile expected, const std::string& file, Findings& findings) {
+    const Kind& kind = kKinds[static_cast<int>(expected)];
+    FileHeader header;
+    Line first;
+    if (!lines.Next(first)) {
+        findings.Fault(FindingKind::Structure, file, 0, Text::EmptyFile);
+        return header;
+    }
+    if (IsHeader(expected, first.text)) {
+        header.readOn = true;
+        header.header = std::move(first);
+        return header;
+    }
+    Line second;
+    if (lines.Next(second) && SplitFields(second.text, kind.separator).size() == kind.fieldCount + 1) {
+        findings.Fault(FindingKind::Structure, file, 1, kind.damagedHeader);
+        header.readOn = true;
+        header.firstRecord = std::move(second);
+        return header;
+    }
+    const auto looksLike = LooksLike(first.text);
+    findings.Fault(FindingKind::Files, file, 0, looksLike && *looksLike != expected ? kind.swapped : kind.foreign);
+    header.foreign = true;
+    return header;
+}
+
+}  // namespace klarvo::check
