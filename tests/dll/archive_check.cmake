@@ -1,0 +1,33 @@
+# Runs klarvo-check.exe under Wine as the accountant does after each export, with an archive whose
+# path holds Polish letters: the first run archives the sample export, the second refuses it as a
+# repeat and archives nothing.   CHECK, WINE_RUN, GOLDEN (the sample export's files), WORK
+file(REMOVE_RECURSE "${WORK}")
+file(COPY "${GOLDEN}/" DESTINATION "${WORK}/eksport")
+set(archive "${WORK}/Archiwum importów Łódź")
+set(archived "${archive}/2024-04-02_2024-01-02_2024-03-25")
+foreach(run "0|Zarchiwizowano w" "1|Nic nie zarchiwizowano")
+    string(REPLACE "|" ";" run "${run}")
+    list(GET run 0 expected)
+    list(GET run 1 says)
+    execute_process(COMMAND "${WINE_RUN}" "${CHECK}" "${WORK}/eksport" --archive "${archive}" --lang pl
+                    RESULT_VARIABLE exit_code OUTPUT_VARIABLE output ERROR_VARIABLE errors)
+    message("${output}${errors}")
+    if(NOT exit_code STREQUAL "${expected}")
+        message(FATAL_ERROR "klarvo-check.exe ended with ${exit_code}, expected ${expected}")
+    endif()
+    string(FIND "${output}" "${says}" found)
+    if(found EQUAL -1)
+        message(FATAL_ERROR "the output does not say \"${says}\"")
+    endif()
+endforeach()
+file(GLOB folders LIST_DIRECTORIES true "${archive}/*")
+if(NOT folders STREQUAL "${archived}")
+    message(FATAL_ERROR "the archive holds ${folders}, not ${archived} alone")
+endif()
+foreach(name "!Fs_pln.fkw" "!Konta.fkx")
+    execute_process(COMMAND ${CMAKE_COMMAND} -E compare_files "${archived}/${name}" "${GOLDEN}/${name}"
+                    RESULT_VARIABLE different)
+    if(different)
+        message(FATAL_ERROR "the archived ${name} differs from the export's")
+    endif()
+endforeach()
