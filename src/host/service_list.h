@@ -12,7 +12,7 @@
 
 namespace klarvo::host {
 struct WDialogBase;
-using Unused = void (*)();  // bound, but called by no code of the plug-in
+using Unused = void (*)();  // bound (a BoundUnused service), but called by no code of the plug-in
 using DataItem = void (*)();  // an address exported by the host, passed as a value
 // An operation of the host's dialog base class, reached only through the object's virtual table.
 using DialogOperation = void(KLARVO_THISCALL*)(WDialogBase* self);
@@ -47,11 +47,11 @@ using RunHostFormPointer = SchemeEditorSignature<std::make_index_sequence<kAmoun
     X(30018, AcceptModule, int (*)(ModuleHandle plugin, char* reason, int reasonSize))            \
     X(35802, ShowStopMessage, int (*)(int window, const char* title, const char* format,          \
                                       int buttons, int style, ...))                               \
-    X(40008, Service40008, Unused)                                                                \
-    X(41611, Service41611, Unused)                                                                \
-    X(41613, Service41613, Unused)                                                                \
-    X(30005, Service30005, Unused)                                                                \
-    X(38417, Service38417, Unused)                                                                \
+    X(40008, BoundUnused40008, Unused)                                                            \
+    X(41611, BoundUnused41611, Unused)                                                            \
+    X(41613, BoundUnused41613, Unused)                                                            \
+    X(30005, BoundUnused30005, Unused)                                                            \
+    X(38417, BoundUnused38417, Unused)                                                            \
     X(32300, ModeFlags, std::uint16_t (*)())                                                      \
     X(52132, DeleteCharacter, void (*)(char* at))                                                 \
     X(52278, StartWalk, int (KLARVO_THISCALL*)(WalkerStorage * walker, int a, int selector,       \
@@ -115,9 +115,9 @@ using RunHostFormPointer = SchemeEditorSignature<std::make_index_sequence<kAmoun
     X(21285, AllocateBlock, void* (*)(std::uint32_t size, int zeroed))                            \
     X(52352, FindCustomer, int (*)(int mode))                                                     \
     X(52541, WriteFile, int (*)(HostFile * file, const char* format, ...))                        \
-    X(52029, Service52029, Unused)                                                                \
-    X(38511, Service38511, Unused)                                                                \
-    X(52016, Service52016, Unused)                                                                \
-    X(52015, Service52015, Unused)                                                                \
-    X(37974, Service37974, Unused)                                                                \
-    X(52466, Service52466, Unused)
+    X(52029, BoundUnused52029, Unused)                                                            \
+    X(38511, BoundUnused38511, Unused)                                                            \
+    X(52016, BoundUnused52016, Unused)                                                            \
+    X(52015, BoundUnused52015, Unused)                                                            \
+    X(37974, BoundUnused37974, Unused)                                                            \
+    X(52466, BoundUnused52466, Unused)
