@@ -20,7 +20,7 @@
 #include "command_line.h"
 #include "company_generator.h"
 #include "direct_writer.h"
-#include "export/export_object.h"
+#include "export/export_command.h"
 #include "host.h"
 #include "klarvo_version.h"
 #include "linked_plugin.h"

@@ -13,7 +13,7 @@
 
 #include "export/customer_accounts.h"
 #include "host.h"
-#include "frame/files.h"
+#include "services/files.h"
 #include "host/records.h"
 #include "linked_plugin.h"
 
@@ -39,9 +39,9 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     std::vector<char> record(klarvo::host::k4::kRecordLength, '\0');
     std::copy(data, data + std::min(size, record.size()), record.begin());
-    klarvo::exporting::OutputFile file{klarvo::host::OpenOutputFile("record.fkx")};
+    klarvo::exporting::OutputFile file{klarvo::services::OpenOutputFile("record.fkx")};
     klarvo::exporting::WriteCustomerAccount(record.data(), file);
-    if (!klarvo::host::CloseFile(file.handle) || file.failed) std::abort();
+    if (!klarvo::services::CloseFile(file.handle) || file.failed) std::abort();
 
     std::ifstream in(g_folder / "record.fkx", std::ios::binary);
     const std::string line{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};

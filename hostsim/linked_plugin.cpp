@@ -10,10 +10,9 @@ void LinkedPlugin::Attach() {
     plugin::AttachLinkedModule(&ExportedService);
 }
 
-PluginEntries LinkedPlugin::Load() {
+host::ModuleEntries LinkedPlugin::Load() {
     Host::Active().module.handle = plugin::LinkedModuleHandle();
-    const plugin::ModuleEntries entries = plugin::LoadLinkedModule(&ExportedService);
-    return {entries.initialise, entries.registerOrReport, entries.unused30009, entries.unused30010};
+    return plugin::LoadLinkedModule(&ExportedService);
 }
 
 void LinkedPlugin::Unload() { plugin::UnloadLinkedModule(); }

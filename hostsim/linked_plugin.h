@@ -10,7 +10,7 @@ class LinkedPlugin : public PluginModule {
 public:
     // The attach hook alone, as the DLL's attach runs it: every slot still unbound.
     void Attach();
-    PluginEntries Load() override;
+    host::ModuleEntries Load() override;
     void Unload() override;
 };
 

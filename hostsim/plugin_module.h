@@ -5,18 +5,11 @@
 
 namespace klarvo::sim {
 
-struct PluginEntries {
-    host::InitialiseEntry initialise;
-    host::RegisterEntry registerOrReport;
-    host::Unused30009Entry unused30009;
-    host::Unused30010Entry unused30010;
-};
-
 class PluginModule {
 public:
     virtual ~PluginModule() = default;
     // Loads the module into the active host (which runs its attach) and finds its entry points.
-    virtual PluginEntries Load() = 0;
+    virtual host::ModuleEntries Load() = 0;
     virtual void Unload() = 0;
 };
 

@@ -13,11 +13,11 @@ public:
     Loaded(const Loaded&) = delete;
     Loaded& operator=(const Loaded&) = delete;
 
-    const PluginEntries& Entries() const { return entries_; }
+    const host::ModuleEntries& Entries() const { return entries_; }
 
 private:
     PluginModule& module_;
-    PluginEntries entries_;
+    host::ModuleEntries entries_;
 };
 
 }  // namespace
@@ -25,7 +25,7 @@ private:
 // A failure of the host inside an entry point ends the module's session; the host goes on.
 bool RunPluginSession(Host& host, PluginModule& module, const std::function<void(host::MenuCommand)>& user) {
     const Loaded loaded(module);
-    const PluginEntries& plugin = loaded.Entries();
+    const host::ModuleEntries& plugin = loaded.Entries();
     const host::HostEntryFunction entry = reinterpret_cast<host::HostEntryFunction>(HostExport(host::kHostEntryOrdinal));
     std::vector<char> name(sizeof kPluginCaption, '\0');
     int initialised = -1;

@@ -6,7 +6,7 @@
 #include <cstring>
 
 #include "export/customer_accounts.h"
-#include "frame/files.h"
+#include "services/files.h"
 #include "host/mazovia.h"
 #include "host/records.h"
 #include "test_company.h"
@@ -66,10 +66,10 @@ TEST(CustomerAccounts, TextsWithoutTheirNulStayInsideTheirFields) {
     std::memcpy(record.data() + host::k4::kCreditLimit.offset, &amount, sizeof amount);
     std::memcpy(record.data() + host::k4::kDiscount.offset, &amount, sizeof amount);
 
-    exporting::OutputFile file{host::OpenOutputFile("record.fkx")};
+    exporting::OutputFile file{services::OpenOutputFile("record.fkx")};
     ASSERT_NE(file.handle, nullptr);
     exporting::WriteCustomerAccount(record.data(), file);
-    EXPECT_TRUE(host::CloseFile(file.handle));
+    EXPECT_TRUE(services::CloseFile(file.handle));
     EXPECT_FALSE(file.failed);
 
     std::string line = company.Read("record.fkx");

@@ -5,9 +5,9 @@
 
 #include "frame/binding.h"
 #include "frame/lazy_binders.h"
-#include "frame/files.h"
+#include "services/files.h"
 #include "host/services.h"
-#include "frame/tables.h"
+#include "services/tables.h"
 #include "linked_plugin.h"
 #include "test_company.h"
 
@@ -28,19 +28,19 @@ TEST(LazyBinding, ACallThroughAnUnboundSlotBindsItAndGoesOnUnchanged) {
     sim::LinkedPlugin().Attach();
     ASSERT_EQ(frame::klarvo_service_slots[host::service::StartWalk::kIndex], &klarvo_lazy_binder_52278);
 
-    host::PrepareTable(host::DescribeTable(host::Table::SalesDocuments));
+    services::PrepareTable(services::DescribeTable(host::Table::SalesDocuments));
     host::WalkerStorage walker;
     // `this` in ECX and five stack arguments, the callee removing them; the host checks the third.
     EXPECT_EQ(ThroughSlot<host::service::StartWalk>()(&walker, 0, host::kSalesDocumentWalk, 0, 0, 0), 1);
     EXPECT_EQ(host.documents.walkers.count(&walker), 1u);
     EXPECT_NE(frame::klarvo_service_slots[host::service::StartWalk::kIndex], &klarvo_lazy_binder_52278);
-    host::Call<host::service::EndWalk>(&walker);
-    host::Call<host::service::DestroyWalker>(&walker);
+    frame::Call<host::service::EndWalk>(&walker);
+    frame::Call<host::service::DestroyWalker>(&walker);
 
-    host::HostFile* file = host::OpenOutputFile("lazy.txt");
+    host::HostFile* file = services::OpenOutputFile("lazy.txt");
     ASSERT_EQ(frame::klarvo_service_slots[host::service::WriteFile::kIndex], &klarvo_lazy_binder_52541);
     EXPECT_GT(ThroughSlot<host::service::WriteFile>()(file, "%d|%s|%.2f|%lld\n", -7, "abc", 2.5, 1LL << 40), 0);
-    EXPECT_TRUE(host::CloseFile(file));
+    EXPECT_TRUE(services::CloseFile(file));
     EXPECT_EQ(company.Read("lazy.txt"), "-7|abc|2.50|1099511627776\r\n");
     EXPECT_TRUE(host.Violations().empty());
 }

@@ -6,7 +6,7 @@
 
 #include "frame/binding.h"
 #include "plugin/entry_points.h"
-#include "frame/load_checks.h"
+#include "plugin/load_checks.h"
 #include "ini_store.h"
 #include "linked_plugin.h"
 #include "plugin_session.h"
@@ -117,9 +117,9 @@ TEST_F(EntryPoints, AMismatchFoundTwiceStandsOnceInTheReport) {
     Reload(options);
     EXPECT_EQ(klarvo_initialise(Entry(), nullptr), -1);
     EXPECT_EQ(klarvo_initialise(Entry(), nullptr), -1);
-    EXPECT_EQ(frame::DeclareTables(), 1);
-    char text[frame::kReportSize];
-    EXPECT_EQ(frame::RecordSizeText(text), -1);
+    EXPECT_EQ(plugin::DeclareTables(), 1);
+    char text[plugin::kReportSize];
+    EXPECT_EQ(plugin::RecordSizeText(text), -1);
     const std::string report = text;
     EXPECT_EQ(report.find("Tspr\t"), report.rfind("Tspr\t"));
 }

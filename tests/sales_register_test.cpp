@@ -5,7 +5,7 @@
 #include <cstring>
 
 #include "export/sales_register.h"
-#include "frame/files.h"
+#include "services/files.h"
 #include "test_company.h"
 
 namespace klarvo::test {
@@ -104,9 +104,9 @@ TEST_P(LineAmounts, AreWrittenWhenNotCloseToZeroWithSignAndFullWidth) {
     posting::PostingLine line;
     std::strcpy(line.debitAccount, "201-0042");
     line.amount = c.amount;
-    exporting::OutputFile file{host::OpenOutputFile("record.fkw")};
+    exporting::OutputFile file{services::OpenOutputFile("record.fkw")};
     exporting::WritePostingRecord(file, line, {"FV/1", {{"2024-01-02"}, {"2024-01-03"}}});
-    ASSERT_TRUE(host::CloseFile(file.handle));
+    ASSERT_TRUE(services::CloseFile(file.handle));
     const std::vector<std::string> fields = SplitAt(company.Read("record.fkw"), "\xFE");
     ASSERT_EQ(fields.size(), 30u);
     EXPECT_EQ(fields[1], c.written);

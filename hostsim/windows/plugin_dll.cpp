@@ -62,7 +62,7 @@ Entry Ordinal(HMODULE module, std::uint16_t ordinal) {
 
 PluginDll::PluginDll(std::string path) : path_(std::move(path)) {}
 
-PluginEntries PluginDll::Load() {
+host::ModuleEntries PluginDll::Load() {
     HMODULE module;
     {
         const LackedExports lacked;

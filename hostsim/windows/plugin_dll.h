@@ -11,7 +11,7 @@ namespace klarvo::sim {
 class PluginDll : public PluginModule {
 public:
     explicit PluginDll(std::string path);
-    PluginEntries Load() override;
+    host::ModuleEntries Load() override;
     void Unload() override;
 
 private:

@@ -5,7 +5,7 @@
 #include "export/address_split.h"
 #include "export/customer_marks.h"
 #include "export/field_text.h"
-#include "frame/customers.h"
+#include "services/customers.h"
 #include "host/mazovia.h"
 #include "host/records.h"
 #include "teta/format.h"
@@ -39,13 +39,13 @@ void NoteFirst(TextChange& change, const Column& column, std::int32_t customer, 
 CustomerChanges WriteCustomerAccount(const void* customer, OutputFile& file) {
     const auto number = host::ReadField<std::int32_t>(customer, k4::kNumber);
     Field name(host::BoundedText(customer, k4::kName));
-    host::CleanName(name.text);
+    services::CleanName(name.text);
 
     const AddressParts address = SplitAddress(host::BoundedText(customer, k4::kAddress));
     Field postcode(address.postcode), city(address.city), street(address.street);
-    host::CleanAddressPart(city.text);
-    host::CleanAddressPart(postcode.text);
-    host::CleanAddressPart(street.text);
+    services::CleanAddressPart(city.text);
+    services::CleanAddressPart(postcode.text);
+    services::CleanAddressPart(street.text);
 
     const DigitSplit bank = SplitAtFirstDigit(host::BoundedText(customer, k4::kBankAccount));
     Field bankName(bank.leading), bankNumber(bank.digits);

@@ -4,7 +4,7 @@
 #include <cstring>
 
 #include "host/mazovia.h"
-#include "frame/messages.h"
+#include "services/message_boxes.h"
 
 namespace klarvo::exporting {
 
@@ -49,7 +49,7 @@ void CutReport::Show() const {
                replacedCustomers_, static_cast<int>(firstReplaced_.customer), firstReplaced_.field,
                firstReplaced_.before, firstReplaced_.after);
     append("%s", "Sprawdź te dane przed importem do systemu Teta."_mz);
-    host::ShowMessage(text);
+    services::ShowMessage(text);
 }
 
 }  // namespace klarvo::exporting

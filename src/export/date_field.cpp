@@ -3,13 +3,13 @@
 #include <cstdint>
 #include <cstdio>
 
-#include "frame/dates.h"
+#include "services/dates.h"
 #include "host/records.h"
 
 namespace klarvo::exporting {
 
 DateField FormatDate(const char* hostDate) {
-    const host::DateParts parts = host::SplitDate(hostDate);
+    const services::DateParts parts = services::SplitDate(hostDate);
     DateField field;
     std::snprintf(field.text, sizeof field.text, "%04d-%02d-%02d", parts.year, parts.month, parts.day);
     return field;
@@ -24,7 +24,7 @@ DocumentDates DatesOf(const void* document) {
     dates.due = dates.document;
     const auto paymentDays = host::ReadField<std::int16_t>(document, host::tspr::kPaymentDays);
     if (paymentDays > 0) {
-        host::AddDays(date, paymentDays);
+        services::AddDays(date, paymentDays);
         dates.due = FormatDate(date);
     }
     return dates;

@@ -3,7 +3,7 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "frame/settings_file.h"
+#include "services/settings_file.h"
 
 namespace klarvo::exporting {
 namespace {
@@ -40,12 +40,12 @@ ExportSettings ParseStoredSettings(const char* stored) {
 // empty or short date would swallow the comma and the date after it.
 ExportSettings LoadExportSettings() {
     char stored[64] = "";
-    if (!host::ReadSetting(kFile, kSection, kKey, "%63[^\n]", stored)) return ExportSettings{};
+    if (!services::ReadSetting(kFile, kSection, kKey, "%63[^\n]", stored)) return ExportSettings{};
     return ParseStoredSettings(stored);
 }
 
 void SaveExportSettings(const ExportSettings& settings) {
-    host::WriteSetting(kFile, kSection, kKey, "%d,%s,%s",
+    services::WriteSetting(kFile, kSection, kKey, "%d,%s,%s",
                        static_cast<int>(static_cast<std::int16_t>(settings.options)),
                        settings.dateFrom, settings.dateTo);
 }

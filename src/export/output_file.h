@@ -1,7 +1,7 @@
 #pragma once
 // An output file of the export and whether everything written to it reached the file.
 
-#include "frame/files.h"
+#include "services/files.h"
 
 namespace klarvo::exporting {
 
@@ -12,7 +12,7 @@ struct OutputFile {
 
 template <class... Arguments>
 void Print(OutputFile& file, const char* format, Arguments... arguments) {
-    if (!host::PrintToFile(file.handle, format, arguments...)) file.failed = true;
+    if (!services::PrintToFile(file.handle, format, arguments...)) file.failed = true;
 }
 
 }  // namespace klarvo::exporting

@@ -1,7 +1,9 @@
 #include "frame/from_host.h"
 
+#include "frame/message_title.h"
+#include "frame/service_call.h"
 #include "host/mazovia.h"
-#include "frame/messages.h"
+#include "host/windows.h"
 
 namespace klarvo::frame {
 
@@ -25,9 +27,12 @@ int __stdcall HostExceptionFrame::Handle(void* record, void* frame, void*, void*
 
 void ReportPluginFailure(PluginFailure failure) noexcept {
     try {
-        host::ShowMessage(failure == PluginFailure::OutOfMemory
-                              ? "Błąd: brak pamięci! Operację wtyczki przerwano."_mz
-                              : "Błąd wewnętrzny wtyczki! Operację przerwano."_mz);
+        // Through the service itself: the frame lies below the plug-in's typed service calls.
+        Call<host::service::ShowMessage>(kMessageTitle,
+                                         failure == PluginFailure::OutOfMemory
+                                             ? "Błąd: brak pamięci! Operację wtyczki przerwano."_mz
+                                             : "Błąd wewnętrzny wtyczki! Operację przerwano."_mz,
+                                         host::kPlainMessageStyle);
     } catch (...) {
         // Nothing more can be told than what the host could not show.
     }

@@ -1,8 +1,21 @@
 #include "frame/module_state.h"
 
+#include <algorithm>
 #include <cstring>
 
+#include "frame/lazy_binders.h"
+#include "host/services.h"
+
+extern "C" {
+klarvo::frame::CodeAddress klarvo_service_slots[klarvo::host::kServiceCount] = {KLARVO_STARTING_SLOTS};
+}
+
 namespace klarvo::frame {
+namespace {
+
+constexpr CodeAddress kStartingSlots[host::kServiceCount] = {KLARVO_STARTING_SLOTS};
+
+}  // namespace
 
 ModuleState& Module() {
     static ModuleState state;
@@ -19,9 +32,12 @@ void AttachModule(platform::ModuleHandle ownModule) {
     if (state.hostModule) return;
     state.hostModule = platform::LoadedModule(host::kHostModuleName);
     if (state.hostModule)
-        state.hostEntry = reinterpret_cast<HostEntryFunction>(platform::ModuleExport(state.hostModule, host::kHostEntryOrdinal));
+        state.hostEntry = reinterpret_cast<host::HostEntryFunction>(platform::ModuleExport(state.hostModule, host::kHostEntryOrdinal));
 }
 
-void DetachModule() { Module() = ModuleState{}; }
+void ResetModule() {
+    Module() = ModuleState{};
+    std::copy(std::begin(kStartingSlots), std::end(kStartingSlots), klarvo_service_slots);
+}
 
 }  // namespace klarvo::frame

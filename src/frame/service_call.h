@@ -1,15 +1,15 @@
 #pragma once
-// Typed calls of the host services: Call<service::ShowMessage>(...) goes through the service's
-// slot with the signature that the service list gives it.
+// Typed calls of the host services: Call<host::service::ShowMessage>(...) goes through the
+// service's slot with the signature that the service list gives it.
 
 #include "frame/binding.h"
 #include "host/services.h"
 
-namespace klarvo::host {
+namespace klarvo::frame {
 
 template <class Service>
 typename Service::Pointer Bound() {
-    return reinterpret_cast<typename Service::Pointer>(frame::BoundSlot(Service::kIndex));
+    return reinterpret_cast<typename Service::Pointer>(BoundSlot(Service::kIndex));
 }
 
 template <class Service, class... Arguments>
@@ -17,4 +17,4 @@ decltype(auto) Call(Arguments... arguments) {
     return Bound<Service>()(arguments...);
 }
 
-}  // namespace klarvo::host
+}  // namespace klarvo::frame

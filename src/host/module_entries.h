@@ -42,4 +42,12 @@ enum EntryOrdinal : std::uint16_t {
 
 inline constexpr std::uint16_t kHostEntryOrdinal = 30006;
 
+// A loaded module's entry points, as the host finds them by ordinal.
+struct ModuleEntries {
+    InitialiseEntry initialise;
+    RegisterEntry registerOrReport;
+    Unused30009Entry unused30009;
+    Unused30010Entry unused30010;
+};
+
 }  // namespace klarvo::host

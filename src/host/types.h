@@ -63,7 +63,13 @@ enum class Table : int {
     SalesCorrections = 47,   // Tspr_kor_dok
 };
 
+// The mode in which a module readies a table before it uses its record buffer (service 52465).
+inline constexpr int kPrepareTableMode = 255;
+
 // The document walk that delivers the sales document headers.
 inline constexpr int kSalesDocumentWalk = 811;
+
+// The customer lookup (service 52352) by the number in the search key.
+inline constexpr int kFindBySearchKey = -1;
 
 }  // namespace klarvo::host

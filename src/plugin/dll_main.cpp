@@ -4,11 +4,8 @@
 #include <windows.h>
 
 #include "frame/binding.h"
-#include "frame/module_state.h"
 
 extern "C" BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID) {
-    if (reason != DLL_PROCESS_ATTACH) return TRUE;
-    klarvo::frame::AttachModule(instance);
-    klarvo::frame::BindAllServices();
+    if (reason == DLL_PROCESS_ATTACH) klarvo::frame::LoadModule(instance);
     return TRUE;
 }

@@ -3,20 +3,18 @@
 #include <cstdio>
 #include <cstring>
 
-#include "export/export_object.h"
-#include "frame/binding.h"
+#include "export/export_command.h"
 #include "frame/from_host.h"
-#include "frame/load_checks.h"
 #include "frame/module_state.h"
 #include "host/command_registration.h"
 #include "host/mazovia.h"
-#include "frame/service_call.h"
-#include "frame/settings_file.h"
+#include "plugin/identity.h"
+#include "plugin/load_checks.h"
+#include "services/host_module.h"
+#include "services/settings_file.h"
 
 namespace klarvo::plugin {
 namespace {
-
-using frame::kDisplayName;
 
 const host::CommandRegistration kRegistration = {
     host::kMenuCommandKind, kDisplayName, host::kExportCommandNumber, 0, &exporting::ExportCommand, 0,
@@ -26,30 +24,30 @@ const host::CommandRegistration kRegistration = {
 // whether it was (0: show it again).
 void ShowInstallNotice() {
     std::int32_t ask = 0;
-    if (!host::ReadSetting("Klarvo.ini", "Klarvo", "Pytaj", "%d", &ask))
+    if (!services::ReadSetting("Klarvo.ini", "Klarvo", "Pytaj", "%d", &ask))
         ask = 0;
     else if ((ask & 0xFFFF) != 0)
         return;
     char text[128];
     std::snprintf(text, sizeof text, "Zainstalowano wtyczkę do programu:\n%s"_mz, kDisplayName);
-    host::Call<host::service::RunHostDialog>(host::kInstallNoticeDialog, &ask, 0, static_cast<const char*>(text));
-    host::WriteSetting("Klarvo.ini", "Klarvo", "Pytaj", "%d", static_cast<int>(static_cast<std::int16_t>(ask)));
+    services::ShowInstallNotice(text, &ask);
+    services::WriteSetting("Klarvo.ini", "Klarvo", "Pytaj", "%d", static_cast<int>(static_cast<std::int16_t>(ask)));
 }
 
 }  // namespace
 }  // namespace klarvo::plugin
 
-using namespace klarvo::frame;
+using klarvo::frame::FromHost;
 using namespace klarvo::plugin;
 
 // A service that the host lacks ends an entry point as a failure.
 int KLARVO_STDCALL klarvo_initialise(klarvo::host::HostEntryFunction entry, char* displayName) {
     return FromHost(-1, [&] {
         if (!entry) {
-            klarvo::host::Call<klarvo::host::service::RemoveCommand>(static_cast<int>(klarvo::host::kExportCommandNumber));
+            klarvo::services::RemoveCommand(klarvo::host::kExportCommandNumber);
             return 0;
         }
-        Module().hostEntry = entry;
+        klarvo::frame::Module().hostEntry = entry;
         if (displayName) std::memcpy(displayName, kDisplayName, sizeof kDisplayName);
         return RunLoadChecks();
     });
@@ -60,7 +58,7 @@ int KLARVO_STDCALL klarvo_register_or_report(int report) {
         if (report != 0) {
             ShowLoadFailureReport();
         } else {
-            klarvo::host::Call<klarvo::host::service::RegisterCommand>(static_cast<const void*>(&kRegistration));
+            klarvo::services::RegisterCommand(kRegistration);
             ShowInstallNotice();
         }
         return 0;

@@ -1,26 +1,31 @@
 #include "plugin/linked_module.h"
 
 #include "frame/binding.h"
-#include "frame/load_checks.h"
 #include "frame/module_state.h"
 #include "frame/platform_linked.h"
 #include "plugin/entry_points.h"
 
 namespace klarvo::plugin {
+namespace {
+
+// Another load of the module in the same program starts where the first one did.
+void LinkHost(HostExports host) {
+    frame::ResetModule();
+    platform::LinkHost(host);
+}
+
+}  // namespace
 
 host::ModuleHandle LinkedModuleHandle() { return platform::LinkedPluginModule(); }
 
 void AttachLinkedModule(HostExports host) {
-    frame::DetachModule();
-    frame::ForgetDeclarations();
-    frame::UnbindAll();
-    platform::LinkHost(host);
+    LinkHost(host);
     frame::AttachModule(platform::LinkedPluginModule());
 }
 
-ModuleEntries LoadLinkedModule(HostExports host) {
-    AttachLinkedModule(host);
-    frame::BindAllServices();
+host::ModuleEntries LoadLinkedModule(HostExports host) {
+    LinkHost(host);
+    frame::LoadModule(platform::LinkedPluginModule());
     return {&klarvo_initialise, &klarvo_register_or_report, &klarvo_unused_30009, &klarvo_unused_30010};
 }
 

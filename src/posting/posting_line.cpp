@@ -4,9 +4,9 @@
 #include <cstdio>
 #include <cstring>
 
-#include "frame/posting_scheme_buffer.h"
+#include "services/posting_scheme_entries.h"
 #include "host/records.h"
-#include "frame/texts.h"
+#include "services/texts.h"
 
 namespace klarvo::posting {
 namespace {
@@ -20,10 +20,10 @@ void MakeAccount(const char (&accountTemplate)[host::kAccountTemplateLength + 1]
     std::copy(text.begin(), text.end(), work);
     work[text.size()] = '\0';
     if (char* at = std::find(work, work + text.size(), 'K'); at != work + text.size()) {
-        host::DeleteCharacter(at);
-        for (const char* c = customerCode; *c; ++c) host::InsertCharacter(at++, *c);
+        services::DeleteCharacter(at);
+        for (const char* c = customerCode; *c; ++c) services::InsertCharacter(at++, *c);
     }
-    host::CopyText(account, work, kAccountLength);
+    services::CopyText(account, work, kAccountLength);
     if (std::strlen(work) > kAccountLength && !line.uncutAccount[0])
         std::snprintf(line.uncutAccount, sizeof line.uncutAccount, "%.*s",
                       static_cast<int>(sizeof line.uncutAccount - 1), work);
@@ -39,17 +39,17 @@ constexpr double kRawAmountScale = 10000.0;
 
 bool BuildPostingLine(std::int16_t entryIndex, const double* documentAmounts, PostingLine& line,
                       const char* customerCode) {
-    const host::PostingSchemeEntry& entry = host::PostingSchemeEntries()[entryIndex];
+    const host::PostingSchemeEntry& entry = services::PostingSchemeEntries()[entryIndex];
     if (entry.debitCode == 0 && entry.creditCode == 0) return true;
     MakeAccount(entry.debitAccount, customerCode, line.debitAccount, line);
     MakeAccount(entry.creditAccount, customerCode, line.creditAccount, line);
     const double rawDebit = RawAmount(documentAmounts, entry.debitCode);
     const double rawCredit = RawAmount(documentAmounts, entry.creditCode);
     // One amount for the line: the credit side's wins when it carries one.
-    if (line.debitAccount[0] && host::CarriesAmount(rawDebit)) line.amount = rawDebit / kRawAmountScale;
-    if (line.creditAccount[0] && host::CarriesAmount(rawCredit)) line.amount = rawCredit / kRawAmountScale;
-    host::CopyText(line.description, entry.description, kLineDescriptionLength);
-    host::CopyText(line.shortCode, entry.shortCode, kLineShortCodeLength);
+    if (line.debitAccount[0] && services::CarriesAmount(rawDebit)) line.amount = rawDebit / kRawAmountScale;
+    if (line.creditAccount[0] && services::CarriesAmount(rawCredit)) line.amount = rawCredit / kRawAmountScale;
+    services::CopyText(line.description, entry.description, kLineDescriptionLength);
+    services::CopyText(line.shortCode, entry.shortCode, kLineShortCodeLength);
     return false;
 }
 

@@ -4,10 +4,10 @@
 #include <cstdio>
 #include <string_view>
 
-#include "frame/configuration.h"
+#include "services/configuration.h"
 #include "host/mazovia.h"
-#include "frame/messages.h"
-#include "frame/posting_scheme_buffer.h"
+#include "services/message_boxes.h"
+#include "services/posting_scheme_entries.h"
 
 namespace klarvo::posting {
 namespace {
@@ -78,7 +78,7 @@ void CopyTerminated(char (&field)[Room], std::string_view text) {
 bool ReadEntry(const char* section, int index, PostingSchemeEntry& entry) {
     int debitCode = 0, creditCode = 0, number = 0;
     PostingSchemeEntry read{};
-    if (!host::ReadConfiguration(section, KeyName(index).text, kReadFormat, &debitCode, &creditCode,
+    if (!services::ReadConfiguration(section, KeyName(index).text, kReadFormat, &debitCode, &creditCode,
                                  read.debitAccount, read.creditAccount, read.description, read.shortCode,
                                  &number))
         return false;
@@ -107,12 +107,12 @@ void PutDefaults(PostingSchemeEntry* entries, const StoredScheme& scheme) {
 
 bool KeyPresent(const char* section, int index) {
     char value[256];
-    return host::ReadConfiguration(section, KeyName(index).text, kAnyValueFormat, value);
+    return services::ReadConfiguration(section, KeyName(index).text, kAnyValueFormat, value);
 }
 
 // A scheme is stored when any of its keys is there; only a scheme never stored gets the defaults.
 void Load(const StoredScheme& scheme, TransferOutcome& outcome) {
-    PostingSchemeEntry* entries = host::PostingSchemeEntries();
+    PostingSchemeEntry* entries = services::PostingSchemeEntries();
     std::fill_n(entries, host::kSchemeEntryCount, PostingSchemeEntry{});
     bool unread[host::kSchemeEntryCount] = {};
     bool stored = false;
@@ -143,7 +143,7 @@ bool MakeStorable(char (&field)[Room]) {
 }
 
 void Save(const StoredScheme& scheme, TransferOutcome& outcome) {
-    PostingSchemeEntry* entries = host::PostingSchemeEntries();
+    PostingSchemeEntry* entries = services::PostingSchemeEntries();
     for (int k = 0; k < host::kSchemeEntryCount; ++k) {
         PostingSchemeEntry& entry = entries[k];
         bool changed = false;
@@ -151,7 +151,7 @@ void Save(const StoredScheme& scheme, TransferOutcome& outcome) {
                                         MakeStorable(entry.description), MakeStorable(entry.shortCode)})
             changed |= fieldChanged;
         if (changed) outcome.changed.Add(k);
-        host::WriteConfiguration(scheme.section, KeyName(k).text, kStoredFormat, int{entry.debitCode},
+        services::WriteConfiguration(scheme.section, KeyName(k).text, kStoredFormat, int{entry.debitCode},
                                  int{entry.creditCode}, Terminated(entry.debitAccount).text,
                                  Terminated(entry.creditAccount).text, Terminated(entry.description).text,
                                  Terminated(entry.shortCode).text, int{entry.number});
@@ -162,7 +162,7 @@ void Save(const StoredScheme& scheme, TransferOutcome& outcome) {
                   "Schemat dekretu %s: w pozycjach %s zamieniono znaki, których nie da się zapisać\n"
                   "(cudzysłów na apostrof, koniec wiersza na odstęp). Sprawdź te pozycje."_mz,
                   scheme.section, outcome.changed.text);
-    host::ShowMessage(text);
+    services::ShowMessage(text);
 }
 
 }  // namespace
@@ -177,7 +177,7 @@ TransferOutcome TransferPostingScheme(std::int16_t schemeId, Transfer transfer) 
     const auto scheme = std::find_if(std::begin(kStoredSchemes), std::end(kStoredSchemes),
                                      [&](const StoredScheme& stored) { return stored.id == schemeId; });
     if (scheme == std::end(kStoredSchemes)) {
-        host::ShowMessage("Brak możliwości konfiguracji dekretu"_mz);
+        services::ShowMessage("Brak możliwości konfiguracji dekretu"_mz);
         return outcome;
     }
     outcome.known = true;
@@ -193,7 +193,7 @@ void ReportUnreadable(const TransferOutcome& outcome, const char* consequence) {
     char text[384];
     std::snprintf(text, sizeof text, "Schemat dekretu %s: nie można odczytać pozycji %s.\n%s"_mz, outcome.section,
                   outcome.unreadable.text, consequence);
-    host::ShowMessage(text);
+    services::ShowMessage(text);
 }
 
 }  // namespace klarvo::posting

@@ -1,17 +1,16 @@
-#include "frame/settings_file.h"
+#include "services/settings_file.h"
 
 #include <cstdarg>
 
 #include "frame/service_call.h"
+#include "host/stores.h"
 
-namespace klarvo::host {
+namespace klarvo::services {
 namespace {
 
-enum SettingsMode : int { kRead = 8, kWrite = 9 };
-
-std::int16_t Transfer(SettingsMode mode, const char* file, const char* section, const char* key,
+std::int16_t Transfer(host::SettingsMode mode, const char* file, const char* section, const char* key,
                       const char* format, va_list arguments) {
-    return Bound<service::SettingsValue>()(file, mode, section, key, format, arguments);
+    return frame::Bound<host::service::SettingsValue>()(file, mode, section, key, format, arguments);
 }
 
 }  // namespace
@@ -19,7 +18,7 @@ std::int16_t Transfer(SettingsMode mode, const char* file, const char* section, 
 bool ReadSetting(const char* file, const char* section, const char* key, const char* format, ...) {
     va_list arguments;
     va_start(arguments, format);
-    const std::int16_t status = Transfer(kRead, file, section, key, format, arguments);
+    const std::int16_t status = Transfer(host::kReadSetting, file, section, key, format, arguments);
     va_end(arguments);
     return status == 0;
 }
@@ -27,8 +26,8 @@ bool ReadSetting(const char* file, const char* section, const char* key, const c
 void WriteSetting(const char* file, const char* section, const char* key, const char* format, ...) {
     va_list arguments;
     va_start(arguments, format);
-    Transfer(kWrite, file, section, key, format, arguments);
+    Transfer(host::kWriteSetting, file, section, key, format, arguments);
     va_end(arguments);
 }
 
-}  // namespace klarvo::host
+}  // namespace klarvo::services

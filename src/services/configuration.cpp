@@ -1,20 +1,16 @@
-#include "frame/configuration.h"
+#include "services/configuration.h"
 
 #include <cstdarg>
 
 #include "frame/service_call.h"
+#include "host/stores.h"
 
-namespace klarvo::host {
-namespace {
-
-enum ConfigurationMode : int { kRead = 1, kWrite = 2 };
-
-}  // namespace
+namespace klarvo::services {
 
 bool ReadConfiguration(const char* section, const char* key, const char* format, ...) {
     va_list arguments;
     va_start(arguments, format);
-    const std::int16_t status = Call<service::ConfigValue>(kRead, section, key, format, arguments);
+    const std::int16_t status = frame::Call<host::service::ConfigValue>(host::kReadConfiguration, section, key, format, arguments);
     va_end(arguments);
     return status == 0;
 }
@@ -22,8 +18,8 @@ bool ReadConfiguration(const char* section, const char* key, const char* format,
 void WriteConfiguration(const char* section, const char* key, const char* format, ...) {
     va_list arguments;
     va_start(arguments, format);
-    Call<service::ConfigValue>(kWrite, section, key, format, arguments);
+    frame::Call<host::service::ConfigValue>(host::kWriteConfiguration, section, key, format, arguments);
     va_end(arguments);
 }
 
-}  // namespace klarvo::host
+}  // namespace klarvo::services

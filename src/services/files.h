@@ -3,27 +3,27 @@
 
 #include "frame/service_call.h"
 
-namespace klarvo::host {
+namespace klarvo::services {
 
 // Opens (creating or emptying) a file of the host's working folder for writing in text mode.
 // Null when it cannot be opened.
-HostFile* OpenOutputFile(const char* name);
+host::HostFile* OpenOutputFile(const char* name);
 
 // The host's formatted write and close promise no result: only what the C runtime's own fprintf
 // and fclose call a failure is taken as one, a negative write result and a close result of -1.
 
 // printf-style write; false when the host could not write it.
 template <class... Arguments>
-bool PrintToFile(HostFile* file, const char* format, Arguments... arguments) {
-    return Call<service::WriteFile>(file, format, arguments...) >= 0;
+bool PrintToFile(host::HostFile* file, const char* format, Arguments... arguments) {
+    return frame::Call<host::service::WriteFile>(file, format, arguments...) >= 0;
 }
 
 inline constexpr int kCloseFailed = -1;
 
 // false when the file could not be written to its end.
-inline bool CloseFile(HostFile* file) { return Call<service::CloseFile>(file) != kCloseFailed; }
+inline bool CloseFile(host::HostFile* file) { return frame::Call<host::service::CloseFile>(file) != kCloseFailed; }
 
 // Leaves the file empty (creating it when needed).
 void EmptyOutputFile(const char* name);
 
-}  // namespace klarvo::host
+}  // namespace klarvo::services

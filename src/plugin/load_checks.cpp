@@ -1,4 +1,4 @@
-#include "frame/load_checks.h"
+#include "plugin/load_checks.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -8,33 +8,24 @@
 #include "frame/module_state.h"
 #include "host/mazovia.h"
 #include "host/module_entries.h"
-#include "host/records.h"
-#include "frame/tables.h"
+#include "plugin/identity.h"
+#include "services/host_module.h"
+#include "services/tables.h"
 
-namespace klarvo::frame {
+namespace klarvo::plugin {
 namespace {
 
-struct DeclaredTable {
-    host::Table table;
-    RecordSizeDeclaration declaration;
-};
-
-DeclaredTable g_declared[] = {
-    {host::Table::SalesDocuments, {host::tspr::kRecordLength, 0, "Tspr", nullptr}},
-    {host::Table::SalesDocumentItems, {host::kTsprDokRecordLength, 0, "Tspr_dok", nullptr}},
-    {host::Table::SalesCorrections, {host::kTsprKorDokRecordLength, 0, "Tspr_kor_dok", nullptr}},
-    {host::Table::Customers, {host::k4::kRecordLength, 0, "k4", nullptr}},
-};
-RecordSizeDeclaration* g_mismatches = nullptr;
+using frame::Module;
+using frame::RecordSizeDeclaration;
 
 bool Listed(const RecordSizeDeclaration* declaration) {
-    for (const RecordSizeDeclaration* entry = g_mismatches; entry; entry = entry->next)
+    for (const RecordSizeDeclaration* entry = Module().mismatches; entry; entry = entry->next)
         if (entry == declaration) return true;
     return false;
 }
 
 void Append(RecordSizeDeclaration* declaration) {
-    RecordSizeDeclaration** end = &g_mismatches;
+    RecordSizeDeclaration** end = &Module().mismatches;
     while (*end) end = &(*end)->next;
     *end = declaration;
 }
@@ -64,14 +55,9 @@ void Append(char* text, const char* format, Arguments... arguments) {
     std::snprintf(text + used, kReportSize - used, format, arguments...);
 }
 
-template <class... Arguments>
-void ShowStop(const char* format, Arguments... arguments) {
-    host::Call<host::service::ShowStopMessage>(15000, kTitle, format, 0xF001, 0x6E2E, arguments...);
-}
-
 // The host says which of its features the module needs and it lacks; 0 when none.
 std::uint32_t MissingFeatures() {
-    const HostEntryFunction entry = Module().hostEntry;
+    const host::HostEntryFunction entry = Module().hostEntry;
     return entry ? static_cast<std::uint32_t>(entry(1, -1)) : 0;
 }
 
@@ -79,35 +65,34 @@ std::uint32_t MissingFeatures() {
 
 int DeclareTables() {
     int mismatches = 0;
-    for (DeclaredTable& declared : g_declared) {
-        const host::TableDescriptor* descriptor = host::DescribeTable(declared.table);
-        RecordSizeDeclaration& declaration = declared.declaration;
+    for (RecordSizeDeclaration& declaration : Module().declarations) {
+        const host::TableDescriptor* descriptor = services::DescribeTable(declaration.table);
         declaration.hostSize = descriptor ? descriptor->recordLength : 0;
         if (declaration.hostSize != declaration.pluginSize && !Listed(&declaration)) Append(&declaration);
     }
-    for (const RecordSizeDeclaration* entry = g_mismatches; entry; entry = entry->next) ++mismatches;
+    for (const RecordSizeDeclaration* entry = Module().mismatches; entry; entry = entry->next) ++mismatches;
     return mismatches;
 }
 
 int RunLoadChecks() {
     // A missing service fails the checks before any service is called, so that no empty slot
     // is ever called; the report names the missing ones.
-    if (Missing().count != 0) return -1;
-    if (host::Call<host::service::AcceptModule>(Module().ownModule, static_cast<char*>(nullptr), 0) != 0) return -1;
-    if (host::Call<host::service::HostVersion>() != host::kHostVersion) return -1;
+    if (frame::Missing().count != 0) return -1;
+    if (!services::HostAcceptsModule(Module().ownModule)) return -1;
+    if (services::HostVersion() != host::kHostVersion) return -1;
     return DeclareTables() == 0 ? 0 : -1;
 }
 
 std::uint32_t MissingServiceText(char* text) {
     text[0] = '\0';
-    const MissingServices& missing = Missing();
+    const frame::MissingServices& missing = frame::Missing();
     if (missing.count == 0) return 0;
     char list[256];
     if (missing.count == 1) {
         std::snprintf(list, sizeof list, "funkcję o numerze %hu"_mz, missing.numbers[0]);
     } else {
-        std::uint16_t numbers[MissingServices::kRecorded];
-        const std::size_t stored = std::min<std::uint32_t>(missing.count, MissingServices::kRecorded);
+        std::uint16_t numbers[frame::MissingServices::kRecorded];
+        const std::size_t stored = std::min<std::uint32_t>(missing.count, frame::MissingServices::kRecorded);
         std::copy_n(missing.numbers, stored, numbers);
         std::sort(numbers, numbers + stored);
         std::snprintf(list, sizeof list, "funkcje o numerach");
@@ -121,9 +106,9 @@ std::uint32_t MissingServiceText(char* text) {
 
 int RecordSizeText(char* text) {
     text[0] = '\0';
-    if (!g_mismatches) return 0;
+    if (!Module().mismatches) return 0;
     Append(text, kRecordSizeHeader, kDisplayName, Module().FileName());
-    for (const RecordSizeDeclaration* entry = g_mismatches; entry; entry = entry->next) {
+    for (const RecordSizeDeclaration* entry = Module().mismatches; entry; entry = entry->next) {
         char hostSize[16] = "brak";
         if (entry->hostSize != 0) std::snprintf(hostSize, sizeof hostSize, "%d", static_cast<int>(entry->hostSize));
         Append(text, kRecordSizeRow, entry->tableName, static_cast<int>(entry->pluginSize), hostSize);
@@ -136,23 +121,15 @@ void ShowLoadFailureReport() {
     char text[kReportSize] = "";
     if (const std::uint32_t features = MissingFeatures(); features != 0) {
         std::snprintf(text, sizeof text, kFeatureText, features, kDisplayName);
-        ShowStop("%s", text);
+        services::ShowStopMessage(kTitle, "%s", text);
     } else if (MissingServiceText(text) != 0 || RecordSizeText(text) != 0 ||
-               host::Call<host::service::AcceptModule>(Module().ownModule, text, static_cast<int>(sizeof text)) != 0) {
-        ShowStop("%s", text);
+               !services::HostAcceptsModule(Module().ownModule, text, static_cast<int>(sizeof text))) {
+        services::ShowStopMessage(kTitle, "%s", text);
     } else if (RunLoadChecks() != 0) {
-        ShowStop(kVersionText, Module().FileName(), Module().FileName());
+        services::ShowStopMessage(kTitle, kVersionText, Module().FileName(), Module().FileName());
     } else {
-        ShowStop(kNotInitialisedText, Module().FileName());
+        services::ShowStopMessage(kTitle, kNotInitialisedText, Module().FileName());
     }
 }
 
-void ForgetDeclarations() {
-    for (DeclaredTable& declared : g_declared) {
-        declared.declaration.hostSize = 0;
-        declared.declaration.next = nullptr;
-    }
-    g_mismatches = nullptr;
-}
-
-}  // namespace klarvo::frame
+}  // namespace klarvo::plugin

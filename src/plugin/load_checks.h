@@ -5,25 +5,15 @@
 #include <cstddef>
 #include <cstdint>
 
-namespace klarvo::frame {
+namespace klarvo::plugin {
 
 inline constexpr std::size_t kReportSize = 3072;
-
-// A table whose record layout the plug-in relies on: its record length in the plug-in and as
-// the host reports it (0 when the host has no such table). Declarations whose lengths differ
-// are chained into the mismatch list, each once, in the order found.
-struct RecordSizeDeclaration {
-    std::int32_t pluginSize;
-    std::int32_t hostSize;
-    const char* tableName;
-    RecordSizeDeclaration* next;
-};
 
 // Reads the host's record lengths of the declared tables; the number of mismatches.
 int DeclareTables();
 
-// 0 when every service is there, the host accepts the module, reports the version of its headers (host::kHostVersion) and agrees
-// on every declared record length; -1 at the first failure.
+// 0 when every service is there, the host accepts the module, reports the version of its
+// headers (host::kHostVersion) and agrees on every declared record length; -1 at the first failure.
 int RunLoadChecks();
 
 // The texts of the report, into a buffer of kReportSize bytes. Each returns 0 when it has
@@ -35,7 +25,4 @@ int RecordSizeText(char* text);
 // host's own reason, the version message, the not-initialised message.
 void ShowLoadFailureReport();
 
-// Forgets the host's record lengths and the mismatch list, as a fresh load would.
-void ForgetDeclarations();
-
-}  // namespace klarvo::frame
+}  // namespace klarvo::plugin

@@ -1,7 +1,7 @@
 #pragma once
 // Message boxes of the host.
 
-namespace klarvo::host {
+namespace klarvo::services {
 
 // A message titled "Uwaga"; returns when the user has closed it.
 void ShowMessage(const char* text);
@@ -9,4 +9,4 @@ void ShowMessage(const char* text);
 // The same with a printf-style text.
 void ShowFormattedMessage(const char* format, ...);
 
-}  // namespace klarvo::host
+}  // namespace klarvo::services

@@ -1,38 +1,38 @@
-#include "frame/files.h"
+#include "services/files.h"
 
 #include <utility>
 
 #include "frame/held.h"
 
-namespace klarvo::host {
+namespace klarvo::services {
 namespace {
 
 // An open file that no holder owns: closed on every way out until it is handed over.
 class UnownedFile {
 public:
-    explicit UnownedFile(HostFile* file) : file_(file) {}
+    explicit UnownedFile(host::HostFile* file) : file_(file) {}
     ~UnownedFile() noexcept(false) { Close(); }
     UnownedFile(const UnownedFile&) = delete;
     UnownedFile& operator=(const UnownedFile&) = delete;
 
-    HostFile* Get() const { return file_; }
-    HostFile* HandOver() { return std::exchange(file_, nullptr); }
-    void TakeBack(HostFile* file) { file_ = file; }
+    host::HostFile* Get() const { return file_; }
+    host::HostFile* HandOver() { return std::exchange(file_, nullptr); }
+    void TakeBack(host::HostFile* file) { file_ = file; }
 
 private:
     void Close() {
-        if (HostFile* file = std::exchange(file_, nullptr)) frame::AskHostToTakeBack([file] { CloseFile(file); });
+        if (host::HostFile* file = std::exchange(file_, nullptr)) frame::AskHostToTakeBack([file] { CloseFile(file); });
     }
 
     frame::Held held_{this, [](void* file) { static_cast<UnownedFile*>(file)->Close(); }};
-    HostFile* file_;
+    host::HostFile* file_;
 };
 
 // A holder of the host's that owns a file from its making until the file is taken out of it.
 class FileHolder {
 public:
     explicit FileHolder(UnownedFile& file) {
-        Call<service::MakeFileHolder>(&storage_, file.Get());
+        frame::Call<host::service::MakeFileHolder>(&storage_, file.Get());
         made_ = true;
         file.HandOver();
     }
@@ -40,22 +40,22 @@ public:
     FileHolder(const FileHolder&) = delete;
     FileHolder& operator=(const FileHolder&) = delete;
 
-    HostFile* Release() { return Call<service::ReleaseFile>(&storage_); }
+    host::HostFile* Release() { return frame::Call<host::service::ReleaseFile>(&storage_); }
 
 private:
     void Destroy() {
-        if (std::exchange(made_, false)) frame::AskHostToTakeBack([this] { Call<service::DestroyFileHolder>(&storage_); });
+        if (std::exchange(made_, false)) frame::AskHostToTakeBack([this] { frame::Call<host::service::DestroyFileHolder>(&storage_); });
     }
 
     frame::Held held_{this, [](void* holder) { static_cast<FileHolder*>(holder)->Destroy(); }};
-    FileHolderStorage storage_;
+    host::FileHolderStorage storage_;
     bool made_ = false;
 };
 
 }  // namespace
 
-HostFile* OpenOutputFile(const char* name) {
-    UnownedFile file(Call<service::OpenFile>(name, "wt", 64, 0, -1, 0, 0, 0, 0));
+host::HostFile* OpenOutputFile(const char* name) {
+    UnownedFile file(frame::Call<host::service::OpenFile>(name, "wt", 64, 0, -1, 0, 0, 0, 0));
     {
         FileHolder holder(file);
         file.TakeBack(holder.Release());
@@ -64,7 +64,7 @@ HostFile* OpenOutputFile(const char* name) {
 }
 
 void EmptyOutputFile(const char* name) {
-    if (HostFile* file = OpenOutputFile(name)) CloseFile(file);
+    if (host::HostFile* file = OpenOutputFile(name)) CloseFile(file);
 }
 
-}  // namespace klarvo::host
+}  // namespace klarvo::services

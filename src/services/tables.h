@@ -4,15 +4,15 @@
 #include "frame/held.h"
 #include "frame/service_call.h"
 
-namespace klarvo::host {
+namespace klarvo::services {
 
 // Null when the host has no such table.
-inline TableDescriptor* DescribeTable(Table table) {
-    return Call<service::DescribeTable>(static_cast<int>(table));
+inline host::TableDescriptor* DescribeTable(host::Table table) {
+    return frame::Call<host::service::DescribeTable>(static_cast<int>(table));
 }
 
 // Readies a table before its record buffer is used.
-inline void PrepareTable(TableDescriptor* table) { Call<service::PrepareTable>(table, 255); }
+inline void PrepareTable(host::TableDescriptor* table) { frame::Call<host::service::PrepareTable>(table, host::kPrepareTableMode); }
 
 // The walk over the sales document headers, each loaded into the Tspr record buffer in turn.
 // Ended and destroyed on every way out, also when it could not start.
@@ -31,10 +31,13 @@ private:
     void End();
 
     frame::Held held_{this, [](void* walk) { static_cast<DocumentWalk*>(walk)->End(); }};
-    WalkerStorage walker_;
+    host::WalkerStorage walker_;
     bool live_ = false;     // the host has a walker in our storage
     bool walking_ = false;  // and its walk has not been ended
     bool started_ = false;
 };
 
-}  // namespace klarvo::host
+// Has the host fill the amounts of the document in the Tspr record buffer.
+inline void FillDocumentAmounts(double* amounts) { frame::Call<host::service::FillDocumentAmounts>(0, amounts, 0, 0); }
+
+}  // namespace klarvo::services

@@ -5,16 +5,15 @@
 
 #include "frame/held.h"
 #include "frame/service_call.h"
+#include "host/windows.h"
 
-namespace klarvo::host {
-
-inline constexpr int kProgressWindow = 856;
+namespace klarvo::services {
 
 // The progress window, open from construction until Close, and closed on every way out.
 class ProgressWindow {
 public:
     ProgressWindow() {
-        Call<service::OpenProgress>(kProgressWindow);
+        frame::Call<host::service::OpenProgress>(host::kProgressWindow);
         open_ = true;
     }
     ~ProgressWindow() noexcept(false) { Close(); }
@@ -22,7 +21,7 @@ public:
     ProgressWindow& operator=(const ProgressWindow&) = delete;
 
     void Close() {
-        if (std::exchange(open_, false)) frame::AskHostToTakeBack([] { Call<service::CloseProgress>(); });
+        if (std::exchange(open_, false)) frame::AskHostToTakeBack([] { frame::Call<host::service::CloseProgress>(); });
     }
 
 private:
@@ -32,12 +31,12 @@ private:
 
 // Each sets one text and lets the host bring the window up to date.
 inline void ShowProgressCaption(const char* caption) {
-    Call<service::SetProgressTexts>(static_cast<const char*>(nullptr), caption);
-    Call<service::RefreshProgress>();
+    frame::Call<host::service::SetProgressTexts>(static_cast<const char*>(nullptr), caption);
+    frame::Call<host::service::RefreshProgress>();
 }
 inline void ShowProgressCounter(const char* counter) {
-    Call<service::SetProgressTexts>(counter, static_cast<const char*>(nullptr));
-    Call<service::RefreshProgress>();
+    frame::Call<host::service::SetProgressTexts>(counter, static_cast<const char*>(nullptr));
+    frame::Call<host::service::RefreshProgress>();
 }
 
-}  // namespace klarvo::host
+}  // namespace klarvo::services

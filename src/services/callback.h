@@ -8,23 +8,23 @@
 #include "host/dialog.h"
 #include "frame/service_call.h"
 
-namespace klarvo::host {
+namespace klarvo::services {
 
 // Count objects built in order and destroyed in reverse order, also when the building or the
 // form call in between is left by an exception.
 template <std::size_t Count>
 class CallbackObjects {
 public:
-    CallbackObjects(WDialogBase* owner, DataItem item) {
-        for (; built_.count < Count; ++built_.count) Call<service::MakeCallback>(&built_.storage[built_.count], owner, item);
+    CallbackObjects(host::WDialogBase* owner, host::DataItem item) {
+        for (; built_.count < Count; ++built_.count) frame::Call<host::service::MakeCallback>(&built_.storage[built_.count], owner, item);
     }
     CallbackObjects(const CallbackObjects&) = delete;
     CallbackObjects& operator=(const CallbackObjects&) = delete;
 
     // The second operation of the object's virtual table.
     int Value(std::size_t index) {
-        using Operation = int(KLARVO_THISCALL*)(CallbackStorage*);
-        CallbackStorage* object = &built_.storage[index];
+        using Operation = int(KLARVO_THISCALL*)(host::CallbackStorage*);
+        host::CallbackStorage* object = &built_.storage[index];
         const auto* table = *reinterpret_cast<Operation* const*>(object);
         return table[1](object);
     }
@@ -33,18 +33,18 @@ private:
     // A member, so that its destructor also runs when the constructor's body throws.
     struct Built {
         frame::Held held{this, [](void* built) { static_cast<Built*>(built)->DestroyAll(); }};
-        CallbackStorage storage[Count];
+        host::CallbackStorage storage[Count];
         std::size_t count = 0;
         ~Built() noexcept(false) { DestroyAll(); }
         void DestroyAll() {
             frame::TakingBack takingBack;
             while (count > 0) {
-                CallbackStorage* callback = &storage[--count];
-                takingBack.Ask([callback] { Call<service::DestroyCallback>(callback); });
+                host::CallbackStorage* callback = &storage[--count];
+                takingBack.Ask([callback] { frame::Call<host::service::DestroyCallback>(callback); });
             }
             takingBack.Done();
         }
     } built_;
 };
 
-}  // namespace klarvo::host
+}  // namespace klarvo::services

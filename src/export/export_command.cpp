@@ -1,0 +1,20 @@
+#include "export/export_command.h"
+
+#include "export/export_object.h"
+#include "frame/from_host.h"
+#include "host/types.h"
+#include "services/mode_flags.h"
+
+namespace klarvo::exporting {
+
+int ExportCommand() {
+    return frame::FromHost(0, [] {
+        services::ModeFlagHold modeFlag(host::kCommandModeFlag);
+        CExportTetaTxt exporter;
+        if (exporter.Run().CanRun() && exporter.RunSettingsStep()) exporter.Run().Write();
+        modeFlag.Release();
+        return 0;
+    });
+}
+
+}  // namespace klarvo::exporting

@@ -1,0 +1,198 @@
+#include "export/export_run.h"
+
+#include <cstdio>
+#include <optional>
+#include <utility>
+
+#include "export/customer_accounts.h"
+#include "export/customer_marks.h"
+#include "export/date_field.h"
+#include "export/sales_register.h"
+#include "host/posting_scheme_buffer.h"
+#include "host/records.h"
+#include "posting/posting_scheme.h"
+#include "services/customers.h"
+#include "services/dates.h"
+#include "services/files.h"
+#include "services/memory_blocks.h"
+#include "services/message_boxes.h"
+#include "services/progress.h"
+#include "services/tables.h"
+#include "teta/format.h"
+
+namespace klarvo::exporting {
+namespace {
+
+struct FileTexts {
+    const char* name;
+    const char* notOpen;
+    const char* notWritten;
+};
+const FileTexts kRegisterTexts = {teta::kRegisterFileName, "Błąd: plik Fs_pln.fkw nie jest otwarty!"_mz,
+                                  "Błąd: zapis pliku Fs_pln.fkw nie powiódł się!"_mz};
+const FileTexts kAccountsTexts = {teta::kAccountsFileName, "Błąd: plik Konta.fkx nie jest otwarty!"_mz,
+                                  "Błąd: zapis pliku Konta.fkx nie powiódł się!"_mz};
+
+bool Open(OutputFile& file, const FileTexts& texts) {
+    file.handle = services::OpenOutputFile(texts.name);
+    file.failed = false;
+    if (!file.handle) services::ShowMessage(texts.notOpen);
+    return file.handle != nullptr;
+}
+
+// The handle is let go before the host is asked: a close that fails is not asked again.
+void Close(OutputFile& file) {
+    if (host::HostFile* handle = std::exchange(file.handle, nullptr); handle && !services::CloseFile(handle))
+        file.failed = true;
+}
+
+}  // namespace
+
+ExportRun::ExportRun() {
+    try {
+        Construct();
+    } catch (...) {
+        // A constructor that does not finish runs no destructor: what it took goes back here.
+        GiveBack();
+        throw;
+    }
+}
+
+void ExportRun::Construct() {
+    settings_ = LoadExportSettings();
+    companyMarks_ = services::AllocateZeroedBlock(kCustomerMarkCount);
+    personMarks_ = services::AllocateZeroedBlock(kCustomerMarkCount);
+    customerTable_ = services::DescribeTable(host::Table::Customers);
+    documentTable_ = services::DescribeTable(host::Table::SalesDocuments);
+    preparedUnreadTable_ = services::DescribeTable(host::Table::PreparedUnread);
+    if (!customerTable_ || !documentTable_ || !preparedUnreadTable_) {
+        services::ShowMessage("Błąd operacji dyskowej-Constructor!\nOperacja niekompletna!"_mz);
+        return;
+    }
+    for (host::TableDescriptor* table : {customerTable_, documentTable_, preparedUnreadTable_})
+        services::PrepareTable(table);
+    customerRecord_ = customerTable_->recordBuffer;
+    documentRecord_ = documentTable_->recordBuffer;
+    preparedUnreadRecord_ = preparedUnreadTable_->recordBuffer;
+    if (!companyMarks_ || !personMarks_)
+        services::ShowMessage("Błąd: brak pamięci na eksport!"_mz);
+}
+
+ExportRun::~ExportRun() noexcept(false) { GiveBack(); }
+
+// Each thing is marked as given back before the host is asked, so that nothing goes back twice
+// when the host fails in between, and a failure does not keep the rest from going back.
+void ExportRun::GiveBack() {
+    frame::TakingBack takingBack;
+    for (OutputFile* file : {&registerFile_, &accountsFile_})
+        if (host::HostFile* handle = std::exchange(file->handle, nullptr))
+            takingBack.Ask([handle] { services::CloseFile(handle); });
+    // Files that a run left half written must not reach the accounts.
+    if (std::exchange(runUnfinished_, false))
+        for (const char* name : {teta::kRegisterFileName, teta::kAccountsFileName})
+            takingBack.Ask([name] { services::EmptyOutputFile(name); });
+    for (unsigned char** marks : {&companyMarks_, &personMarks_})
+        if (unsigned char* block = std::exchange(*marks, nullptr)) takingBack.Ask([block] { services::FreeBlock(block); });
+    takingBack.Done();
+}
+
+bool ExportRun::CanRun() const {
+    return customerRecord_ && documentRecord_ && preparedUnreadRecord_ && companyMarks_ && personMarks_;
+}
+
+void ExportRun::Write() {
+    const bool invoices = settings_.options & kExportInvoices;
+    if (invoices && !LoadInvoiceScheme()) return;
+    if (!Open(registerFile_, kRegisterTexts) || !Open(accountsFile_, kAccountsTexts)) return;
+    runUnfinished_ = true;
+    services::ProgressWindow progress;
+    WriteRegisterHeader();
+    services::ShowProgressCaption("Dokumenty sprzedaży"_mz);
+    if (invoices) ExportInvoices();
+    // Two empty six-character fields around the separator Ź (0xA0).
+    Print(accountsFile_, "%6sŹ%6s\n"_mz, "", "");
+    services::ShowProgressCaption("Kontrahenci"_mz);
+    WriteCustomerAccounts(+1);
+    services::ShowProgressCaption("Os. fizyczne"_mz);
+    WriteCustomerAccounts(-1);
+    progress.Close();
+    CloseFilesAndReport();
+}
+
+// Loaded before the files are opened: books made from a scheme of which an entry is missing
+// would not balance, so such a scheme stops the export with the files untouched.
+bool ExportRun::LoadInvoiceScheme() {
+    const posting::TransferOutcome loaded =
+        posting::TransferPostingScheme(posting::kSalesInvoiceScheme, posting::Transfer::Load);
+    if (loaded.unreadable.Empty()) return true;
+    posting::ReportUnreadable(loaded, "Eksport przerwano, nie zapisano żadnego pliku.\n"
+                                      "Zapisz schemat ponownie przyciskiem \" Konfig\"."_mz);
+    return false;
+}
+
+void ExportRun::WriteRegisterHeader() {
+    char today[host::kTodayBufferSize] = "";
+    services::Today(today);
+    // Fields end with the separator ■ (0xFE).
+    Print(registerFile_, "SP■    ■%s■\n"_mz, FormatDate(today).text);
+}
+
+bool ExportRun::IsSelected(const void* document) const {
+    const char* date = host::TextField(document, host::tspr::kDate);
+    return host::ReadField<std::int32_t>(document, host::tspr::kIncluded) != 0 && date[0] != '\0' &&
+           services::CompareDates(settings_.dateFrom, date) <= 0 &&
+           services::CompareDates(settings_.dateTo, date) >= 0;
+}
+
+void ExportRun::ExportInvoices() {
+    services::DocumentWalk walk;
+    if (!walk.Started()) return;
+    while (walk.Next()) {
+        if (!IsSelected(documentRecord_)) continue;
+        services::FillDocumentAmounts(documentAmounts_);
+        WriteDocumentPostings();
+        MarkCustomer(companyMarks_, personMarks_,
+                     host::ReadField<std::int32_t>(documentRecord_, host::tspr::kCustomer));
+        ++invoiceCount_;
+        char counter[16];
+        std::snprintf(counter, sizeof counter, "%ld", static_cast<long>(invoiceCount_));
+        services::ShowProgressCounter(counter);
+    }
+}
+
+void ExportRun::CloseFilesAndReport() {
+    Close(registerFile_);
+    Close(accountsFile_);
+    // The run is whole once the host has closed both files without failing.
+    runUnfinished_ = false;
+    if (registerFile_.failed) services::ShowMessage(kRegisterTexts.notWritten);
+    if (accountsFile_.failed) services::ShowMessage(kAccountsTexts.notWritten);
+    if (registerFile_.failed || accountsFile_.failed) return;
+    cuts_.Show();
+    services::ShowFormattedMessage(
+        "Ilość wyeksportowanych faktur sprzedaży: %5ld\nIlość wyeksportowanych korekt sprzedaży: %5ld\n"_mz,
+        static_cast<long>(invoiceCount_), static_cast<long>(kCorrectionsExported));
+}
+
+void ExportRun::WriteDocumentPostings() {
+    char customerCode[16];
+    std::snprintf(customerCode, sizeof customerCode, "%04d",
+                  static_cast<int>(host::ReadField<std::int32_t>(documentRecord_, host::tspr::kCustomer)));
+    // Made once, for the document's first record.
+    std::optional<RegisterDocument> document;
+    for (std::int16_t k = 0; k < host::kSchemeEntryCount; ++k) {
+        posting::PostingLine line;
+        if (posting::BuildPostingLine(k, documentAmounts_, line, customerCode)) break;
+        if (!IsPosted(line.amount)) continue;
+        if (!document) document.emplace(RegisterDocumentOf(documentRecord_));
+        cuts_.NotePosting(k, line, WritePostingRecord(registerFile_, line, *document), document->number.text);
+    }
+}
+
+void ExportRun::WriteCustomerAccounts(int sign) {
+    const unsigned char* marks = sign > 0 ? companyMarks_ : personMarks_;
+    for (std::int32_t i = 1; i < static_cast<std::int32_t>(kCustomerMarkCount); ++i)
+        if (marks[i] && services::FindCustomer(sign * i)) cuts_.NoteCustomer(WriteCustomerAccount(customerRecord_, accountsFile_));
+}
+
+}  // namespace klarvo::exporting

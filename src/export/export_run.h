@@ -1,0 +1,71 @@
+#pragma once
+// One export: the settings, the customer marks and the host tables it reads, then the two Teta
+// import files written from the documents of the period, and the summary.
+
+#include <cstdint>
+
+#include "export/cut_report.h"
+#include "export/export_settings.h"
+#include "export/output_file.h"
+#include "frame/held.h"
+#include "host/types.h"
+
+namespace klarvo::exporting {
+
+class ExportRun {
+public:
+    // Loads the settings, allocates the customer marks and binds the host tables; tells the user
+    // when a table is missing or the marks cannot be had.
+    ExportRun();
+    // Closes any file still open (and empties both files of a run that broke off) and releases
+    // the marks; so does an exception that passes the run.
+    ~ExportRun() noexcept(false);
+    ExportRun(const ExportRun&) = delete;
+    ExportRun& operator=(const ExportRun&) = delete;
+
+    // False when construction could not bind the tables or allocate the marks.
+    bool CanRun() const;
+
+    // The record that the range form edits in place.
+    ExportSettings& Settings() { return settings_; }
+
+    // Writes both files from the documents of the period and shows the summary. A stored posting
+    // scheme that cannot be read stops it before any file is touched.
+    void Write();
+
+    // Room for the document amounts that the host fills: 34 of them and the 16 bytes after them,
+    // which the layout the host was built for keeps there.
+    static constexpr int kAmountCount = 34 + 2;
+    // Corrections are not exported: the summary's second count.
+    static constexpr std::int32_t kCorrectionsExported = 0;
+
+private:
+    void Construct();
+    void GiveBack();
+    bool LoadInvoiceScheme();
+    void WriteRegisterHeader();
+    void ExportInvoices();
+    bool IsSelected(const void* document) const;
+    void WriteDocumentPostings();
+    void WriteCustomerAccounts(int sign);
+    void CloseFilesAndReport();
+
+    frame::Held held_{this, [](void* run) { static_cast<ExportRun*>(run)->GiveBack(); }};
+    bool runUnfinished_ = false;  // both files opened, and not yet both closed at the run's end
+    CutReport cuts_;
+    std::int32_t invoiceCount_ = 0;
+    ExportSettings settings_{};
+    double documentAmounts_[kAmountCount] = {};
+    unsigned char* companyMarks_ = nullptr;
+    unsigned char* personMarks_ = nullptr;
+    OutputFile registerFile_;
+    OutputFile accountsFile_;
+    host::TableDescriptor* customerTable_ = nullptr;
+    host::TableDescriptor* documentTable_ = nullptr;
+    host::TableDescriptor* preparedUnreadTable_ = nullptr;
+    void* customerRecord_ = nullptr;
+    void* documentRecord_ = nullptr;
+    void* preparedUnreadRecord_ = nullptr;
+};
+
+}  // namespace klarvo::exporting

@@ -1,0 +1,10 @@
+#pragma once
+// The title of every message box that the plug-in shows, its reports of its own failures included.
+
+#include "host/mazovia.h"
+
+namespace klarvo::frame {
+
+inline constexpr const char* kMessageTitle = "Uwaga"_mz;
+
+}  // namespace klarvo::frame

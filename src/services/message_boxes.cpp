@@ -1,0 +1,25 @@
+#include "services/message_boxes.h"
+
+#include <cstdarg>
+
+#include "frame/message_title.h"
+#include "frame/service_call.h"
+#include "host/windows.h"
+
+namespace klarvo::services {
+
+void ShowMessage(const char* text) {
+    frame::Call<host::service::ShowMessage>(frame::kMessageTitle, text, host::kPlainMessageStyle);
+}
+
+void ShowFormattedMessage(const char* format, ...) {
+    va_list arguments;
+    va_start(arguments, format);
+    struct End {
+        va_list& arguments;
+        ~End() { va_end(arguments); }
+    } end{arguments};
+    frame::Bound<host::service::ShowFormattedMessage>()(0, frame::kMessageTitle, format, host::kPlainMessageStyle, arguments);
+}
+
+}  // namespace klarvo::services
