@@ -6,11 +6,11 @@
 #include <vector>
 #include <stdexcept>
 
-#include "dates.h"
+#include "hostsim/company/calendar.h"
 #include "export/address_split.h"
 #include "host/mazovia.h"
 #include "host/records.h"
-#include "text_cleanup.h"
+#include "hostsim/services/text_cleanup.h"
 
 namespace klarvo::bench {
 namespace {

@@ -6,7 +6,7 @@
 #include <filesystem>
 #include <string>
 
-#include "company.h"
+#include "hostsim/company/company.h"
 
 namespace klarvo::bench {
 

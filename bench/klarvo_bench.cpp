@@ -18,12 +18,12 @@
 #include <vector>
 
 #include "command_line.h"
-#include "company_generator.h"
+#include "hostsim/company/company_generator.h"
 #include "direct_writer.h"
 #include "export/export_command.h"
-#include "host.h"
+#include "hostsim/host.h"
 #include "klarvo_version.h"
-#include "linked_plugin.h"
+#include "hostsim/session/linked_plugin.h"
 #include "teta_check.h"
 #include "memory.h"
 

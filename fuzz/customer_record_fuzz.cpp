@@ -12,10 +12,10 @@
 #include <vector>
 
 #include "export/customer_accounts.h"
-#include "host.h"
+#include "hostsim/host.h"
 #include "services/files.h"
 #include "host/records.h"
-#include "linked_plugin.h"
+#include "hostsim/session/linked_plugin.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "host.h"
+#include "hostsim/host.h"
 
 #include <algorithm>
 #include <exception>
@@ -7,8 +7,8 @@
 #include "host/mazovia.h"
 #include "host/records.h"
 #include "host/services.h"
-#include "formatting.h"
-#include "host_fault.h"
+#include "hostsim/services/formatting.h"
+#include "hostsim/faults/fault_raising.h"
 
 namespace klarvo::sim {
 namespace {
@@ -49,7 +49,7 @@ Host::Host(HostOptions options)
     for (const auto& [kind, length] : kTableRecordLengths) {
         const int number = static_cast<int>(kind);
         if (options_.missingTables.count(number)) continue;
-        HostTable& table = tables_[number];
+        HostTable& table = records.tables[number];
         const auto reported = options_.recordLengths.find(number);
         const std::size_t held = reported == options_.recordLengths.end() ? length
                                                                           : static_cast<std::size_t>(std::max<std::int16_t>(reported->second, 0));
@@ -59,14 +59,7 @@ Host::Host(HostOptions options)
     g_active = this;
 }
 
-Host::~Host() {
-    for (host::HostFile* file : files.open) {
-        std::fclose(file->stream);
-        delete file;
-    }
-    for (void* block : session.blocks) std::free(block);
-    g_active = nullptr;
-}
+Host::~Host() { g_active = nullptr; }
 
 Host& Host::Active() {
     if (!g_active) throw std::logic_error("a host service was called with no simulated host running");
@@ -137,12 +130,12 @@ void Host::ShowMessage(const std::string& title, const std::string& text, bool f
 }
 
 host::TableDescriptor* Host::Describe(int number) {
-    const auto found = tables_.find(number);
-    return found == tables_.end() ? nullptr : &found->second.descriptor;
+    const auto found = records.tables.find(number);
+    return found == records.tables.end() ? nullptr : &found->second.descriptor;
 }
 
 void Host::Prepare(host::TableDescriptor* descriptor) {
-    for (auto& [number, table] : tables_)
+    for (auto& [number, table] : records.tables)
         if (&table.descriptor == descriptor) {
             table.prepared = true;
             return;
@@ -152,8 +145,8 @@ void Host::Prepare(host::TableDescriptor* descriptor) {
 
 HostTable& Host::TableOf(host::Table table) {
     const int number = static_cast<int>(table);
-    const auto found = tables_.find(number);
-    if (found == tables_.end()) {
+    const auto found = records.tables.find(number);
+    if (found == records.tables.end()) {
         Violation("table " + std::to_string(number) + " used, but the host has none");
         // Only while an exception unwinds does a violation not break off: a table of no records.
         static HostTable none{{}, std::vector<char>(host::k4::kRecordLength), true};

@@ -1,9 +1,9 @@
 #pragma once
-// The simulated host: its company, its stores and windows, and the contracts it holds the
-// plug-in to. One host is active at a time; the exported services act on it.
+// The simulated host, coordinating its parts: the company, the state of each area of services,
+// the host's failures and the contracts it holds the plug-in to. One host is active at a time;
+// the exported services act on it.
 
 #include <cstdint>
-#include <cstdio>
 #include <filesystem>
 #include <functional>
 #include <map>
@@ -13,20 +13,17 @@
 #include <string>
 #include <vector>
 
-#include "company.h"
-#include "host/command_registration.h"
 #include "host/module_entries.h"
-#include "scheme_file.h"
-#include "host/posting_scheme_buffer.h"
 #include "host/types.h"
-
-namespace klarvo::host {
-// The host's open output file.
-struct HostFile {
-    std::FILE* stream;
-    std::string name;
-};
-}  // namespace klarvo::host
+#include "hostsim/company/company.h"
+#include "hostsim/forms/scheme_file.h"
+#include "hostsim/services/dialog_state.h"
+#include "hostsim/services/file_state.h"
+#include "hostsim/services/loading_state.h"
+#include "hostsim/services/posting_state.h"
+#include "hostsim/services/session_state.h"
+#include "hostsim/services/table_state.h"
+#include "hostsim/services/window_state.h"
 
 namespace klarvo::sim {
 
@@ -86,18 +83,6 @@ struct HostFailure {
     bool injected;  // made by ThrowIn
 };
 
-struct Message {
-    std::string title;  // UTF-8
-    std::string text;   // UTF-8
-    bool formatted;     // shown through the formatted message box
-};
-
-struct HostTable {
-    host::TableDescriptor descriptor;
-    std::vector<char> record;
-    bool prepared = false;
-};
-
 class Host {
 public:
     explicit Host(HostOptions options);  // loads the company; throws std::runtime_error
@@ -151,57 +136,14 @@ public:
 
     // The services' state, one part per area of services.
     Company company;
-    struct Files {
-        std::set<host::HostFile*> open;
-        std::map<const void*, host::HostFile*> holders;  // holder, file it owns or null
-    } files;
-    struct Walk {
-        std::size_t next = 0;
-        bool ended = false;
-    };
-    struct Documents {
-        std::map<const void*, Walk> walkers;
-        std::optional<std::size_t> current;  // in the Tspr record buffer
-    } documents;
-    struct Records {
-        std::int32_t customerSearchKey = 0;
-        std::vector<int> describedTables;  // table numbers asked for, in order
-    } records;
-    struct Session {
-        std::uint16_t modeFlags = 0;
-        std::set<void*> blocks;
-    } session;
-    struct Progress {
-        bool open = false;
-        std::string caption, counter;
-        std::string shownCaption;  // the caption last drawn
-        long long opened = 0;      // milliseconds
-        long long lastDraw = 0;
-    } progress;
-    struct Posting {
-        host::PostingSchemeEntry schemeBuffer[host::kSchemeEntryCount] = {};
-    } posting;
-    struct DialogOperationCall {
-        std::uint16_t service;
-        const void* object;
-    };
-    struct Dialogs {
-        std::map<const void*, const void*> callbacks;  // storage, the host data item it was built from
-        std::set<const void*> parts;
-        // One blank, the longest amount name (21 characters) and a NUL.
-        std::vector<char> listText = std::vector<char>(23);
-        std::vector<DialogOperationCall> operationCalls;
-        std::size_t editorVisits = 0;
-        std::vector<std::int32_t> commandResults;  // of the object's command handler, in order
-        std::vector<std::string> formPictures;     // UTF-8
-        std::vector<std::string> schemeListings;   // UTF-8, as each editor visit ends
-        bool formCancelled = false;
-    } dialogs;
-    struct Module {
-        const void* handle = nullptr;  // of the loaded module
-        const host::CommandRegistration* registration = nullptr;
-        std::vector<std::string> notices;  // UTF-8, the install notices shown
-    } module;
+    FileState files;
+    Documents documents;
+    Records records;
+    Session session;
+    Progress progress;
+    Posting posting;
+    Dialogs dialogs;
+    LoadedModule module;
 
 private:
     void CheckCommandEnd(std::uint16_t modeFlagsBefore);
@@ -210,7 +152,6 @@ private:
     std::map<std::uint16_t, int> serviceCalls_;
     std::optional<HostFailure> failure_;
     bool raising_ = false;
-    std::map<int, HostTable> tables_;
     std::vector<Message> messages_;
     std::vector<std::string> violations_;
 };

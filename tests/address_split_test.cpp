@@ -3,7 +3,7 @@
 #include <string>
 
 #include "export/address_split.h"
-#include "text_cleanup.h"
+#include "hostsim/services/text_cleanup.h"
 
 namespace klarvo::exporting {
 namespace {

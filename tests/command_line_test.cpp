@@ -5,10 +5,10 @@
 
 #include <iostream>
 
-#include "formatting.h"
+#include "hostsim/services/formatting.h"
 #include "klarvo_version.h"
-#include "linked_plugin.h"
-#include "session.h"
+#include "hostsim/session/linked_plugin.h"
+#include "hostsim/session/session.h"
 #include "test_company.h"
 
 namespace klarvo::test {

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "company_generator.h"
+#include "hostsim/company/company_generator.h"
 #include "test_company.h"
 
 namespace klarvo::test {

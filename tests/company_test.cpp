@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "company.h"
+#include "hostsim/company/company.h"
 #include "host/mazovia.h"
 #include "host/records.h"
 #include "test_company.h"

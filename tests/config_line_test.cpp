@@ -4,7 +4,7 @@
 
 #include <cstdarg>
 
-#include "config_line.h"
+#include "hostsim/company/config_line.h"
 
 namespace klarvo::sim {
 namespace {

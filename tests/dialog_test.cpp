@@ -5,7 +5,7 @@
 
 #include "export/export_object.h"
 #include "host/dialog.h"
-#include "ini_store.h"
+#include "hostsim/company/ini_store.h"
 #include "test_company.h"
 
 namespace klarvo::test {

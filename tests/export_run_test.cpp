@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "ini_store.h"
+#include "hostsim/company/ini_store.h"
 #include "test_company.h"
 
 namespace klarvo::test {

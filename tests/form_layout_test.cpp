@@ -4,7 +4,7 @@
 
 #include <vector>
 
-#include "form_layout.h"
+#include "hostsim/forms/form_layout.h"
 #include "export/form_description.h"
 #include "test_company.h"
 

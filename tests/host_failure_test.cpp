@@ -11,8 +11,8 @@
 
 #include "frame/held.h"
 #include "host/host_fault.h"
-#include "linked_plugin.h"
-#include "session.h"
+#include "hostsim/session/linked_plugin.h"
+#include "hostsim/session/session.h"
 #include "test_company.h"
 
 namespace klarvo::test {

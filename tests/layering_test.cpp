@@ -1,6 +1,7 @@
 // The layers of the code, read from its includes: every file of src/, hostsim/, check/ and cli/
 // includes only what its folder may, no files and no units (a header with its source file) include
-// each other in a loop, and the host's facts are stated in the host's headers alone.
+// each other in a loop, no two folders hold files of the same name, and the host's facts are
+// stated in the host's headers alone.
 
 #include <gtest/gtest.h>
 
@@ -20,7 +21,8 @@ namespace fs = std::filesystem;
 
 const fs::path kSource = KLARVO_SOURCE_DIR;
 
-// Folder of a file, and the folders of src/ it may include; "" stands for its own folder's files.
+// Folder of a file, and the folders it may include: those of src/, "hostsim", "cli", and "" for
+// its own folder's files.
 struct Layer {
     std::string folder;
     std::set<std::string> mayInclude;
@@ -34,13 +36,13 @@ const std::vector<Layer> kLayers = {
     {"src/posting", {"host", "teta", "frame", "services", "posting"}},
     {"src/export", {"host", "teta", "frame", "services", "posting", "export"}},
     {"src/plugin", {"host", "teta", "frame", "services", "posting", "export", "plugin"}},
-    {"hostsim", {"host", "", "cli"}},
+    {"hostsim", {"host", "hostsim", "cli", ""}},
     {"check", {"host", "teta", "", "cli"}},
     {"cli", {""}},
 };
 
 // The one file that links the plug-in into the native build.
-const fs::path kLinkedPlugin = "hostsim/linked_plugin.cpp";
+const fs::path kLinkedPlugin = "hostsim/session/linked_plugin.cpp";
 
 struct Include {
     fs::path file;  // relative to the source folder
@@ -72,21 +74,24 @@ const Layer& LayerOf(const fs::path& file) {
     throw std::logic_error(path + " is in no layer");
 }
 
-// Where an include leads, as a file of the source folder; empty for a generated header.
+// Where an include leads, as a file of the source folder; empty for a generated header. The
+// simulator's files are named from the top of the tree, the plug-in's from src/.
 fs::path Resolve(const Include& include) {
     const std::string& written = include.written;
+    if (written.starts_with("hostsim/")) return written;
     if (written.find('/') != std::string::npos) return fs::path("src") / written;
-    for (const fs::path& folder : {include.file.parent_path(), fs::path("hostsim"), fs::path("cli")})
+    for (const fs::path& folder : {include.file.parent_path(), fs::path("cli")})
         if (fs::exists(kSource / folder / written)) return folder / written;
     return {};
 }
 
-// The layer folder an include reaches: a folder of src/, "" for its own folder, "cli".
+// The layer folder an include reaches: a folder of src/, "hostsim", "cli", "" for its own folder.
 std::string Reached(const Include& include) {
     const fs::path target = Resolve(include);
     if (target.empty()) return "";
     const std::string path = target.generic_string();
     if (path.starts_with("src/")) return path.substr(4, path.find('/', 4) - 4);
+    if (path.starts_with("hostsim/")) return "hostsim";
     if (path.starts_with("cli/") && !include.file.generic_string().starts_with("cli/")) return "cli";
     return "";
 }
@@ -138,6 +143,17 @@ Graph IncludeGraph(bool units) {
     return graph;
 }
 
+// A name says which file it is: no two folders hold files of the same name.
+TEST(Layers, NoTwoFoldersHoldFilesOfTheSameName) {
+    std::map<std::string, std::set<std::string>> folders;  // name without extension, its folders
+    for (const fs::path& file : SourceFiles())
+        folders[file.stem().string()].insert(file.parent_path().generic_string());
+    std::vector<std::string> shared;
+    for (const auto& [name, in] : folders)
+        if (in.size() > 1) shared.push_back(name);
+    EXPECT_EQ(shared, std::vector<std::string>{});
+}
+
 TEST(Layers, NoFilesIncludeEachOtherInALoop) { EXPECT_EQ(LoopsIn(IncludeGraph(false)), std::vector<std::string>{}); }
 
 TEST(Layers, NoUnitsIncludeEachOtherInALoop) { EXPECT_EQ(LoopsIn(IncludeGraph(true)), std::vector<std::string>{}); }
@@ -160,6 +176,9 @@ const HostFact kHostFacts[] = {
     {"the host module's name", R"("MORVEL")"},
     {"the module's entry ordinals", R"(\b300(01|08|09|10)\b)"},
     {"the unused entry's answer", R"(-1234567890)"},
+    {"the progress window", R"(\b856\b)"},
+    {"the stop window's number, buttons and style", R"(\b(15000|0xF001|0x6E2E)\b)"},
+    {"the document walk", R"(\b811\b)"},
 };
 
 TEST(HostFacts, AreStatedInTheHostsHeadersAlone) {

@@ -8,7 +8,7 @@
 #include "services/files.h"
 #include "host/services.h"
 #include "services/tables.h"
-#include "linked_plugin.h"
+#include "hostsim/session/linked_plugin.h"
 #include "test_company.h"
 
 namespace klarvo::test {

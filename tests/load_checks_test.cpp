@@ -7,9 +7,9 @@
 #include "frame/binding.h"
 #include "plugin/entry_points.h"
 #include "plugin/load_checks.h"
-#include "ini_store.h"
-#include "linked_plugin.h"
-#include "plugin_session.h"
+#include "hostsim/company/ini_store.h"
+#include "hostsim/session/linked_plugin.h"
+#include "hostsim/session/plugin_session.h"
 #include "test_company.h"
 
 namespace klarvo::test {

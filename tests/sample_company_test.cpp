@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "linked_plugin.h"
-#include "session.h"
+#include "hostsim/session/linked_plugin.h"
+#include "hostsim/session/session.h"
 #include "test_company.h"
 
 namespace klarvo::test {

@@ -5,8 +5,8 @@
 #include <cstring>
 
 #include "posting/posting_scheme.h"
-#include "scheme_file.h"
-#include "scheme_listing.h"
+#include "hostsim/forms/scheme_file.h"
+#include "hostsim/forms/scheme_listing.h"
 #include "test_company.h"
 
 namespace klarvo::test {

@@ -7,7 +7,7 @@
 #include <gtest/gtest.h>
 
 #include "export/export_command.h"
-#include "linked_plugin.h"
+#include "hostsim/session/linked_plugin.h"
 #include "teta_check.h"
 #include "host/mazovia.h"
 

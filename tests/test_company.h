@@ -8,7 +8,7 @@
 
 #include <gtest/gtest.h>
 
-#include "host.h"
+#include "hostsim/host.h"
 #include "host/posting_scheme_buffer.h"
 
 namespace klarvo::test {

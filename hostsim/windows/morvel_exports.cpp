@@ -2,8 +2,8 @@
 // stub that jumps to the simulated host's implementation. The data items are exported as
 // themselves (see dialog_services.cpp).
 
-#include "exports.h"
-#include "host.h"
+#include "hostsim/services/exports.h"
+#include "hostsim/host.h"
 #include "host/module_entries.h"
 #include "host/service_list.h"
 #include "host/types.h"

@@ -4,7 +4,7 @@
 #include <windows.h>
 
 #include "plugin_dll.h"
-#include "session.h"
+#include "hostsim/session/session.h"
 
 extern "C" int klarvo_run_morvel(int argc, char** argv) {
     char program[MAX_PATH];

@@ -5,7 +5,7 @@
 #include <map>
 #include <stdexcept>
 
-#include "host.h"
+#include "hostsim/host.h"
 
 namespace klarvo::sim {
 namespace {

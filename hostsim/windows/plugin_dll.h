@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "plugin_module.h"
+#include "hostsim/session/plugin_module.h"
 
 namespace klarvo::sim {
 

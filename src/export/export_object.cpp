@@ -7,7 +7,7 @@
 #include "host/forms.h"
 #include "host/mazovia.h"
 #include "posting/posting_scheme.h"
-#include "services/forms.h"
+#include "services/form_runs.h"
 
 namespace klarvo::exporting {
 namespace {

@@ -1,0 +1,78 @@
+#include "hostsim/company/table_file.h"
+
+#include <algorithm>
+#include <fstream>
+#include <sstream>
+#include <stdexcept>
+
+#include "hostsim/company/csv.h"
+#include "host/mazovia.h"
+
+namespace klarvo::sim {
+
+std::string Quoted(const std::string& text) {
+    constexpr std::size_t kShown = 40;
+    std::size_t end = 0;
+    for (std::size_t characters = 0; end < text.size() && characters < kShown; ++characters)
+        end += mazovia::DecodeUtf8(text, end).length;
+    return "\"" + text.substr(0, end) + "\"" + (end < text.size() ? "…" : "");
+}
+
+void PutText(std::vector<char>& record, host::TextAt field, const Cell& cell) {
+    if (cell.text.find('\0') != std::string::npos) cell.Reject("holds a NUL byte, which ends a text of the host");
+    if (!mazovia::IsValidUtf8(cell.text)) cell.Reject("is not valid UTF-8");
+    std::string bytes;
+    try {
+        bytes = mazovia::FromUtf8(cell.text);
+    } catch (const std::invalid_argument& error) {
+        cell.Reject(std::string("cannot be held by the host: ") + error.what());
+    }
+    if (bytes.size() + 1 > field.room)
+        cell.Reject("is longer than the " + std::to_string(field.room - 1) + " characters of its field");
+    std::copy(bytes.begin(), bytes.end(), record.begin() + static_cast<std::ptrdiff_t>(field.offset));
+}
+
+ColumnReader Text(host::TextAt field) {
+    return [=](std::vector<char>& r, const Cell& c) { PutText(r, field, c); };
+}
+
+std::string ReadFile(const std::filesystem::path& path) {
+    if (std::filesystem::is_directory(path)) throw std::runtime_error(path.string() + ": is a folder, not a file");
+    std::ifstream in(path, std::ios::binary);
+    if (!in) throw std::runtime_error(path.string() + ": cannot be read");
+    std::ostringstream content;
+    content << in.rdbuf();
+    return content.str();
+}
+
+void ReadTable(const std::filesystem::path& path, const std::map<std::string, ColumnReader>& columns,
+               const std::vector<std::string>& required, const RowReader& rowDone) {
+    const std::string file = path.filename().string();
+    const CsvTable table = ParseCsv(ReadFile(path), file);
+    for (std::size_t i = 0; i < table.header.size(); ++i) {
+        const std::string& name = table.header[i];
+        if (!columns.count(name)) throw std::runtime_error(file + ", line 1: unknown column " + Quoted(name));
+        if (std::find(table.header.begin(), table.header.begin() + static_cast<std::ptrdiff_t>(i), name) !=
+            table.header.begin() + static_cast<std::ptrdiff_t>(i))
+            throw std::runtime_error(file + ", line 1, column " + std::to_string(i + 1) + ": the column " +
+                                     Quoted(name) + " is named twice");
+    }
+    for (const std::string& name : required)
+        if (std::find(table.header.begin(), table.header.end(), name) == table.header.end())
+            throw std::runtime_error(file + ", line 1: the required column \"" + name + "\" is missing");
+    for (const CsvRow& row : table.rows) {
+        std::map<std::string, const std::string*> present;
+        for (std::size_t i = 0; i < table.header.size(); ++i) present[table.header[i]] = &row.fields[i];
+        for (const std::string& name : required)
+            if (present[name]->empty()) {
+                const Cell cell{file, row.line, name, *present[name]};
+                cell.Reject("is empty, and the column is required");
+            }
+        rowDone(row.line, [&](std::vector<char>& record) {
+            for (const auto& [name, text] : present)
+                if (!text->empty()) columns.at(name)(record, Cell{file, row.line, name, *text});
+        });
+    }
+}
+
+}  // namespace klarvo::sim

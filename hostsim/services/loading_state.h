@@ -1,0 +1,18 @@
+#pragma once
+// The state of the host's side of a module: the loaded module, its registered command, and the
+// install notices shown.
+
+#include <string>
+#include <vector>
+
+#include "host/command_registration.h"
+
+namespace klarvo::sim {
+
+struct LoadedModule {
+    const void* handle = nullptr;
+    const host::CommandRegistration* registration = nullptr;
+    std::vector<std::string> notices;  // UTF-8, the install notices shown
+};
+
+}  // namespace klarvo::sim

@@ -1,0 +1,12 @@
+#pragma once
+// The state of the services behind the posting schemes: the posting-scheme buffer.
+
+#include "host/posting_scheme_buffer.h"
+
+namespace klarvo::sim {
+
+struct Posting {
+    host::PostingSchemeEntry schemeBuffer[host::kSchemeEntryCount] = {};
+};
+
+}  // namespace klarvo::sim

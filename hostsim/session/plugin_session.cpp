@@ -1,0 +1,50 @@
+#include "hostsim/session/plugin_session.h"
+
+#include <cstring>
+#include <vector>
+
+namespace klarvo::sim {
+namespace {
+
+class Loaded {
+public:
+    explicit Loaded(PluginModule& module) : module_(module), entries_(module.Load()) {}
+    ~Loaded() { module_.Unload(); }
+    Loaded(const Loaded&) = delete;
+    Loaded& operator=(const Loaded&) = delete;
+
+    const host::ModuleEntries& Entries() const { return entries_; }
+
+private:
+    PluginModule& module_;
+    host::ModuleEntries entries_;
+};
+
+}  // namespace
+
+// A failure of the host inside an entry point ends the module's session; the host goes on.
+bool RunPluginSession(Host& host, PluginModule& module, const std::function<void(host::MenuCommand)>& user) {
+    const Loaded loaded(module);
+    const host::ModuleEntries& plugin = loaded.Entries();
+    const host::HostEntryFunction entry = reinterpret_cast<host::HostEntryFunction>(HostExport(host::kHostEntryOrdinal));
+    std::vector<char> name(sizeof kPluginCaption, '\0');
+    int initialised = -1;
+    if (!host.CallModule([&] { initialised = plugin.initialise(entry, name.data()); })) return false;
+    if (initialised != 0) {
+        host.CallModule([&] { plugin.registerOrReport(1); });
+        return false;
+    }
+    host.Require(std::memcmp(name.data(), kPluginCaption, sizeof kPluginCaption) == 0,
+                 std::string("the module gave another display name than \"") + kPluginCaption + "\"");
+    if (host.CallModule([&] { plugin.registerOrReport(0); })) {
+        host.Require(host.module.registration != nullptr, "the module registered no command");
+        user(host.module.registration->command);
+    }
+    int withdrawn = -1;
+    if (!host.CallModule([&] { withdrawn = plugin.initialise(nullptr, nullptr); })) return true;
+    host.Require(withdrawn == 0, "the module could not withdraw its command");
+    host.Require(host.module.registration == nullptr, "the module's command was not withdrawn");
+    return true;
+}
+
+}  // namespace klarvo::sim
