@@ -9,7 +9,7 @@ namespace klarvo::plugin {
 namespace {
 
 // Another load of the module in the same program starts where the first one did.
-void LinkHost(HostExports host) {
+void StartFreshLoad(HostExports host) {
     frame::ResetModule();
     platform::LinkHost(host);
 }
@@ -19,12 +19,12 @@ void LinkHost(HostExports host) {
 host::ModuleHandle LinkedModuleHandle() { return platform::LinkedPluginModule(); }
 
 void AttachLinkedModule(HostExports host) {
-    LinkHost(host);
+    StartFreshLoad(host);
     frame::AttachModule(platform::LinkedPluginModule());
 }
 
 host::ModuleEntries LoadLinkedModule(HostExports host) {
-    LinkHost(host);
+    StartFreshLoad(host);
     frame::LoadModule(platform::LinkedPluginModule());
     return {&klarvo_initialise, &klarvo_register_or_report, &klarvo_unused_30009, &klarvo_unused_30010};
 }
