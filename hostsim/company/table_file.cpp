@@ -1,21 +1,45 @@
 #include "hostsim/company/table_file.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <fstream>
 #include <sstream>
 #include <stdexcept>
+#include <utility>
 
 #include "hostsim/company/csv.h"
 #include "host/mazovia.h"
 
 namespace klarvo::sim {
 
+namespace {
+
+// How a message shows a control character: a NUL would end the message, a line break split it.
+std::string Escaped(unsigned char control) {
+    constexpr std::pair<char, const char*> kNamed[] = {{'\0', "\\0"}, {'\n', "\\n"}, {'\r', "\\r"}, {'\t', "\\t"}};
+    for (const auto& [character, escape] : kNamed)
+        if (control == static_cast<unsigned char>(character)) return escape;
+    char escape[8];
+    std::snprintf(escape, sizeof escape, "\\x%02X", control);
+    return escape;
+}
+
+}  // namespace
+
 std::string Quoted(const std::string& text) {
     constexpr std::size_t kShown = 40;
+    std::string shown = "\"";
     std::size_t end = 0;
-    for (std::size_t characters = 0; end < text.size() && characters < kShown; ++characters)
-        end += mazovia::DecodeUtf8(text, end).length;
-    return "\"" + text.substr(0, end) + "\"" + (end < text.size() ? "…" : "");
+    for (std::size_t characters = 0; end < text.size() && characters < kShown; ++characters) {
+        const std::size_t length = mazovia::DecodeUtf8(text, end).length;
+        const auto byte = static_cast<unsigned char>(text[end]);
+        if (byte < 0x20)
+            shown += Escaped(byte);
+        else
+            shown.append(text, end, length);
+        end += length;
+    }
+    return shown + "\"" + (end < text.size() ? "…" : "");
 }
 
 void PutText(std::vector<char>& record, host::TextAt field, const Cell& cell) {

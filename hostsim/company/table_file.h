@@ -14,7 +14,8 @@
 
 namespace klarvo::sim {
 
-// A value as a message quotes it: at most 40 characters of it (whole UTF-8 characters), then "…".
+// A value as a message quotes it: at most 40 characters of it (whole UTF-8 characters), then "…";
+// control characters as escapes (\0, \n, \r, \t, \xNN).
 std::string Quoted(const std::string& text);
 
 // Where a bad value stands, for the message.
