@@ -74,8 +74,25 @@ void Host::Violation(const std::string& what) {
 
 void Host::RunCommand(int (*command)()) {
     const std::uint16_t before = session.modeFlags;
+    commandCalls_.clear();
     CallModule([&] { command(); });
-    CheckCommandEnd(before);
+    CheckNothingHeld(before);
+}
+
+void Host::BeginAction(HostOptions options) {
+    if (options.company != options_.company) throw std::logic_error("a host keeps its company folder");
+    options_ = std::move(options);
+    serviceCalls_.clear();
+    commandCalls_.clear();
+    failure_.reset();
+    raising_ = false;
+    messages_.clear();
+    records.describedTables.clear();
+    documents.current.reset();
+    dialogs.ForgetSeen();
+    // Last: when the company cannot be read, the rest holds all the same and the company stays as
+    // it was read before.
+    company = LoadCompany(options_.company);
 }
 
 bool Host::CallModule(const std::function<void()>& call) {
@@ -91,10 +108,15 @@ void Host::RaiseFault() {
 
 bool Host::EnterService(std::uint16_t number) {
     const int call = ++serviceCalls_[number];
+    const int commandCall = ++commandCalls_[number];
     const auto& throwIns = options_.throwIns;
-    if (std::none_of(throwIns.begin(), throwIns.end(), [&](const ThrowIn& t) { return t.service == number && t.call == call; }))
-        return false;
-    NoteFailure("service " + std::to_string(number) + " failed on its call " + std::to_string(call) + " (--throw-in)", true);
+    const auto named = std::find_if(throwIns.begin(), throwIns.end(), [&](const ThrowIn& t) {
+        return t.service == number && t.call == (t.withinCommand ? commandCall : call);
+    });
+    if (named == throwIns.end()) return false;
+    NoteFailure("service " + std::to_string(number) + " failed on its call " + std::to_string(named->call) +
+                    (named->withinCommand ? " of the command (--throw-in-command)" : " (--throw-in)"),
+                true);
     if (std::find(std::begin(kReleases), std::end(kReleases), number) != std::end(kReleases)) return true;
     RaiseFault();
 }
@@ -103,7 +125,7 @@ void Host::NoteFailure(const std::string& what, bool injected) {
     if (!failure_) failure_ = HostFailure{what, injected};
 }
 
-void Host::CheckCommandEnd(std::uint16_t modeFlagsBefore) {
+void Host::CheckNothingHeld(std::uint16_t modeFlagsBefore) {
     Require(files.open.empty(), "a file was left open at the end of the command");
     Require(files.holders.empty(), "a file holder was not destroyed");
     Require(documents.walkers.empty(), "a document walker was not destroyed");
@@ -123,10 +145,12 @@ std::filesystem::path Host::PathOf(const char* name) {
 
 void Host::ShowMessage(const std::string& title, const std::string& text, bool formatted) {
     messages_.push_back({mazovia::ToUtf8(title), mazovia::ToUtf8(text), formatted});
-    if (options_.echoMessages) {
-        const std::string shown = LaidOutMessage(messages_.back().text);
-        std::cout << "[" << messages_.back().title << "]\n" << shown << (shown.ends_with('\n') ? "" : "\n") << std::flush;
-    }
+    if (options_.echoMessages) std::cout << PrintedMessage(messages_.back()) << std::flush;
+}
+
+std::string PrintedMessage(const Message& message) {
+    const std::string shown = LaidOutMessage(message.text);
+    return "[" + message.title + "]\n" + shown + (shown.ends_with('\n') ? "" : "\n");
 }
 
 host::TableDescriptor* Host::Describe(int number) {

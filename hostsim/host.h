@@ -55,7 +55,8 @@ struct FormAnswers {
 // A service of the host that fails on one of its calls, raising the host's exception.
 struct ThrowIn {
     std::uint16_t service = 0;
-    int call = 1;  // from 1
+    int call = 1;                // from 1
+    bool withinCommand = false;  // counted from the start of the user's command, not of the host
 };
 
 struct HostOptions {
@@ -72,8 +73,9 @@ struct HostOptions {
     std::optional<std::string> rejection;     // the host refuses the module, for this reason (UTF-8)
     std::uint32_t missingFeatures = 0;        // the host entry function's answer to (1, -1)
     std::optional<std::int32_t> noticeAnswer;  // what the user leaves in the install notice
-    bool walkFails = false;              // the document walk cannot start
-    std::set<std::string> failingFiles;  // output files whose writes fail, as on a full disk
+    bool walkFails = false;                // the document walk cannot start
+    std::set<std::string> failingFiles;    // output files whose writes fail, as on a full disk
+    std::set<std::string> unopenableFiles;  // output files the host cannot open (another program holds them)
     std::vector<ThrowIn> throwIns;
 };
 
@@ -94,6 +96,16 @@ public:
 
     // Runs a command of the plug-in as the host's menu does, then checks what it left behind.
     void RunCommand(int (*command)());
+
+    // The next action of a long session with the module loaded: these options (for the same
+    // company folder) from now on, nothing kept of the actions before (service calls counted,
+    // failures, messages, what the forms and the editor saw), and the company read again from its
+    // folder as the user left it. Throws std::runtime_error when the company cannot be read.
+    void BeginAction(HostOptions options);
+
+    // Breaks a contract unless the module holds nothing of the host's: no file, holder, walker,
+    // block, callback object, dialog part or progress window, and the mode flag as it was.
+    void CheckNothingHeld(std::uint16_t modeFlagsBefore);
 
     // A call into the module, as the host makes it: a failure of the host that passes through the
     // module ends the call and is kept; false then.
@@ -146,15 +158,18 @@ public:
     LoadedModule module;
 
 private:
-    void CheckCommandEnd(std::uint16_t modeFlagsBefore);
-
     HostOptions options_;
     std::map<std::uint16_t, int> serviceCalls_;
+    std::map<std::uint16_t, int> commandCalls_;  // since the user's command started
     std::optional<HostFailure> failure_;
     bool raising_ = false;
     std::vector<Message> messages_;
     std::vector<std::string> violations_;
 };
+
+// A message box as morvel prints it: its title in brackets, then its text as the window lays it
+// out.
+std::string PrintedMessage(const Message& message);
 
 // The numbers of the host's tables.
 std::vector<int> HostTableNumbers();

@@ -155,12 +155,26 @@ TEST_F(ExportRun, ARegisterFileThatCannotBeOpenedStopsTheRun) {
     EXPECT_EQ(StoredSettings(company), "1,20240101,20240131");
 }
 
-TEST_F(ExportRun, AnAccountsFileThatCannotBeOpenedLeavesAnEmptyRegister) {
-    std::filesystem::create_directory(company.Folder() / "!Konta.fkx");
-    const ExportOutcome outcome = RunExport(company, January());
+const std::string kAccountsLeftOver =
+    "Plik !Fs_pln.fkw jest pusty, a plik !Konta.fkx może zawierać konta z wcześniejszego eksportu.\n"
+    "Nie importuj tych plików do systemu Teta. Sprawdź, czy plik !Konta.fkx nie jest otwarty\n"
+    "w innym programie, i powtórz eksport.";
+const std::string kBothEmptied =
+    "Oba pliki, !Fs_pln.fkw i !Konta.fkx, opróżniono, aby nie trafiła do systemu Teta\n"
+    "część eksportu. Usuń przyczynę błędu (np. brak miejsca na dysku) i powtórz eksport.";
+
+// The accounts file of an earlier run cannot be opened (another program holds it): the register
+// is empty beside it, and the user is told not to import the two.
+TEST_F(ExportRun, AnAccountsFileThatCannotBeOpenedIsNamedAsLeftFromAnEarlierRun) {
+    company.Write("!Konta.fkx", "an earlier run's accounts");
+    company.Write("!Fs_pln.fkw", "an earlier run's register");
+    sim::HostOptions options = January();
+    options.unopenableFiles = {"!Konta.fkx"};
+    const ExportOutcome outcome = RunExport(company, options);
     EXPECT_TRUE(outcome.violations.empty());
-    EXPECT_EQ(Texts(outcome), std::vector<std::string>{"Błąd: plik Konta.fkx nie jest otwarty!"});
+    EXPECT_EQ(Texts(outcome), (std::vector<std::string>{"Błąd: plik Konta.fkx nie jest otwarty!", kAccountsLeftOver}));
     EXPECT_EQ(company.Read("!Fs_pln.fkw"), "");
+    EXPECT_EQ(company.Read("!Konta.fkx"), "an earlier run's accounts");
 }
 
 class MissingTable : public ExportRun, public ::testing::WithParamInterface<int> {};
@@ -177,14 +191,17 @@ TEST_P(MissingTable, IsReportedAndNothingRuns) {
 
 INSTANTIATE_TEST_SUITE_P(ExportRun, MissingTable, ::testing::Values(35, 44, 46));
 
+// A file not written whole empties both files, so that the other one is not imported alone.
 class FailingWrite : public ExportRun, public ::testing::WithParamInterface<std::pair<const char*, const char*>> {};
 
-TEST_P(FailingWrite, IsReportedInsteadOfTheSummary) {
+TEST_P(FailingWrite, EmptiesBothFilesAndIsReportedInsteadOfTheSummary) {
     sim::HostOptions options = January();
     options.failingFiles = {GetParam().first};
     const ExportOutcome outcome = RunExport(company, options);
     EXPECT_TRUE(outcome.violations.empty());
-    EXPECT_EQ(Texts(outcome), std::vector<std::string>{GetParam().second});
+    EXPECT_EQ(Texts(outcome), (std::vector<std::string>{GetParam().second, kBothEmptied}));
+    EXPECT_EQ(company.Read("!Fs_pln.fkw"), "");
+    EXPECT_EQ(company.Read("!Konta.fkx"), "");
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -193,11 +210,12 @@ INSTANTIATE_TEST_SUITE_P(
                       std::pair{"!Konta.fkx", "Błąd: zapis pliku Konta.fkx nie powiódł się!"}));
 
 #ifndef _WIN32
-TEST_F(ExportRun, AFullDiskIsReportedInsteadOfTheSummary) {
+TEST_F(ExportRun, AFullDiskEmptiesBothFilesAndIsReportedInsteadOfTheSummary) {
     std::filesystem::create_symlink("/dev/full", company.Folder() / "!Konta.fkx");
     const ExportOutcome outcome = RunExport(company, January());
     EXPECT_TRUE(outcome.violations.empty());
-    EXPECT_EQ(Texts(outcome), std::vector<std::string>{"Błąd: zapis pliku Konta.fkx nie powiódł się!"});
+    EXPECT_EQ(Texts(outcome), (std::vector<std::string>{"Błąd: zapis pliku Konta.fkx nie powiódł się!", kBothEmptied}));
+    EXPECT_EQ(company.Read("!Fs_pln.fkw"), "");
 }
 #endif
 

@@ -8,6 +8,9 @@
 #include <string>
 #include <vector>
 
+#include "hostsim/company/csv.h"
+#include "hostsim/company/seeded_random.h"
+
 namespace klarvo::sim {
 namespace {
 
@@ -44,34 +47,13 @@ struct Rate {
 const std::vector<Rate> kRates = {{23, 27, 28, 29}, {23, 27, 28, 29}, {23, 27, 28, 29}, {8, 30, 31, 32},
                                   {5, 22, 23, 24},  {0, 17, 0, 0}};
 
-class Random {
-public:
-    explicit Random(std::uint64_t seed) : engine_(seed) {}
-    // From 0 to count - 1; the same on every platform for the same seed.
-    std::uint64_t Below(std::uint64_t count) { return engine_() % count; }
-    bool Chance(int percent) { return Below(100) < static_cast<std::uint64_t>(percent); }
-    template <class T>
-    const T& Pick(const std::vector<T>& from) { return from[Below(from.size())]; }
-
-private:
-    std::mt19937_64 engine_;
-};
-
-// A CSV field, quoted when it holds a comma, a quote or a line break.
-std::string Field(const std::string& text) {
-    if (text.find_first_of(",\"\n\r") == std::string::npos) return text;
-    std::string quoted = "\"";
-    for (const char c : text) quoted += c == '"' ? std::string("\"\"") : std::string(1, c);
-    return quoted + "\"";
-}
-
-std::string Postcode(Random& random) {
+std::string Postcode(SeededRandom& random) {
     char text[8];
     std::snprintf(text, sizeof text, "%02d-%03d", static_cast<int>(random.Below(100)), static_cast<int>(random.Below(1000)));
     return text;
 }
 
-std::string Street(Random& random) {
+std::string Street(SeededRandom& random) {
     std::string street = std::string(random.Chance(80) ? "ul. " : "al. ") + random.Pick(kStreets) + " " +
                          std::to_string(1 + random.Below(120));
     if (random.Chance(15)) street += "a";
@@ -79,7 +61,7 @@ std::string Street(Random& random) {
     return street;
 }
 
-std::string Address(Random& random) {
+std::string Address(SeededRandom& random) {
     const std::string city = random.Pick(kCities);
     switch (random.Below(20)) {
         case 0: return city;                                              // a city alone
@@ -91,14 +73,14 @@ std::string Address(Random& random) {
     }
 }
 
-std::string TaxId(Random& random) {
+std::string TaxId(SeededRandom& random) {
     char text[16];
     std::snprintf(text, sizeof text, "%03d-%03d-%02d-%02d", static_cast<int>(random.Below(1000)),
                   static_cast<int>(random.Below(1000)), static_cast<int>(random.Below(100)), static_cast<int>(random.Below(100)));
     return text;
 }
 
-std::string BankAccount(Random& random) {
+std::string BankAccount(SeededRandom& random) {
     std::string account = std::string(random.Pick(kBanks)) + " ";
     for (int group = 0; group < 7; ++group) account += std::to_string(1000 + random.Below(9000)) + (group < 6 ? " " : "");
     return account;
@@ -120,7 +102,7 @@ std::ofstream OpenForWriting(const std::filesystem::path& path) {
 
 // Customer numbers: companies 1, 2, ... and natural persons -1, -2, ...
 std::vector<std::int32_t> WriteCustomers(const std::filesystem::path& folder, const GeneratorOptions& options,
-                                         Random& random) {
+                                         SeededRandom& random) {
     const std::int64_t companies = std::min<std::int64_t>(options.customers * 6 / 10, 65999);
     std::vector<std::int32_t> numbers;
     std::ofstream out = OpenForWriting(folder / "customers.csv");
@@ -131,8 +113,8 @@ std::vector<std::int32_t> WriteCustomers(const std::filesystem::path& folder, co
         const std::string surname = random.Pick(kSurnames);
         const std::string name = company ? std::string(random.Pick(kTrades)) + " " + surname + " " + random.Pick(kLegalForms)
                                          : std::string(random.Pick(kFirstNames)) + " " + surname;
-        out << number << ',' << Field(surname) << ',' << Field(name) << ',' << Field(Address(random)) << ','
-            << (company ? TaxId(random) : "") << ',' << (random.Chance(70) ? Field(BankAccount(random)) : "") << ','
+        out << number << ',' << CsvField(surname) << ',' << CsvField(name) << ',' << CsvField(Address(random)) << ','
+            << (company ? TaxId(random) : "") << ',' << (random.Chance(70) ? CsvField(BankAccount(random)) : "") << ','
             << (company ? std::to_string(1000 * random.Below(100)) : "") << ','
             << (random.Chance(20) ? std::to_string(random.Below(15)) : "") << '\n';
         numbers.push_back(number);
@@ -142,7 +124,7 @@ std::vector<std::int32_t> WriteCustomers(const std::filesystem::path& folder, co
 }
 
 void WriteDocuments(const std::filesystem::path& folder, const GeneratorOptions& options,
-                    const std::vector<std::int32_t>& customers, Random& random) {
+                    const std::vector<std::int32_t>& customers, SeededRandom& random) {
     std::ofstream out = OpenForWriting(folder / "documents.csv");
     out << "number,date,payment_days,customer,included";
     for (int code = 1; code <= 32; ++code) out << ",amount_" << code;
@@ -181,7 +163,7 @@ void GenerateCompany(const std::filesystem::path& folder, const GeneratorOptions
     if (options.customers < 1 || options.customers > kLargestCustomerCount)
         throw std::invalid_argument("the number of customers must lie from 1 to " + std::to_string(kLargestCustomerCount));
     std::filesystem::create_directories(folder);
-    Random random(options.seed);
+    SeededRandom random(options.seed);
     const std::vector<std::int32_t> customers = WriteCustomers(folder, options, random);
     WriteDocuments(folder, options, customers, random);
 }

@@ -90,4 +90,22 @@ CsvTable ParseCsv(std::string_view text, const std::string& fileName) {
     return table;
 }
 
+std::string CsvField(std::string_view text) {
+    if (text.find_first_of(",\"\n\r") == std::string_view::npos) return std::string(text);
+    std::string quoted = "\"";
+    for (const char c : text) quoted += c == '"' ? std::string("\"\"") : std::string(1, c);
+    return quoted + "\"";
+}
+
+std::string CsvText(const CsvTable& table) {
+    std::string text;
+    const auto row = [&text](const std::vector<std::string>& fields) {
+        for (std::size_t i = 0; i < fields.size(); ++i) text += (i ? "," : "") + CsvField(fields[i]);
+        text += '\n';
+    };
+    row(table.header);
+    for (const CsvRow& r : table.rows) row(r.fields);
+    return text;
+}
+
 }  // namespace klarvo::sim

@@ -21,4 +21,10 @@ struct CsvTable {
 // Throws std::runtime_error naming the file and line of a malformed row.
 CsvTable ParseCsv(std::string_view text, const std::string& fileName);
 
+// A CSV field, quoted when it holds a comma, a quote or a line break.
+std::string CsvField(std::string_view text);
+
+// The table as a CSV text: the header row, then the rows, each ended by a line feed.
+std::string CsvText(const CsvTable& table);
+
 }  // namespace klarvo::sim

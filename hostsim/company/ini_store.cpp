@@ -25,6 +25,15 @@ void Load(const std::filesystem::path& file, LoadedIni& loaded) {
     loaded.present = true;
 }
 
+void Store(const std::filesystem::path& file, const LoadedIni& loaded) {
+    std::string text;
+    loaded.ini.Save(text, false);
+    // Lines end with LF on both targets, so that the stored files are the same bytes everywhere.
+    std::erase(text, '\r');
+    std::ofstream out(file, std::ios::binary);
+    if (!(out << text) || !out.flush()) throw std::runtime_error(file.string() + ": cannot be written");
+}
+
 }  // namespace
 
 std::optional<std::string> ReadIniValue(const std::filesystem::path& file, const std::string& section,
@@ -48,12 +57,18 @@ void WriteIniValue(const std::filesystem::path& file, const std::string& section
     Load(file, loaded);
     loaded.ini.SetValue(mazovia::ToUtf8(section).c_str(), mazovia::ToUtf8(key).c_str(),
                         mazovia::ToUtf8(value).c_str());
-    std::string text;
-    loaded.ini.Save(text, false);
-    // Lines end with LF on both targets, so that the stored files are the same bytes everywhere.
-    std::erase(text, '\r');
-    std::ofstream out(file, std::ios::binary);
-    if (!(out << text) || !out.flush()) throw std::runtime_error(file.string() + ": cannot be written");
+    Store(file, loaded);
+}
+
+void EditIniFile(const std::filesystem::path& file, const std::string& section, const std::optional<std::string>& key,
+                 const std::optional<std::string>& value) {
+    LoadedIni loaded;
+    Load(file, loaded);
+    if (key && value)
+        loaded.ini.SetValue(section.c_str(), key->c_str(), value->c_str());
+    else
+        loaded.ini.Delete(section.c_str(), key ? key->c_str() : nullptr, true);
+    Store(file, loaded);
 }
 
 }  // namespace klarvo::sim

@@ -15,4 +15,9 @@ std::optional<std::string> ReadIniValue(const std::filesystem::path& file, const
 void WriteIniValue(const std::filesystem::path& file, const std::string& section, const std::string& key,
                    const std::string& value);
 
+// An edit by hand, in UTF-8: the key set to the value, or removed when no value is given; the
+// whole section removed when no key is given.
+void EditIniFile(const std::filesystem::path& file, const std::string& section, const std::optional<std::string>& key,
+                 const std::optional<std::string>& value);
+
 }  // namespace klarvo::sim

@@ -27,6 +27,16 @@ struct Dialogs {
     std::vector<std::string> formPictures;     // UTF-8
     std::vector<std::string> schemeListings;   // UTF-8, as each editor visit ends
     bool formCancelled = false;
+
+    // What the forms and the editor saw and answered in one action; what the module holds stays.
+    void ForgetSeen() {
+        operationCalls.clear();
+        editorVisits = 0;
+        commandResults.clear();
+        formPictures.clear();
+        schemeListings.clear();
+        formCancelled = false;
+    }
 };
 
 }  // namespace klarvo::sim

@@ -22,6 +22,7 @@ using namespace klarvo::host;
 HostFile* OpenFile(const char* name, const char* mode, int, int, int, int, int, int, int) {
     Host& host = Host::Active();
     host.Require(std::strcmp(mode, "wt") == 0, std::string("an output file opened in mode ") + mode);
+    if (host.Options().unopenableFiles.count(name)) return nullptr;
     std::FILE* stream = OpenTextFile(host.PathOf(name));
     if (!stream) return nullptr;
     auto* file = new HostFile{stream, name};

@@ -23,27 +23,35 @@ private:
 }  // namespace
 
 // A failure of the host inside an entry point ends the module's session; the host goes on.
-bool RunPluginSession(Host& host, PluginModule& module, const std::function<void(host::MenuCommand)>& user) {
-    const Loaded loaded(module);
-    const host::ModuleEntries& plugin = loaded.Entries();
+ModuleStart StartModule(Host& host, const host::ModuleEntries& plugin) {
     const host::HostEntryFunction entry = reinterpret_cast<host::HostEntryFunction>(HostExport(host::kHostEntryOrdinal));
     std::vector<char> name(sizeof kPluginCaption, '\0');
     int initialised = -1;
-    if (!host.CallModule([&] { initialised = plugin.initialise(entry, name.data()); })) return false;
+    if (!host.CallModule([&] { initialised = plugin.initialise(entry, name.data()); })) return ModuleStart::Refused;
     if (initialised != 0) {
         host.CallModule([&] { plugin.registerOrReport(1); });
-        return false;
+        return ModuleStart::Refused;
     }
     host.Require(std::memcmp(name.data(), kPluginCaption, sizeof kPluginCaption) == 0,
                  std::string("the module gave another display name than \"") + kPluginCaption + "\"");
-    if (host.CallModule([&] { plugin.registerOrReport(0); })) {
-        host.Require(host.module.registration != nullptr, "the module registered no command");
-        user(host.module.registration->command);
-    }
+    if (!host.CallModule([&] { plugin.registerOrReport(0); })) return ModuleStart::Initialised;
+    host.Require(host.module.registration != nullptr, "the module registered no command");
+    return ModuleStart::Registered;
+}
+
+void WithdrawModule(Host& host, const host::ModuleEntries& plugin) {
     int withdrawn = -1;
-    if (!host.CallModule([&] { withdrawn = plugin.initialise(nullptr, nullptr); })) return true;
+    if (!host.CallModule([&] { withdrawn = plugin.initialise(nullptr, nullptr); })) return;
     host.Require(withdrawn == 0, "the module could not withdraw its command");
     host.Require(host.module.registration == nullptr, "the module's command was not withdrawn");
+}
+
+bool RunPluginSession(Host& host, PluginModule& module, const std::function<void(host::MenuCommand)>& user) {
+    const Loaded loaded(module);
+    const ModuleStart started = StartModule(host, loaded.Entries());
+    if (started == ModuleStart::Refused) return false;
+    if (started == ModuleStart::Registered) user(host.module.registration->command);
+    WithdrawModule(host, loaded.Entries());
     return true;
 }
 

@@ -8,10 +8,20 @@
 
 namespace klarvo::sim {
 
-// Loads the module and initialises it (30001 with the host's entry function). When that
-// succeeds: registers the command (30008 with 0), lets the user work with the registered
-// command, and withdraws it (30001 with null). When it fails: asks for the load failure report
-// (30008 with 1). Unloads the module on every way out. True when the module was initialised.
+enum class ModuleStart { Refused, Initialised, Registered };
+
+// Initialises the loaded module (30001 with the host's entry function). When that succeeds,
+// registers the command (30008 with 0); when the module refuses, asks for its load failure
+// report (30008 with 1). Refused also when a failure of the host ended the initialisation;
+// Initialised when one ended the registration.
+ModuleStart StartModule(Host& host, const host::ModuleEntries& module);
+
+// Withdraws the command (30001 with null).
+void WithdrawModule(Host& host, const host::ModuleEntries& module);
+
+// Loads the module and starts it; when it registered its command, lets the user work with it;
+// when it was initialised, withdraws the command. Unloads the module on every way out. True
+// when the module was initialised.
 bool RunPluginSession(Host& host, PluginModule& module, const std::function<void(host::MenuCommand)>& user);
 
 }  // namespace klarvo::sim

@@ -33,6 +33,18 @@ const FileTexts kRegisterTexts = {teta::kRegisterFileName, "Błąd: plik Fs_pln.
 const FileTexts kAccountsTexts = {teta::kAccountsFileName, "Błąd: plik Konta.fkx nie jest otwarty!"_mz,
                                   "Błąd: zapis pliku Konta.fkx nie powiódł się!"_mz};
 
+// What a failed run leaves in the folder, so that nobody imports files of two different runs.
+constexpr auto kAccountsLeftOver =
+    "Plik !Fs_pln.fkw jest pusty, a plik !Konta.fkx może zawierać konta z wcześniejszego eksportu.\n"
+    "Nie importuj tych plików do systemu Teta. Sprawdź, czy plik !Konta.fkx nie jest otwarty\n"
+    "w innym programie, i powtórz eksport."_mz;
+constexpr auto kBothEmptied =
+    "Oba pliki, !Fs_pln.fkw i !Konta.fkx, opróżniono, aby nie trafiła do systemu Teta\n"
+    "część eksportu. Usuń przyczynę błędu (np. brak miejsca na dysku) i powtórz eksport."_mz;
+constexpr auto kNotEmptied =
+    "Pliku %s nie udało się opróżnić: zawiera część eksportu, który się nie powiódł.\n"
+    "Nie importuj plików eksportu do systemu Teta. Usuń przyczynę błędu i powtórz eksport."_mz;
+
 bool Open(OutputFile& file, const FileTexts& texts) {
     file.handle = services::OpenOutputFile(texts.name);
     file.failed = false;
@@ -103,7 +115,8 @@ bool ExportRun::CanRun() const {
 void ExportRun::Write() {
     const bool invoices = settings_.options & kExportInvoices;
     if (invoices && !LoadInvoiceScheme()) return;
-    if (!Open(registerFile_, kRegisterTexts) || !Open(accountsFile_, kAccountsTexts)) return;
+    if (!Open(registerFile_, kRegisterTexts)) return;
+    if (!Open(accountsFile_, kAccountsTexts)) return services::ShowMessage(kAccountsLeftOver);
     runUnfinished_ = true;
     services::ProgressWindow progress;
     WriteRegisterHeader();
@@ -165,9 +178,7 @@ void ExportRun::CloseFilesAndReport() {
     Close(accountsFile_);
     // The run is whole once the host has closed both files without failing.
     runUnfinished_ = false;
-    if (registerFile_.failed) services::ShowMessage(kRegisterTexts.notWritten);
-    if (accountsFile_.failed) services::ShowMessage(kAccountsTexts.notWritten);
-    if (registerFile_.failed || accountsFile_.failed) return;
+    if (registerFile_.failed || accountsFile_.failed) return ReportFailedWrite();
     cuts_.Show();
     services::ShowFormattedMessage(
         "Ilość wyeksportowanych faktur sprzedaży: %5ld\nIlość wyeksportowanych korekt sprzedaży: %5ld\n"_mz,
@@ -193,6 +204,22 @@ void ExportRun::WriteCustomerAccounts(int sign) {
     const unsigned char* marks = sign > 0 ? companyMarks_ : personMarks_;
     for (std::int32_t i = 1; i < static_cast<std::int32_t>(kCustomerMarkCount); ++i)
         if (marks[i] && services::FindCustomer(sign * i)) cuts_.NoteCustomer(WriteCustomerAccount(customerRecord_, accountsFile_));
+}
+
+// A file that was not written whole empties both: the other one alone, whole, would be imported
+// as if it were the run's.
+void ExportRun::ReportFailedWrite() {
+    if (registerFile_.failed) services::ShowMessage(kRegisterTexts.notWritten);
+    if (accountsFile_.failed) services::ShowMessage(kAccountsTexts.notWritten);
+    bool allEmptied = true;
+    for (const char* name : {teta::kRegisterFileName, teta::kAccountsFileName})
+        if (!services::EmptyOutputFile(name)) {
+            allEmptied = false;
+            char text[256];
+            std::snprintf(text, sizeof text, kNotEmptied, name);
+            services::ShowMessage(text);
+        }
+    if (allEmptied) services::ShowMessage(kBothEmptied);
 }
 
 }  // namespace klarvo::exporting

@@ -49,6 +49,7 @@ private:
     void WriteDocumentPostings();
     void WriteCustomerAccounts(int sign);
     void CloseFilesAndReport();
+    void ReportFailedWrite();
 
     frame::Held held_{this, [](void* run) { static_cast<ExportRun*>(run)->GiveBack(); }};
     bool runUnfinished_ = false;  // both files opened, and not yet both closed at the run's end

@@ -63,8 +63,9 @@ host::HostFile* OpenOutputFile(const char* name) {
     return file.HandOver();
 }
 
-void EmptyOutputFile(const char* name) {
-    if (host::HostFile* file = OpenOutputFile(name)) CloseFile(file);
+bool EmptyOutputFile(const char* name) {
+    host::HostFile* file = OpenOutputFile(name);
+    return file && CloseFile(file);
 }
 
 }  // namespace klarvo::services

@@ -23,7 +23,7 @@ inline constexpr int kCloseFailed = -1;
 // false when the file could not be written to its end.
 inline bool CloseFile(host::HostFile* file) { return frame::Call<host::service::CloseFile>(file) != kCloseFailed; }
 
-// Leaves the file empty (creating it when needed).
-void EmptyOutputFile(const char* name);
+// Leaves the file empty (creating it when needed); false when it could not be opened or closed.
+bool EmptyOutputFile(const char* name);
 
 }  // namespace klarvo::services

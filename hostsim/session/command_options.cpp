@@ -1,0 +1,160 @@
+#include "hostsim/session/command_options.h"
+
+#include <algorithm>
+#include <charconv>
+#include <stdexcept>
+
+#include "host/mazovia.h"
+#include "host/services.h"
+#include "hostsim/company/calendar.h"
+#include "hostsim/company/table_file.h"
+#include "hostsim/forms/scheme_file.h"
+
+namespace klarvo::sim {
+namespace {
+
+template <class Number>
+Number NumberAnswer(const std::string& option, const std::string& text, int base = 10) {
+    Number value{};
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value, base);
+    if (error != std::errc{} || end != text.data() + text.size() || text.empty())
+        Refuse(option, "takes a number, not " + Quoted(text));
+    return value;
+}
+
+std::string Listed(std::vector<int> numbers) {
+    std::sort(numbers.begin(), numbers.end());
+    std::string list;
+    for (const int number : numbers) list += (list.empty() ? "" : " ") + std::to_string(number);
+    return list;
+}
+
+// A number the plug-in asks the host for: a service of its list, or a table of the host.
+template <class Number>
+Number KnownNumber(const std::string& option, const std::string& text, const std::vector<int>& known,
+                   const char* what) {
+    const auto number = NumberAnswer<Number>(option, text);
+    if (std::find(known.begin(), known.end(), static_cast<int>(number)) == known.end())
+        Refuse(option, std::to_string(number) + " is no " + what + " the plug-in asks for; there are " + Listed(known));
+    return number;
+}
+
+std::vector<int> ServiceNumbers() { return {std::begin(host::kServiceNumbers), std::end(host::kServiceNumbers)}; }
+
+}  // namespace
+
+void Refuse(const std::string& option, const std::string& why) { throw CLI::ValidationError(option, why); }
+
+ThrowIn ThrowInAnswer(const std::string& option, const std::string& text, bool withinCommand) {
+    const std::size_t colon = text.find(':');
+    ThrowIn throwIn{KnownNumber<std::uint16_t>(option, text.substr(0, colon), ServiceNumbers(), "service"), 1, withinCommand};
+    if (colon != std::string::npos) throwIn.call = NumberAnswer<int>(option, text.substr(colon + 1));
+    if (throwIn.call < 1) Refuse(option, "counts calls from 1");
+    return throwIn;
+}
+
+std::string OutputFileAnswer(const std::string& option, const std::string& text) {
+    if (text.empty() || text.find_first_of("/\\:") != std::string::npos)
+        Refuse(option, "takes a file name without a folder, not " + Quoted(text));
+    return text;
+}
+
+std::string HostDateAnswer(const std::string& option, const std::string& text) {
+    if (text.empty()) return text;
+    std::string digits = text;
+    if (text.size() == 10 && text[4] == '-' && text[7] == '-')
+        digits = text.substr(0, 4) + text.substr(5, 2) + text.substr(8, 2);
+    if (!ParseHostDate(digits)) Refuse(option, "takes a date YYYY-MM-DD, not " + Quoted(text));
+    return digits;
+}
+
+void AddExportOptions(CLI::App& command, HostOptions& o) {
+    FormAnswers& form = o.form;
+    command.add_option_function<std::string>("--from", [&form](const std::string& v) { form.dateFrom = HostDateAnswer("--from", v); },
+                                             "first day of the period")->type_name("YYYY-MM-DD");
+    command.add_option_function<std::string>("--to", [&form](const std::string& v) { form.dateTo = HostDateAnswer("--to", v); },
+                                             "last day of the period")->type_name("YYYY-MM-DD");
+    CLI::Option* invoices = command.add_flag_callback("--invoices", [&form] { form.invoices = true; }, "tick \"Faktury sprzedaży\"");
+    command.add_flag_callback("--no-invoices", [&form] { form.invoices = false; }, "clear \"Faktury sprzedaży\"")
+        ->excludes(invoices);
+    command.add_flag("--cancel", form.cancel, "leave the form with \"Anuluj\"");
+    command.add_option_function<std::string>("--today", [&o](const std::string& v) {
+        o.today = HostDateAnswer("--today", v);
+        if (o.today.empty()) Refuse("--today", "needs a date");
+    }, "the host's date")->type_name("YYYY-MM-DD");
+    command.add_flag("--progress", o.showProgress, "draw the progress window on standard error");
+}
+
+void AddSchemeOptions(CLI::App& command, HostOptions& o, bool& abandon, const std::filesystem::path& folder) {
+    o.form.cancel = true;
+    o.form.configPresses = {SchemeEditorVisit{{}, true}};
+    CLI::Option* edit = command.add_option_function<std::string>("--edit", [&o, folder](const std::string& v) {
+        SchemeEditorVisit& visit = o.form.configPresses.front();
+        visit.edits = LoadSchemeEdits(folder / v);
+        visit.abandon = false;
+    }, "a scheme file (CSV) typed into the editor")->type_name("SCHEME.csv");
+    command.add_flag("--abandon", abandon, "leave the editor with \"Anuluj\" after typing")->needs(edit);
+}
+
+void ApplyAbandon(HostOptions& options, bool abandon) {
+    if (abandon) options.form.configPresses.front().abandon = true;
+}
+
+void AddHostOptions(CLI::App& command, HostOptions& o) {
+    const char* group = "Host options (a host that does not fit the plug-in)";
+    command.add_option("--host-version", o.version,
+                       "the version the host reports (" + std::to_string(host::kHostVersion) + " fits)")
+        ->group(group);
+    command.add_option_function<std::vector<std::string>>("--missing-service", [&o](const std::vector<std::string>& values) {
+        for (const std::string& v : values)
+            o.missingServices.insert(KnownNumber<std::uint16_t>("--missing-service", v, ServiceNumbers(), "service"));
+    }, "a service the host does not export (repeatable)")->group(group)->type_name("N");
+    command.add_option_function<std::vector<std::string>>("--missing-table", [&o](const std::vector<std::string>& values) {
+        for (const std::string& v : values)
+            o.missingTables.insert(KnownNumber<int>("--missing-table", v, HostTableNumbers(), "table"));
+    }, "a table the host does not have (repeatable)")->group(group)->type_name("N");
+    command.add_option_function<std::vector<std::string>>("--record-length", [&o](const std::vector<std::string>& values) {
+        for (const std::string& v : values) {
+            const std::size_t equals = v.find('=');
+            if (equals == std::string::npos) Refuse("--record-length", "takes TABLE=LENGTH, not " + Quoted(v));
+            o.recordLengths[KnownNumber<int>("--record-length", v.substr(0, equals), HostTableNumbers(), "table")] =
+                NumberAnswer<std::int16_t>("--record-length", v.substr(equals + 1));
+        }
+    }, "the record length the host reports for table N (repeatable)")->group(group)->type_name("N=LENGTH");
+    command.add_option_function<std::string>("--reject", [&o](const std::string& v) {
+        try {
+            mazovia::FromUtf8(v);
+        } catch (const std::invalid_argument& error) {
+            Refuse("--reject", error.what());
+        }
+        o.rejection = v;
+    }, "the host refuses the module for this reason")->group(group)->type_name("REASON");
+    command.add_option_function<std::string>("--missing-features", [&o](const std::string& v) {
+        o.missingFeatures = NumberAnswer<std::uint32_t>("--missing-features", v.starts_with("0x") ? v.substr(2) : v, 16);
+    }, "the features the host says it lacks")->group(group)->type_name("HEX");
+    command.add_option("--notice-answer", o.noticeAnswer, "what the user leaves in the install notice (1: do not show again)")
+        ->group(group);
+}
+
+void AddFailureOptions(CLI::App& command, HostOptions& o) {
+    const char* group = "Failures of the host and its disk";
+    command.add_option_function<std::vector<std::string>>(kThrowInOption, [&o](const std::vector<std::string>& values) {
+        for (const std::string& v : values) o.throwIns.push_back(ThrowInAnswer(kThrowInOption, v, false));
+    }, "the host's service SERVICE fails on its CALL-th call (default the first), raising the host's exception "
+       "through the plug-in, also while an earlier failure passes (repeatable); exit code 4 when the plug-in gave "
+       "back everything it held, 3 when not")
+        ->group(group)->type_name("SERVICE[:CALL]");
+    command.add_option_function<std::vector<std::string>>(kThrowInCommandOption, [&o](const std::vector<std::string>& values) {
+        for (const std::string& v : values) o.throwIns.push_back(ThrowInAnswer(kThrowInCommandOption, v, true));
+    }, "the same, with the calls counted from the start of the user's command (repeatable)")
+        ->group(group)->type_name("SERVICE[:CALL]");
+    command.add_option_function<std::vector<std::string>>("--full-disk", [&o](const std::vector<std::string>& values) {
+        for (const std::string& v : values) o.failingFiles.insert(OutputFileAnswer("--full-disk", v));
+    }, "every write to this output file fails, as on a full disk (repeatable)")->group(group)->type_name("NAME");
+    command.add_option_function<std::vector<std::string>>("--unwritable", [&o](const std::vector<std::string>& values) {
+        for (const std::string& v : values) o.unopenableFiles.insert(OutputFileAnswer("--unwritable", v));
+    }, "the host cannot open this output file, as when another program holds it (repeatable)")
+        ->group(group)->type_name("NAME");
+}
+
+}  // namespace klarvo::sim

@@ -1,0 +1,248 @@
+#include "hostsim/session/day_script.h"
+
+#include <algorithm>
+#include <array>
+#include <sstream>
+#include <stdexcept>
+
+#include "command_line.h"
+#include "hostsim/company/ini_store.h"
+#include "hostsim/company/table_edits.h"
+#include "hostsim/company/table_file.h"
+#include "hostsim/session/command_options.h"
+
+namespace klarvo::sim {
+namespace {
+
+namespace fs = std::filesystem;
+
+using Run = std::function<int(Day& day)>;
+
+// What one line's options and words come to, filled while the line is read.
+struct LineValues {
+    HostOptions answers;
+    bool abandon = false;
+    std::vector<std::string> words;
+    Conditions conditions;
+};
+
+// An action of the script: its word, what it does, its options and words, and what it runs.
+struct ActionKind {
+    const char* name;
+    const char* description;
+    void (*setUp)(CLI::App& action, LineValues& values, const fs::path& folder);
+    Run (*make)(LineValues& values, const std::vector<std::string>& arguments, const fs::path& folder);
+};
+
+void Words(CLI::App& action, LineValues& values, const char* shape, const char* description, int count) {
+    action.add_option("words", values.words, description)->required()->expected(count)->type_name(shape);
+}
+
+// SERVICE[:CALL], NAME: a condition of the next action, in the day and as a fresh session's option.
+template <void (*Note)(Conditions& conditions, const std::string& value)>
+void ConditionWord(CLI::App& action, LineValues& values, const char* shape, const char* description) {
+    action.add_option_function<std::string>("word", [&values](const std::string& v) { Note(values.conditions, v); }, description)
+        ->required()->type_name(shape);
+}
+
+void NoteThrowIn(Conditions& c, const std::string& value) {
+    c.throwIns.push_back(ThrowInAnswer("throw-in", value, false));
+    c.arguments = {kThrowInCommandOption, value};
+}
+void NoteFullDisk(Conditions& c, const std::string& value) {
+    c.failingFiles.insert(OutputFileAnswer("full-disk", value));
+    c.arguments = {"--full-disk", value};
+}
+void NoteUnwritable(Conditions& c, const std::string& value) {
+    c.unopenableFiles.insert(OutputFileAnswer("unwritable", value));
+    c.arguments = {"--unwritable", value};
+}
+
+Run FailNext(LineValues& v, const std::vector<std::string>&, const fs::path&) {
+    return [conditions = v.conditions](Day& day) { return day.FailNext(conditions); };
+}
+
+// A change to a file of the company folder.
+Run Change(std::function<void(const fs::path& company)> change) {
+    return [change = std::move(change)](Day& day) { return day.ChangeCompany(change); };
+}
+
+const ActionKind kActions[] = {
+    {"export", "the user picks \"Eksport Teta (txt)\", answers the range form as morvel export does and presses OK",
+     [](CLI::App& a, LineValues& v, const fs::path&) { AddExportOptions(a, v.answers); },
+     [](LineValues& v, const std::vector<std::string>& arguments, const fs::path&) -> Run {
+         return [answers = v.answers, arguments](Day& day) { return day.Export(answers, arguments); };
+     }},
+    {"scheme", "the scheme editor from the range form, as morvel scheme opens it",
+     [](CLI::App& a, LineValues& v, const fs::path& folder) { AddSchemeOptions(a, v.answers, v.abandon, folder); },
+     [](LineValues& v, const std::vector<std::string>&, const fs::path&) -> Run {
+         ApplyAbandon(v.answers, v.abandon);
+         return [answers = v.answers](Day& day) { return day.Scheme(answers); };
+     }},
+    {"form", "the range form drawn as it opens, then \"Anuluj\"",
+     [](CLI::App&, LineValues& v, const fs::path&) {
+         v.answers.form.cancel = true;
+         v.answers.form.draw = true;
+     },
+     [](LineValues& v, const std::vector<std::string>&, const fs::path&) -> Run {
+         return [answers = v.answers](Day& day) { return day.Form(answers); };
+     }},
+    {"throw-in", "the next action that calls the plug-in: the service fails on its CALL-th call of that action",
+     [](CLI::App& a, LineValues& v, const fs::path&) { ConditionWord<&NoteThrowIn>(a, v, "SERVICE[:CALL]", "the failing call"); },
+     &FailNext},
+    {"full-disk", "the next action that calls the plug-in: every write to the output file fails",
+     [](CLI::App& a, LineValues& v, const fs::path&) { ConditionWord<&NoteFullDisk>(a, v, "NAME", "the output file"); },
+     &FailNext},
+    {"unwritable", "the next action that calls the plug-in: the host cannot open the output file",
+     [](CLI::App& a, LineValues& v, const fs::path&) { ConditionWord<&NoteUnwritable>(a, v, "NAME", "the output file"); },
+     &FailNext},
+    {"customer", "customers.csv: the cell of COLUMN of the customer NUMBER set to VALUE",
+     [](CLI::App& a, LineValues& v, const fs::path&) { Words(a, v, "NUMBER COLUMN VALUE", "the customer, column and value", 3); },
+     [](LineValues& v, const std::vector<std::string>&, const fs::path&) {
+         return Change([w = v.words](const fs::path& company) { SetCell(company / "customers.csv", "number", w[0], w[1], w[2]); });
+     }},
+    {"document", "documents.csv: the cell of COLUMN of the first document NUMBER set to VALUE",
+     [](CLI::App& a, LineValues& v, const fs::path&) { Words(a, v, "NUMBER COLUMN VALUE", "the document, column and value", 3); },
+     [](LineValues& v, const std::vector<std::string>&, const fs::path&) {
+         return Change([w = v.words](const fs::path& company) { SetCell(company / "documents.csv", "number", w[0], w[1], w[2]); });
+     }},
+    {"add-document", "documents.csv: a document added at the end, its cells given as COLUMN=VALUE",
+     [](CLI::App& a, LineValues& v, const fs::path&) {
+         a.add_option("cells", v.words, "the new document's cells")->required()->type_name("COLUMN=VALUE")->check([](const std::string& cell) {
+             return cell.find('=') == std::string::npos ? "takes COLUMN=VALUE, not " + Quoted(cell) : std::string();
+         });
+     },
+     [](LineValues& v, const std::vector<std::string>&, const fs::path&) {
+         std::vector<std::pair<std::string, std::string>> cells;
+         for (const std::string& cell : v.words) cells.emplace_back(cell.substr(0, cell.find('=')), cell.substr(cell.find('=') + 1));
+         return Change([cells](const fs::path& company) { AppendRow(company / "documents.csv", cells); });
+     }},
+    {"remove-document", "documents.csv: the first document NUMBER removed",
+     [](CLI::App& a, LineValues& v, const fs::path&) { Words(a, v, "NUMBER", "the document", 1); },
+     [](LineValues& v, const std::vector<std::string>&, const fs::path&) {
+         return Change([w = v.words](const fs::path& company) { RemoveRow(company / "documents.csv", "number", w[0]); });
+     }},
+    {"ini", "an INI file of the company (Klarvo.ini, config.ini) edited by hand: the key set to VALUE, the key "
+            "removed without VALUE, the section removed without KEY",
+     [](CLI::App& a, LineValues& v, const fs::path&) {
+         a.add_option("words", v.words, "the file, section, key and value")->required()->expected(2, 4)->type_name(
+             "FILE SECTION [KEY [VALUE]]");
+     },
+     [](LineValues& v, const std::vector<std::string>&, const fs::path&) {
+         OutputFileAnswer("ini", v.words[0]);
+         std::vector<std::optional<std::string>> w(v.words.begin(), v.words.end());
+         w.resize(4);
+         return Change([w](const fs::path& company) { EditIniFile(company / *w[0], *w[1], w[2], w[3]); });
+     }},
+    {"withdraw", "the host withdraws the command (the initialisation without the host's entry function), initialises "
+                 "the plug-in again and lets it register its command",
+     [](CLI::App&, LineValues&, const fs::path&) {},
+     [](LineValues&, const std::vector<std::string>&, const fs::path&) -> Run {
+         return [](Day& day) { return day.WithdrawAndStart(); };
+     }},
+    {"refused-load", "the plug-in unloaded and loaded into a host that does not fit it (the host options of morvel "
+                     "export; --host-version 111 when none is given), which asks for its load failure report; then "
+                     "unloaded and loaded again into the host",
+     [](CLI::App& a, LineValues& v, const fs::path&) { AddHostOptions(a, v.answers); },
+     [](LineValues& v, const std::vector<std::string>& arguments, const fs::path&) -> Run {
+         if (arguments.empty()) v.answers.version = host::kHostVersion - 1;
+         return [unfit = v.answers](Day& day) { return day.Refuse(unfit); };
+     }},
+    {"reload", "the command withdrawn, the plug-in unloaded, loaded again, initialised and registered",
+     [](CLI::App&, LineValues&, const fs::path&) {},
+     [](LineValues&, const std::vector<std::string>&, const fs::path&) -> Run {
+         return [](Day& day) { return day.Reload(); };
+     }},
+    {"keep", "the company folder as it stands (data, settings, scheme, the two files) copied into FOLDER",
+     [](CLI::App& a, LineValues& v, const fs::path&) { Words(a, v, "FOLDER", "where the copy goes", 1); },
+     [](LineValues& v, const std::vector<std::string>&, const fs::path& folder) -> Run {
+         return [to = folder / v.words[0]](Day& day) { return day.Keep(to); };
+     }},
+};
+
+// The words of a line: separated by blanks; a double-quoted word may hold blanks, and a backslash
+// before a quote or a backslash inside it stands for that character.
+std::vector<std::string> Split(const std::string& line) {
+    std::vector<std::string> words;
+    std::size_t at = 0;
+    while (true) {
+        while (at < line.size() && (line[at] == ' ' || line[at] == '\t')) ++at;
+        if (at == line.size() || line[at] == '#') return words;
+        std::string word;
+        if (line[at] == '"') {
+            for (++at;; ++at) {
+                if (at == line.size()) throw std::runtime_error("a quoted word is not closed");
+                if (line[at] == '"') break;
+                if (line[at] == '\\' && at + 1 < line.size() && (line[at + 1] == '"' || line[at + 1] == '\\')) ++at;
+                word += line[at];
+            }
+            ++at;
+        } else {
+            while (at < line.size() && line[at] != ' ' && line[at] != '\t') word += line[at++];
+        }
+        words.push_back(word);
+    }
+}
+
+constexpr std::size_t kActionCount = std::size(kActions);
+
+// Every action as a command of the app, each filling its own values.
+CLI::App& Actions(CLI::App& app, std::array<LineValues, kActionCount>& values, const fs::path& folder) {
+    app.require_subcommand(1, 1);
+    for (std::size_t i = 0; i < kActionCount; ++i)
+        kActions[i].setUp(*app.add_subcommand(kActions[i].name, kActions[i].description), values[i], folder);
+    return app;
+}
+
+DayAction ReadLine(const std::string& place, const std::string& line, const std::vector<std::string>& words,
+                   const fs::path& folder) {
+    std::array<LineValues, kActionCount> values;
+    CLI::App app{"", place};
+    Actions(app, values, folder);
+    std::ostringstream said;
+    if (cli::Parse(app, words, {}, said, said)) throw std::runtime_error(said.str());
+    const std::size_t kind = static_cast<std::size_t>(
+        std::find_if(std::begin(kActions), std::end(kActions), [&](const ActionKind& k) { return k.name == words.front(); }) -
+        std::begin(kActions));
+    try {
+        return {place, line, kActions[kind].make(values[kind], {words.begin() + 1, words.end()}, folder)};
+    } catch (const CLI::ValidationError& error) {
+        throw std::runtime_error(place + ": " + error.what());
+    }
+}
+
+}  // namespace
+
+std::vector<DayAction> ReadDayLines(const std::vector<std::string>& lines, const std::string& source,
+                                    const fs::path& folder) {
+    std::vector<DayAction> actions;
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        const std::string place = source + ", line " + std::to_string(i + 1);
+        std::vector<std::string> words;
+        try {
+            words = Split(lines[i]);
+        } catch (const std::runtime_error& error) {
+            throw std::runtime_error(place + ": " + error.what());
+        }
+        if (!words.empty()) actions.push_back(ReadLine(place, lines[i], words, folder));
+    }
+    return actions;
+}
+
+std::vector<DayAction> ReadDayScript(const fs::path& script) {
+    std::istringstream text(ReadFile(script));
+    std::vector<std::string> lines;
+    for (std::string line; std::getline(text, line);) {
+        if (line.ends_with('\r')) line.pop_back();
+        lines.push_back(line);
+    }
+    return ReadDayLines(lines, script.filename().string(), script.parent_path());
+}
+
+std::string DayScriptHelp() {
+    std::array<LineValues, kActionCount> values;
+    CLI::App app{"The actions of a day's script, one a line (# begins a comment):", "SCRIPT"};
+    return Actions(app, values, {}).help();
+}
+
+}  // namespace klarvo::sim

@@ -1,0 +1,135 @@
+#include "hostsim/session/process.h"
+
+#include <stdexcept>
+
+#if defined(_WIN32)
+#include <windows.h>
+#include <psapi.h>
+#else
+#include <cerrno>
+#include <fcntl.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <fstream>
+
+extern char** environ;
+#endif
+
+namespace klarvo::sim {
+
+#if defined(_WIN32)
+namespace {
+
+// One argument as the C runtime's parser reads it back: quoted when it holds a blank or a quote,
+// with the backslashes before a quote doubled.
+std::string CommandLineArgument(const std::string& argument) {
+    if (!argument.empty() && argument.find_first_of(" \t\"") == std::string::npos) return argument;
+    std::string quoted = "\"";
+    std::size_t backslashes = 0;
+    for (const char c : argument) {
+        if (c == '\\') {
+            ++backslashes;
+            continue;
+        }
+        quoted.append(c == '"' ? 2 * backslashes + 1 : backslashes, '\\');
+        backslashes = 0;
+        quoted += c;
+    }
+    quoted.append(2 * backslashes, '\\');
+    return quoted + "\"";
+}
+
+class InheritedFile {
+public:
+    explicit InheritedFile(const std::filesystem::path& path) {
+        SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
+        handle_ = CreateFileW(path.wstring().c_str(), GENERIC_WRITE, FILE_SHARE_READ, &inherit, CREATE_ALWAYS,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+        if (handle_ == INVALID_HANDLE_VALUE) throw std::runtime_error(path.string() + ": cannot be created");
+    }
+    ~InheritedFile() { CloseHandle(handle_); }
+    InheritedFile(const InheritedFile&) = delete;
+    InheritedFile& operator=(const InheritedFile&) = delete;
+    HANDLE Get() const { return handle_; }
+
+private:
+    HANDLE handle_;
+};
+
+}  // namespace
+
+std::filesystem::path OwnProgram() {
+    wchar_t path[MAX_PATH];
+    const DWORD length = GetModuleFileNameW(nullptr, path, MAX_PATH);
+    return std::filesystem::path(std::wstring(path, length));
+}
+
+int RunProgram(const std::filesystem::path& program, const std::vector<std::string>& arguments,
+               const std::filesystem::path& output, const std::filesystem::path& errors) {
+    std::string commandLine = CommandLineArgument(program.string());
+    for (const std::string& argument : arguments) commandLine += " " + CommandLineArgument(argument);
+    const InheritedFile out(output), err(errors);
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    startup.dwFlags = STARTF_USESTDHANDLES;
+    startup.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
+    startup.hStdOutput = out.Get();
+    startup.hStdError = err.Get();
+    PROCESS_INFORMATION started{};
+    if (!CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr, &startup, &started))
+        throw std::runtime_error(program.string() + " cannot be started (error " + std::to_string(GetLastError()) + ")");
+    WaitForSingleObject(started.hProcess, INFINITE);
+    DWORD code = 0;
+    GetExitCodeProcess(started.hProcess, &code);
+    CloseHandle(started.hThread);
+    CloseHandle(started.hProcess);
+    return static_cast<int>(code);
+}
+
+ProcessFigures OwnFigures() {
+    PROCESS_MEMORY_COUNTERS_EX memory{};
+    memory.cb = sizeof memory;
+    GetProcessMemoryInfo(GetCurrentProcess(), reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&memory), sizeof memory);
+    DWORD handles = 0;
+    GetProcessHandleCount(GetCurrentProcess(), &handles);
+    return {memory.PrivateUsage, memory.WorkingSetSize, handles};
+}
+#else
+std::filesystem::path OwnProgram() { return std::filesystem::read_symlink("/proc/self/exe"); }
+
+int RunProgram(const std::filesystem::path& program, const std::vector<std::string>& arguments,
+               const std::filesystem::path& output, const std::filesystem::path& errors) {
+    std::vector<std::string> words{program.string()};
+    words.insert(words.end(), arguments.begin(), arguments.end());
+    std::vector<char*> argv;
+    for (std::string& word : words) argv.push_back(word.data());
+    argv.push_back(nullptr);
+    posix_spawn_file_actions_t files;
+    posix_spawn_file_actions_init(&files);
+    posix_spawn_file_actions_addopen(&files, STDOUT_FILENO, output.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    posix_spawn_file_actions_addopen(&files, STDERR_FILENO, errors.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    pid_t child = 0;
+    const int started = posix_spawn(&child, program.c_str(), &files, nullptr, argv.data(), environ);
+    posix_spawn_file_actions_destroy(&files);
+    if (started != 0) throw std::runtime_error(program.string() + " cannot be started (error " + std::to_string(started) + ")");
+    int status = 0;
+    while (waitpid(child, &status, 0) < 0)
+        if (errno != EINTR) throw std::runtime_error(program.string() + ": its end could not be waited for");
+    return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+}
+
+ProcessFigures OwnFigures() {
+    std::ifstream statm("/proc/self/statm");
+    std::uint64_t pages = 0, residentPages = 0;
+    statm >> pages >> residentPages;
+    const std::uint64_t resident = residentPages * static_cast<std::uint64_t>(sysconf(_SC_PAGESIZE));
+    std::uint64_t handles = 0;
+    for ([[maybe_unused]] const auto& descriptor : std::filesystem::directory_iterator("/proc/self/fd")) ++handles;
+    // The iterator's own descriptor was open while it counted.
+    return {resident, resident, handles - 1};
+}
+#endif
+
+}  // namespace klarvo::sim
