@@ -75,7 +75,9 @@ void Host::Violation(const std::string& what) {
 void Host::RunCommand(int (*command)()) {
     const std::uint16_t before = session.modeFlags;
     commandCalls_.clear();
+    inCommand_ = true;
     CallModule([&] { command(); });
+    inCommand_ = false;
     CheckNothingHeld(before);
 }
 
@@ -87,6 +89,7 @@ void Host::BeginAction(HostOptions options) {
     failure_.reset();
     raising_ = false;
     messages_.clear();
+    module.notices.clear();
     records.describedTables.clear();
     documents.current.reset();
     dialogs.ForgetSeen();
@@ -111,7 +114,7 @@ bool Host::EnterService(std::uint16_t number) {
     const int commandCall = ++commandCalls_[number];
     const auto& throwIns = options_.throwIns;
     const auto named = std::find_if(throwIns.begin(), throwIns.end(), [&](const ThrowIn& t) {
-        return t.service == number && t.call == (t.withinCommand ? commandCall : call);
+        return t.service == number && (t.withinCommand ? inCommand_ && t.call == commandCall : t.call == call);
     });
     if (named == throwIns.end()) return false;
     NoteFailure("service " + std::to_string(number) + " failed on its call " + std::to_string(named->call) +

@@ -161,6 +161,7 @@ private:
     HostOptions options_;
     std::map<std::uint16_t, int> serviceCalls_;
     std::map<std::uint16_t, int> commandCalls_;  // since the user's command started
+    bool inCommand_ = false;
     std::optional<HostFailure> failure_;
     bool raising_ = false;
     std::vector<Message> messages_;

@@ -198,7 +198,9 @@ std::optional<std::string> Day::UnlikeFresh(const fs::path& folder, const std::v
                " in a fresh session";
     std::string shown;
     for (const Message& message : host_.Messages()) shown += PrintedMessage(message);
-    if (const auto difference = FirstDifference(shown, FileIfAny(messages))) return "the messages shown: " + *difference;
+    // A session that could not read the company showed no message and wrote no file of them.
+    if (const auto difference = FirstDifference(shown, FileIfAny(messages).value_or("")))
+        return "the messages shown: " + *difference;
     for (const char* name : {"!Fs_pln.fkw", "!Konta.fkx"})
         if (const auto difference = FirstDifference(FileIfAny(options_.company / name), FileIfAny(company / name)))
             return std::string(name) + " " + *difference;

@@ -37,7 +37,7 @@ const std::vector<std::string> kAddresses = {
     "ul. Piekarska 12, 31-042 Kraków", "80-001 Gdańsk, ul. Długa 5", "os. Słoneczne 3 15-001 Białystok",
     "Wrocławska 8 50-001 Wrocław", "Warszawa, al. Jerozolimskie 100", "00-950 Warszawa, Polna 7", "",
 };
-const std::vector<std::string> kAccounts = {"201-K", "731-1", "221-2", "732-1", "201-K-KRAJ-SPRZEDAŻ", "", "490"};
+const std::vector<std::string> kAccounts = {"201-K", "731-1", "221-2", "732-1", "201-K-KRAJ", "", "490"};
 const std::vector<std::string> kDescriptions = {"Sprzedaż", "Netto", "Vat", "Opakowania \"zwrotne\"", "", "Usługi"};
 
 std::string Quoted(const std::string& word) {
@@ -68,6 +68,10 @@ std::vector<std::string> Keys(const fs::path& file) {
     return keys;
 }
 
+// A day adds a few documents and removes them again: the company stays of one size however long
+// the day, so that the host's memory says something of the plug-in's.
+constexpr std::size_t kAddedAtMost = 5;
+
 class DayWriter {
 public:
     DayWriter(std::uint64_t seed, const fs::path& company, const fs::path& folder)
@@ -81,7 +85,7 @@ public:
                 Change();
                 continue;
             }
-            if (random_.Chance(33) && lines_.size() + 1 < count) Failure();
+            if (random_.Chance(40) && lines_.size() + 1 < count) Failure();
             if (roll < 62) Export();
             else if (roll < 74) Scheme();
             else if (roll < 80) lines_.push_back("form");
@@ -129,10 +133,11 @@ private:
         const std::string name = "scheme-" + std::to_string(lines_.size() + 1) + ".csv";
         std::ofstream file(folder_ / name, std::ios::binary);
         file << "entry,debit_code,debit_account,credit_code,credit_account,description,short_code,number\n";
-        for (int entry = 0, rows = 1 + static_cast<int>(random_.Below(5)); entry < rows; ++entry) {
+        for (int entry = 0; entry < 14; ++entry) {
+            if (!random_.Chance(25)) continue;
             const bool debit = random_.Chance(40);
             const int code = random_.Chance(10) ? 0 : 1 + static_cast<int>(random_.Below(32));
-            file << random_.Below(14) << ',' << (debit ? code : 0) << ',' << CsvField(random_.Pick(kAccounts)) << ','
+            file << entry << ',' << (debit ? code : 0) << ',' << CsvField(random_.Pick(kAccounts)) << ','
                  << (debit ? 0 : code) << ',' << CsvField(random_.Pick(kAccounts)) << ','
                  << CsvField(random_.Pick(kDescriptions)) << ",," << random_.Below(10) << "\n";
         }
@@ -153,7 +158,7 @@ private:
             lines_.push_back("document " + document + " included " + std::to_string(random_.Below(2)));
         else if (roll < 58)
             lines_.push_back("document " + document + " date " + Date(2024, 1 + static_cast<int>(random_.Below(12)), 10));
-        else if (roll < 72)
+        else if (roll < 72 && added_.size() < kAddedAtMost)
             AddDocument();
         else if (roll < 80 && !added_.empty())
             RemoveDocument();

@@ -200,7 +200,15 @@ DayAction ReadLine(const std::string& place, const std::string& line, const std:
     CLI::App app{"", place};
     Actions(app, values, folder);
     std::ostringstream said;
-    if (cli::Parse(app, words, {}, said, said)) throw std::runtime_error(said.str());
+    try {
+        if (cli::Parse(app, words, {}, said, said)) throw std::runtime_error(said.str());
+    } catch (const CLI::Error&) {
+        throw;
+    } catch (const std::runtime_error& error) {
+        // What an option's file said, such as a scheme file that cannot be read.
+        if (said.str().empty()) throw std::runtime_error(place + ": " + error.what());
+        throw;
+    }
     const std::size_t kind = static_cast<std::size_t>(
         std::find_if(std::begin(kActions), std::end(kActions), [&](const ActionKind& k) { return k.name == words.front(); }) -
         std::begin(kActions));

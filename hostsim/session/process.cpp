@@ -1,6 +1,8 @@
 #include "hostsim/session/process.h"
 
+#include <algorithm>
 #include <stdexcept>
+#include <vector>
 
 #if defined(_WIN32)
 #include <windows.h>
@@ -88,13 +90,46 @@ int RunProgram(const std::filesystem::path& program, const std::vector<std::stri
     return static_cast<int>(code);
 }
 
+// The process's open handles, from the system's list of every handle: GetProcessHandleCount is a
+// stub that says 0 under Wine.
+std::uint64_t OwnHandles() {
+    struct Entry {
+        void* object;
+        ULONG_PTR process;
+        ULONG_PTR value;
+        ULONG access;
+        USHORT creatorBackTrace, objectType;
+        ULONG attributes, reserved;
+    };
+    struct Handles {
+        ULONG_PTR count, reserved;
+        Entry entries[1];
+    };
+    constexpr ULONG kExtendedHandleInformation = 64;
+    constexpr LONG kLengthMismatch = static_cast<LONG>(0xC0000004);
+    using Query = LONG(WINAPI*)(ULONG kind, void* information, ULONG length, ULONG* needed);
+    const auto query = reinterpret_cast<Query>(
+        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("ntdll.dll"), "NtQuerySystemInformation")));
+    std::vector<char> buffer(1 << 16);
+    ULONG needed = 0;
+    LONG status;
+    while ((status = query(kExtendedHandleInformation, buffer.data(), static_cast<ULONG>(buffer.size()), &needed)) ==
+           kLengthMismatch)
+        buffer.resize(std::max<std::size_t>(2 * buffer.size(), needed));
+    if (status != 0) return 0;
+    const auto* handles = reinterpret_cast<const Handles*>(buffer.data());
+    const ULONG_PTR self = GetCurrentProcessId();
+    std::uint64_t own = 0;
+    for (ULONG_PTR i = 0; i < handles->count; ++i) own += handles->entries[i].process == self;
+    return own;
+}
+
 ProcessFigures OwnFigures() {
-    PROCESS_MEMORY_COUNTERS_EX memory{};
+    PROCESS_MEMORY_COUNTERS memory{};
     memory.cb = sizeof memory;
-    GetProcessMemoryInfo(GetCurrentProcess(), reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&memory), sizeof memory);
-    DWORD handles = 0;
-    GetProcessHandleCount(GetCurrentProcess(), &handles);
-    return {memory.PrivateUsage, memory.WorkingSetSize, handles};
+    GetProcessMemoryInfo(GetCurrentProcess(), &memory, sizeof memory);
+    // The commit charge, which Windows also calls the private bytes (Wine fills in only this one).
+    return {memory.PagefileUsage, memory.WorkingSetSize, OwnHandles()};
 }
 #else
 std::filesystem::path OwnProgram() { return std::filesystem::read_symlink("/proc/self/exe"); }
