@@ -155,15 +155,29 @@ int RunProgram(const std::filesystem::path& program, const std::vector<std::stri
     return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
 }
 
+// A figure of /proc/self/smaps_rollup, in bytes.
+std::uint64_t MappedFigure(const std::string& name) {
+    std::ifstream rollup("/proc/self/smaps_rollup");
+    std::string mappings;
+    std::getline(rollup, mappings);
+    for (std::string key; rollup >> key;) {
+        std::uint64_t kibibytes = 0;
+        rollup >> kibibytes;
+        if (key == name + ":") return kibibytes * 1024;
+        rollup.ignore(64, '\n');
+    }
+    return 0;
+}
+
 ProcessFigures OwnFigures() {
-    std::ifstream statm("/proc/self/statm");
-    std::uint64_t pages = 0, residentPages = 0;
-    statm >> pages >> residentPages;
-    const std::uint64_t resident = residentPages * static_cast<std::uint64_t>(sysconf(_SC_PAGESIZE));
+    // The private pages written to (heap, stacks, data): what the process holds of its own, as
+    // the private bytes on Windows; the resident set also counts the program's code pages, which
+    // fill in as new paths run for the first time.
+    const std::uint64_t privateBytes = MappedFigure("Private_Dirty"), resident = MappedFigure("Rss");
     std::uint64_t handles = 0;
     for ([[maybe_unused]] const auto& descriptor : std::filesystem::directory_iterator("/proc/self/fd")) ++handles;
     // The iterator's own descriptor was open while it counted.
-    return {resident, resident, handles - 1};
+    return {privateBytes, resident, handles - 1};
 }
 #endif
 

@@ -18,7 +18,7 @@ int RunProgram(const std::filesystem::path& program, const std::vector<std::stri
                const std::filesystem::path& output, const std::filesystem::path& errors);
 
 struct ProcessFigures {
-    std::uint64_t memory = 0;   // bytes: the resident set, on Windows the private bytes (commit charge)
+    std::uint64_t memory = 0;    // bytes: the private pages written to, on Windows the private bytes
     std::uint64_t resident = 0;  // bytes: the resident set, on Windows the working set
     std::uint64_t handles = 0;  // open descriptors, on Windows the handle count
 };
