@@ -29,6 +29,7 @@ struct LineValues {
 // An action of the script: its word, what it does, its options and words, and what it runs.
 struct ActionKind {
     const char* name;
+    const char* shape;  // of its options and words, for the help
     const char* description;
     void (*setUp)(CLI::App& action, LineValues& values, const fs::path& folder);
     Run (*make)(LineValues& values, const std::vector<std::string>& arguments, const fs::path& folder);
@@ -68,18 +69,21 @@ Run Change(std::function<void(const fs::path& company)> change) {
 }
 
 const ActionKind kActions[] = {
-    {"export", "the user picks \"Eksport Teta (txt)\", answers the range form as morvel export does and presses OK",
+    {"export", "[--from D] [--to D] [--invoices|--no-invoices] [--cancel] [--today D] [--progress]",
+     "the user picks \"Eksport Teta (txt)\", answers the range form as morvel export does and presses OK",
      [](CLI::App& a, LineValues& v, const fs::path&) { AddExportOptions(a, v.answers); },
      [](LineValues& v, const std::vector<std::string>& arguments, const fs::path&) -> Run {
          return [answers = v.answers, arguments](Day& day) { return day.Export(answers, arguments); };
      }},
-    {"scheme", "the scheme editor from the range form, as morvel scheme opens it",
+    {"scheme", "[--edit SCHEME.csv [--abandon]]",
+     "the scheme editor from the range form, as morvel scheme opens it",
      [](CLI::App& a, LineValues& v, const fs::path& folder) { AddSchemeOptions(a, v.answers, v.abandon, folder); },
      [](LineValues& v, const std::vector<std::string>&, const fs::path&) -> Run {
          ApplyAbandon(v.answers, v.abandon);
          return [answers = v.answers](Day& day) { return day.Scheme(answers); };
      }},
-    {"form", "the range form drawn as it opens, then \"Anuluj\"",
+    {"form", "",
+     "the range form drawn as it opens, then \"Anuluj\"",
      [](CLI::App&, LineValues& v, const fs::path&) {
          v.answers.form.cancel = true;
          v.answers.form.draw = true;
@@ -87,26 +91,32 @@ const ActionKind kActions[] = {
      [](LineValues& v, const std::vector<std::string>&, const fs::path&) -> Run {
          return [answers = v.answers](Day& day) { return day.Form(answers); };
      }},
-    {"throw-in", "the next action that calls the plug-in: the service fails on its CALL-th call of that action",
+    {"throw-in", "SERVICE[:CALL]",
+     "the next action that calls the plug-in: the service fails on its CALL-th call of that action",
      [](CLI::App& a, LineValues& v, const fs::path&) { ConditionWord<&NoteThrowIn>(a, v, "SERVICE[:CALL]", "the failing call"); },
      &FailNext},
-    {"full-disk", "the next action that calls the plug-in: every write to the output file fails",
+    {"full-disk", "NAME",
+     "the next action that calls the plug-in: every write to the output file fails",
      [](CLI::App& a, LineValues& v, const fs::path&) { ConditionWord<&NoteFullDisk>(a, v, "NAME", "the output file"); },
      &FailNext},
-    {"unwritable", "the next action that calls the plug-in: the host cannot open the output file",
+    {"unwritable", "NAME",
+     "the next action that calls the plug-in: the host cannot open the output file",
      [](CLI::App& a, LineValues& v, const fs::path&) { ConditionWord<&NoteUnwritable>(a, v, "NAME", "the output file"); },
      &FailNext},
-    {"customer", "customers.csv: the cell of COLUMN of the customer NUMBER set to VALUE",
+    {"customer", "NUMBER COLUMN VALUE",
+     "customers.csv: the cell of COLUMN of the customer NUMBER set to VALUE",
      [](CLI::App& a, LineValues& v, const fs::path&) { Words(a, v, "NUMBER COLUMN VALUE", "the customer, column and value", 3); },
      [](LineValues& v, const std::vector<std::string>&, const fs::path&) {
          return Change([w = v.words](const fs::path& company) { SetCell(company / "customers.csv", "number", w[0], w[1], w[2]); });
      }},
-    {"document", "documents.csv: the cell of COLUMN of the first document NUMBER set to VALUE",
+    {"document", "NUMBER COLUMN VALUE",
+     "documents.csv: the cell of COLUMN of the first document NUMBER set to VALUE",
      [](CLI::App& a, LineValues& v, const fs::path&) { Words(a, v, "NUMBER COLUMN VALUE", "the document, column and value", 3); },
      [](LineValues& v, const std::vector<std::string>&, const fs::path&) {
          return Change([w = v.words](const fs::path& company) { SetCell(company / "documents.csv", "number", w[0], w[1], w[2]); });
      }},
-    {"add-document", "documents.csv: a document added at the end, its cells given as COLUMN=VALUE",
+    {"add-document", "COLUMN=VALUE ...",
+     "documents.csv: a document added at the end, its cells given as COLUMN=VALUE",
      [](CLI::App& a, LineValues& v, const fs::path&) {
          a.add_option("cells", v.words, "the new document's cells")->required()->type_name("COLUMN=VALUE")->check([](const std::string& cell) {
              return cell.find('=') == std::string::npos ? "takes COLUMN=VALUE, not " + Quoted(cell) : std::string();
@@ -117,12 +127,14 @@ const ActionKind kActions[] = {
          for (const std::string& cell : v.words) cells.emplace_back(cell.substr(0, cell.find('=')), cell.substr(cell.find('=') + 1));
          return Change([cells](const fs::path& company) { AppendRow(company / "documents.csv", cells); });
      }},
-    {"remove-document", "documents.csv: the first document NUMBER removed",
+    {"remove-document", "NUMBER",
+     "documents.csv: the first document NUMBER removed",
      [](CLI::App& a, LineValues& v, const fs::path&) { Words(a, v, "NUMBER", "the document", 1); },
      [](LineValues& v, const std::vector<std::string>&, const fs::path&) {
          return Change([w = v.words](const fs::path& company) { RemoveRow(company / "documents.csv", "number", w[0]); });
      }},
-    {"ini", "an INI file of the company (Klarvo.ini, config.ini) edited by hand: the key set to VALUE, the key "
+    {"ini", "FILE SECTION [KEY [VALUE]]",
+     "an INI file of the company (Klarvo.ini, config.ini) edited by hand: the key set to VALUE, the key "
             "removed without VALUE, the section removed without KEY",
      [](CLI::App& a, LineValues& v, const fs::path&) {
          a.add_option("words", v.words, "the file, section, key and value")->required()->expected(2, 4)->type_name(
@@ -134,13 +146,15 @@ const ActionKind kActions[] = {
          w.resize(4);
          return Change([w](const fs::path& company) { EditIniFile(company / *w[0], *w[1], w[2], w[3]); });
      }},
-    {"withdraw", "the host withdraws the command (the initialisation without the host's entry function), initialises "
+    {"withdraw", "",
+     "the host withdraws the command (the initialisation without the host's entry function), initialises "
                  "the plug-in again and lets it register its command",
      [](CLI::App&, LineValues&, const fs::path&) {},
      [](LineValues&, const std::vector<std::string>&, const fs::path&) -> Run {
          return [](Day& day) { return day.WithdrawAndStart(); };
      }},
-    {"refused-load", "the plug-in unloaded and loaded into a host that does not fit it (the host options of morvel "
+    {"refused-load", "[HOST_OPTIONS]",
+     "the plug-in unloaded and loaded into a host that does not fit it (the host options of morvel "
                      "export; --host-version 111 when none is given), which asks for its load failure report; then "
                      "unloaded and loaded again into the host",
      [](CLI::App& a, LineValues& v, const fs::path&) { AddHostOptions(a, v.answers); },
@@ -148,12 +162,14 @@ const ActionKind kActions[] = {
          if (arguments.empty()) v.answers.version = host::kHostVersion - 1;
          return [unfit = v.answers](Day& day) { return day.Refuse(unfit); };
      }},
-    {"reload", "the command withdrawn, the plug-in unloaded, loaded again, initialised and registered",
+    {"reload", "",
+     "the command withdrawn, the plug-in unloaded, loaded again, initialised and registered",
      [](CLI::App&, LineValues&, const fs::path&) {},
      [](LineValues&, const std::vector<std::string>&, const fs::path&) -> Run {
          return [](Day& day) { return day.Reload(); };
      }},
-    {"keep", "the company folder as it stands (data, settings, scheme, the two files) copied into FOLDER",
+    {"keep", "FOLDER",
+     "the company folder as it stands (data, settings, scheme, the two files) copied into FOLDER",
      [](CLI::App& a, LineValues& v, const fs::path&) { Words(a, v, "FOLDER", "where the copy goes", 1); },
      [](LineValues& v, const std::vector<std::string>&, const fs::path& folder) -> Run {
          return [to = folder / v.words[0]](Day& day) { return day.Keep(to); };
@@ -248,9 +264,11 @@ std::vector<DayAction> ReadDayScript(const fs::path& script) {
 }
 
 std::string DayScriptHelp() {
-    std::array<LineValues, kActionCount> values;
-    CLI::App app{"The actions of a day's script, one a line (# begins a comment):", "SCRIPT"};
-    return Actions(app, values, {}).help();
+    std::string help = "The actions of a day's script, one a line (# begins a comment; relative paths are taken from the "
+                       "script's folder):\n";
+    for (const ActionKind& kind : kActions)
+        help += std::string("  ") + kind.name + (*kind.shape ? " " : "") + kind.shape + "\n      " + kind.description + "\n";
+    return help;
 }
 
 }  // namespace klarvo::sim
