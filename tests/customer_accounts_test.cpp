@@ -42,7 +42,7 @@ TEST(CustomerAccounts, OneRecordPerCustomerCompaniesFirstInAscendingOrder) {
     EXPECT_TRUE(outcome.violations.empty());
     ASSERT_EQ(outcome.messages.size(), 2u);
     EXPECT_EQ(outcome.messages[0].text,
-              "Teksty dłuższe niż ich pola w pliku Konta.fkx skrócono u 1 kontrahentów (np. kontrahent 65999,\n"
+              "Teksty dłuższe niż ich pola w pliku Konta.fkx skrócono u 1 kontrahenta (np. kontrahent 65999,\n"
               "pole nazwa: \"Bardzo długa nazwa firmy, która ma więcej niż sześćdziesiąt znaków w sobie\" zapisano jako "
               "\"Bardzo długa nazwa firmy, która ma więcej niż sześćdziesiąt \").\n"
               "Znak Ź zastąpiono literą Z, a koniec wiersza odstępem, u 2 kontrahentów pliku Konta.fkx\n"

@@ -53,16 +53,16 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         CutCase{"NothingCut", "number,name,address\n1,Firma,\"ul. Polna 7, 00-950 Warszawa\"\n", -1, {}, ""},
         CutCase{"AccountOfThirteenCharacters", "number,name\n1,Firma\n", 0, SchemeEntry(3, "201-0001-K", 0, "", "Sprzedaż"),
-                "Konta dłuższe niż 12 znaków skrócono w 1 księgowaniach (pierwsze z pozycji Dekret_0 schematu:\n"
+                "Konta dłuższe niż 12 znaków skrócono w 1 księgowaniu (pierwsze z pozycji Dekret_0 schematu:\n"
                 "\"201-0001-0001\" zapisano jako \"201-0001-000\"). Różni kontrahenci mogą mieć teraz wspólne konto.\n"
                 "Sprawdź te dane przed importem do systemu Teta."},
         CutCase{"StreetLongerThanItsField",
                 "number,name,address\n1,Firma,\"ul. Krakowskie Przedmieście 26/28, 00-927 Warszawa\"\n", -1, {},
-                "Teksty dłuższe niż ich pola w pliku Konta.fkx skrócono u 1 kontrahentów (np. kontrahent 1,\n"
+                "Teksty dłuższe niż ich pola w pliku Konta.fkx skrócono u 1 kontrahenta (np. kontrahent 1,\n"
                 "pole ulica: \"ul. Krakowskie Przedmieście 26/28\" zapisano jako "
                 "\"ul. Krakowskie Przedmieście 26/2\").\nSprawdź te dane przed importem do systemu Teta."},
         CutCase{"SeparatorInAName", "number,name\n1,\"Źródło\nWody\"\n", -1, {},
-                "Znak Ź zastąpiono literą Z, a koniec wiersza odstępem, u 1 kontrahentów pliku Konta.fkx\n"
+                "Znak Ź zastąpiono literą Z, a koniec wiersza odstępem, u 1 kontrahenta pliku Konta.fkx\n"
                 "(np. kontrahent 1, pole nazwa: \"Źródło\nWody\" zapisano jako \"Zródło Wody\").\n"
                 "Sprawdź te dane przed importem do systemu Teta."},
         CutCase{"BankNumberKeepsItsDigitsWithoutBlanks",
@@ -86,7 +86,7 @@ TEST(StoredSchemes, AQuotedDescriptionIsStoredSoThatTheExportBalances) {
                                              "FV/1,2024-01-10,1,100,23,123\n");
     const ExportOutcome stored = RunExport(company, StoringEntry(2, SchemeEntry(0, "", 2, "221-2", "Vat\",\"x")));
     ASSERT_EQ(Texts(stored).size(), 1u);
-    EXPECT_NE(Texts(stored)[0].find("w pozycjach Dekret_2 zamieniono znaki"), std::string::npos) << Texts(stored)[0];
+    EXPECT_NE(Texts(stored)[0].find("w pozycji Dekret_2 zamieniono znaki"), std::string::npos) << Texts(stored)[0];
     const ExportOutcome exported = RunExport(company, January());
     EXPECT_EQ(Texts(exported), std::vector<std::string>{kSummary});
     EXPECT_TRUE(exported.balanceFindings.empty());

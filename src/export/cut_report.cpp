@@ -4,9 +4,17 @@
 #include <cstring>
 
 #include "host/mazovia.h"
+#include "host/polish_count.h"
 #include "services/message_boxes.h"
 
 namespace klarvo::exporting {
+namespace {
+
+// "w 1 księgowaniu", "w 2 księgowaniach"; "u 1 kontrahenta", "u 5 kontrahentów".
+constexpr polish::Forms<const char*> kInPostings = {"księgowaniu"_mz, "księgowaniach"_mz, "księgowaniach"_mz};
+constexpr polish::Forms<const char*> kAtCustomers = {"kontrahenta"_mz, "kontrahentów"_mz, "kontrahentów"_mz};
+
+}  // namespace
 
 void CutReport::NotePosting(int entry, const posting::PostingLine& line, bool replaced, const char* document) {
     if (replaced && replacedPostings_++ == 0)
@@ -31,22 +39,22 @@ void CutReport::Show() const {
         std::snprintf(text + used, sizeof text - used, format, arguments...);
     };
     if (postings_ > 0)
-        append("Konta dłuższe niż 12 znaków skrócono w %d księgowaniach (pierwsze z pozycji Dekret_%d schematu:\n"
+        append("Konta dłuższe niż 12 znaków skrócono w %d %s (pierwsze z pozycji Dekret_%d schematu:\n"
                "\"%s\" zapisano jako \"%s\"). Różni kontrahenci mogą mieć teraz wspólne konto.\n"_mz,
-               postings_, firstEntry_, accountBefore_, accountAfter_);
+               postings_, kInPostings.After(postings_), firstEntry_, accountBefore_, accountAfter_);
     if (customers_ > 0)
-        append("Teksty dłuższe niż ich pola w pliku Konta.fkx skrócono u %d kontrahentów (np. kontrahent %d,\n"
+        append("Teksty dłuższe niż ich pola w pliku Konta.fkx skrócono u %d %s (np. kontrahent %d,\n"
                "pole %s: \"%.80s\" zapisano jako \"%s\").\n"_mz,
-               customers_, static_cast<int>(firstText_.customer), firstText_.field, firstText_.before,
+               customers_, kAtCustomers.After(customers_), static_cast<int>(firstText_.customer), firstText_.field, firstText_.before,
                firstText_.after);
     if (replacedPostings_ > 0)
-        append("Znak ■ lub koniec wiersza w tekście zastąpiono odstępem w %d księgowaniach pliku Fs_pln.fkw\n"
+        append("Znak ■ lub koniec wiersza w tekście zastąpiono odstępem w %d %s pliku Fs_pln.fkw\n"
                "(pierwsze: dokument \"%.60s\").\n"_mz,
-               replacedPostings_, firstReplacedDocument_);
+               replacedPostings_, kInPostings.After(replacedPostings_), firstReplacedDocument_);
     if (replacedCustomers_ > 0)
-        append("Znak Ź zastąpiono literą Z, a koniec wiersza odstępem, u %d kontrahentów pliku Konta.fkx\n"
+        append("Znak Ź zastąpiono literą Z, a koniec wiersza odstępem, u %d %s pliku Konta.fkx\n"
                "(np. kontrahent %d, pole %s: \"%.80s\" zapisano jako \"%.80s\").\n"_mz,
-               replacedCustomers_, static_cast<int>(firstReplaced_.customer), firstReplaced_.field,
+               replacedCustomers_, kAtCustomers.After(replacedCustomers_), static_cast<int>(firstReplaced_.customer), firstReplaced_.field,
                firstReplaced_.before, firstReplaced_.after);
     append("%s", "Sprawdź te dane przed importem do systemu Teta."_mz);
     services::ShowMessage(text);

@@ -6,6 +6,7 @@
 
 #include "services/configuration.h"
 #include "host/mazovia.h"
+#include "host/polish_count.h"
 #include "services/message_boxes.h"
 #include "services/posting_scheme_entries.h"
 
@@ -158,10 +159,14 @@ void Save(const StoredScheme& scheme, TransferOutcome& outcome) {
     }
     if (outcome.changed.Empty()) return;
     char text[320];
+    // "w pozycji Dekret_2 … tę pozycję", "w pozycjach Dekret_2, Dekret_5 … te pozycje".
+    constexpr polish::Forms<const char*> kInEntries = {"pozycji"_mz, "pozycjach"_mz, "pozycjach"_mz};
+    constexpr polish::Forms<const char*> kTheseEntries = {"tę pozycję"_mz, "te pozycje"_mz, "te pozycje"_mz};
+    const int count = outcome.changed.count;
     std::snprintf(text, sizeof text,
-                  "Schemat dekretu %s: w pozycjach %s zamieniono znaki, których nie da się zapisać\n"
-                  "(cudzysłów na apostrof, koniec wiersza na odstęp). Sprawdź te pozycje."_mz,
-                  scheme.section, outcome.changed.text);
+                  "Schemat dekretu %s: w %s %s zamieniono znaki, których nie da się zapisać\n"
+                  "(cudzysłów na apostrof, koniec wiersza na odstęp). Sprawdź %s."_mz,
+                  scheme.section, kInEntries.After(count), outcome.changed.text, kTheseEntries.After(count));
     services::ShowMessage(text);
 }
 
@@ -170,6 +175,7 @@ void Save(const StoredScheme& scheme, TransferOutcome& outcome) {
 void EntryKeys::Add(int index) {
     const std::size_t used = std::char_traits<char>::length(text);
     std::snprintf(text + used, sizeof text - used, "%s%s", used ? ", " : "", KeyName(index).text);
+    ++count;
 }
 
 TransferOutcome TransferPostingScheme(std::int16_t schemeId, Transfer transfer) {

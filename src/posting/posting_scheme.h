@@ -18,6 +18,7 @@ enum class Transfer { Load, Save };
 // Entries of a scheme, named by their keys for the user ("Dekret_2, Dekret_5").
 struct EntryKeys {
     char text[14 * 12] = "";
+    int count = 0;
     void Add(int index);
     bool Empty() const { return text[0] == '\0'; }
 };

@@ -1,0 +1,68 @@
+// Polish number agreement: one form after 1, another after 2–4 (not 12–14), a third after the
+// rest; and the plug-in's notices with a count, which use it.
+
+#include <gtest/gtest.h>
+
+#include "host/polish_count.h"
+#include "test_company.h"
+
+namespace klarvo::test {
+namespace {
+
+using polish::CountForm;
+
+struct Agreement {
+    std::int64_t count;
+    CountForm form;
+    const char* customers;  // "u N …" of the plug-in's notice
+    const char* postings;   // "w N …"
+};
+
+const Agreement kAgreements[] = {
+    {1, CountForm::One, "kontrahenta", "księgowaniu"},      {2, CountForm::Few, "kontrahentów", "księgowaniach"},
+    {4, CountForm::Few, "kontrahentów", "księgowaniach"},   {5, CountForm::Many, "kontrahentów", "księgowaniach"},
+    {12, CountForm::Many, "kontrahentów", "księgowaniach"}, {22, CountForm::Few, "kontrahentów", "księgowaniach"},
+    {25, CountForm::Many, "kontrahentów", "księgowaniach"},
+};
+
+class CountAgreement : public ::testing::TestWithParam<Agreement> {};
+
+TEST_P(CountAgreement, PicksTheFormAPolishWriterUses) { EXPECT_EQ(polish::FormAfter(GetParam().count), GetParam().form); }
+
+TEST(CountAgreement, OfTheRestOfTheCounts) {
+    for (const std::int64_t count : {0, 11, 13, 14, 15, 21, 100, 111, 112, 1000})
+        EXPECT_EQ(polish::FormAfter(count), CountForm::Many) << count;
+    for (const std::int64_t count : {3, 23, 24, 32, 102, 104, 1022, -2}) EXPECT_EQ(polish::FormAfter(count), CountForm::Few) << count;
+    constexpr polish::Forms<const char*> kFields = {"pole", "pola", "pól"};
+    EXPECT_STREQ(kFields.After(1), "pole");
+    EXPECT_STREQ(kFields.After(22), "pola");
+    EXPECT_STREQ(kFields.After(12), "pól");
+}
+
+// N customers whose names are too long and whose short names hold the separator Ź, and as many
+// documents whose number holds the register's separator ■, each with one posting (its gross).
+TEST_P(CountAgreement, InThePluginsNoticesOfWhatWasCut) {
+    const Agreement& a = GetParam();
+    std::string customers = "number,short_name,name\n", documents = "number,date,customer,amount_1,amount_2,amount_3\n";
+    for (std::int64_t i = 1; i <= a.count; ++i) {
+        customers += std::to_string(i) + ",ŹRÓDŁO," + std::string(70, 'N') + "\n";
+        documents += "FV/■" + std::to_string(i) + ",2024-01-10," + std::to_string(i) + ",0,0,123\n";
+    }
+    const TestCompany company(customers, documents);
+    const ExportOutcome outcome = RunExport(company, January());
+    ASSERT_EQ(outcome.messages.size(), 2u);
+    const std::string& told = outcome.messages.front().text;
+    const std::string count = std::to_string(a.count);
+    for (const std::string& said : {"skrócono u " + count + " " + a.customers + " (np.",
+                                    "odstępem, u " + count + " " + a.customers + " pliku",
+                                    "odstępem w " + count + " " + a.postings + " pliku"})
+        EXPECT_NE(told.find(said), std::string::npos) << said << "\n" << told;
+}
+
+INSTANTIATE_TEST_SUITE_P(Counts, CountAgreement, ::testing::ValuesIn(kAgreements),
+                         [](const ::testing::TestParamInfo<Agreement>& info) {
+                             return "Of" + std::to_string(info.param.count);
+                         });
+
+}  // namespace
+}  // namespace klarvo::test
