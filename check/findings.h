@@ -19,6 +19,7 @@ enum class FindingKind {
     Characters,  // a byte that is no letter or sign of Polish text
     Files,       // a file that is not the Teta file it stands for
     Repeats,     // a document already exported in an earlier export
+    Twice,       // a document twice in the register, or two documents under one number
 };
 
 struct Finding {

@@ -78,6 +78,15 @@ constexpr Row kRows[] = {
     {Text::UnbalancedRule, "a document whose debits and credits differ", "dokument, w którym Wn i Ma się różnią"},
     {Text::Unbalanced, "document {1} of {2}: debits {3} and credits {4} differ",
      "dokument {1} z {2}: Wn {3} i Ma {4} się różnią"},
+    {Text::TwiceRule, "a document that stands twice in the register", "dokument zapisany w rejestrze dwa razy"},
+    {Text::Twice, "document {1} of {2} stands twice, at lines {3} and {4}: Teta would book it twice",
+     "dokument {1} z {2} jest zapisany dwa razy, w wierszach {3} i {4}: Teta zaksięgowałaby go dwukrotnie"},
+    {Text::SameNumberRule, "two documents under one number", "dwa różne dokumenty o tym samym numerze"},
+    {Text::SameNumber,
+     "number {1} stands for the document of {2} at lines {3} and for another of {4} at lines {5}: Teta books a "
+     "document by its number, so one of them would not be booked as the register holds it",
+     "numer {1} ma dokument z {2} w wierszach {3} i inny dokument z {4} w wierszach {5}: Teta księguje dokument "
+     "według numeru, więc jeden z nich nie zostałby zaksięgowany tak, jak zapisano go w rejestrze"},
     {Text::RepeatRule, "a document that an earlier export holds already",
      "dokument, który jest już we wcześniejszym eksporcie"},
     {Text::Repeat, "document {1} of {2} was exported before: importing it again books it twice",

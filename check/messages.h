@@ -29,7 +29,7 @@ enum class Text : std::uint16_t {
     // The register.
     RegisterHeaderNot, AccountsWhereRegister, NoRegister, PostingFieldsRule, PostingFields, NotAnAccount, NotADate,
     NotTheDocumentDate, DueBeforeDocument, LongDescription, NotTheConstant, NotAnAmount, NotAToken,
-    TokenWithoutCredit, UnbalancedRule, Unbalanced, RepeatRule, Repeat, FullAccountRule, FullAccount, NoRecordRule,
+    TokenWithoutCredit, UnbalancedRule, Unbalanced, TwiceRule, Twice, SameNumberRule, SameNumber, RepeatRule, Repeat, FullAccountRule, FullAccount, NoRecordRule,
     NoRecord, UnmarkedRule, Unmarked,
     // The accounts file.
     AccountsHeaderNot, RegisterWhereAccounts, NoAccounts, AccountFieldsRule, AccountFields, NotACustomerNumber,

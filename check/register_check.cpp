@@ -1,6 +1,8 @@
 #include "register_check.h"
 
+#include <algorithm>
 #include <map>
+#include <unordered_map>
 #include <vector>
 
 #include "fields.h"
@@ -39,11 +41,30 @@ RecordPlace PlaceOf(const std::string& file, std::int64_t line, Findings& findin
             }};
 }
 
-// The records of one document stand together: its sums are checked when the next one starts.
-struct OpenDocument {
+// A run of records of one document, standing together; it ends where a record of another starts.
+struct DocumentPart {
     DocumentKey key;
     std::int64_t debit = 0, credit = 0;
-    std::int64_t line = 0;  // of its first posting
+    std::int64_t line = 0, lastLine = 0;  // of its first and its last posting
+    std::uint64_t content = kContentStart;  // its records, hashed in order
+
+    static constexpr std::uint64_t kContentStart = 14695981039346656037ull;
+
+    bool Balanced() const { return debit == credit; }
+    void Add(std::string_view record) {
+        for (const char byte : record) content = (content ^ static_cast<unsigned char>(byte)) * 1099511628211ull;
+        content = (content ^ '\n') * 1099511628211ull;
+    }
+};
+
+// The first part of a document number that the register showed: a later part of the same number
+// is a document booked twice (the same records), another document under the same number (a whole
+// one, or another date), or the rest of a document split across the file.
+struct SeenNumber {
+    std::string date;
+    std::int64_t line, lastLine;
+    std::uint64_t content;
+    bool whole;  // balanced on its own
 };
 
 class RegisterReader {
@@ -58,7 +79,9 @@ public:
 private:
     void CheckFields(const RecordPlace& place, const std::vector<std::string_view>& fields);
     void CheckCustomer(const RecordPlace& place, std::string_view account);
-    void Balance(const OpenDocument& document);
+    void EndPart(const DocumentPart& part);
+    void NewDocument(const DocumentPart& part);
+    void Unbalanced(const DocumentPart& document);
 
     const std::string& file_;
     Findings& findings_;
@@ -66,20 +89,59 @@ private:
     const RowSink& rows_;
     const std::function<void(const DocumentKey&)>& documents_;
     RegisterContent& content_;
-    std::optional<OpenDocument> open_;
+    std::optional<DocumentPart> open_;
+    std::unordered_map<std::string, SeenNumber> seen_;  // by document number
+    // Documents that do not balance so far: the rest of one may stand further down the file.
+    std::map<DocumentKey, DocumentPart> unbalanced_;
 };
 
-void RegisterReader::Balance(const OpenDocument& document) {
+void RegisterReader::Unbalanced(const DocumentPart& document) {
     const Language language = findings_.language();
-    const std::string number = mazovia::ToUtf8(document.key.number), date = Date(language, document.key.date);
-    if (document.debit != document.credit)
-        findings_.Fault(FindingKind::Balance, file_, document.line, Text::UnbalancedRule,
-                        Message{Text::Unbalanced,
-                                {number, date, Amount(language, document.debit), Amount(language, document.credit)}});
-    if (context_.earlier && context_.earlier->count(document.key))
-        findings_.Fault(FindingKind::Repeats, file_, document.line, Text::RepeatRule,
-                        Message{Text::Repeat, {number, date}});
-    if (documents_) documents_(document.key);
+    findings_.Fault(FindingKind::Balance, file_, document.line, Text::UnbalancedRule,
+                    Message{Text::Unbalanced, {mazovia::ToUtf8(document.key.number), Date(language, document.key.date),
+                                               Amount(language, document.debit), Amount(language, document.credit)}});
+}
+
+void RegisterReader::NewDocument(const DocumentPart& part) {
+    ++content_.documents;
+    if (IsDate(part.key.date)) {
+        if (content_.firstDate.empty() || part.key.date < content_.firstDate) content_.firstDate = part.key.date;
+        if (content_.lastDate.empty() || part.key.date > content_.lastDate) content_.lastDate = part.key.date;
+    }
+    if (!part.Balanced()) unbalanced_.emplace(part.key, part);
+    if (context_.earlier && context_.earlier->count(part.key))
+        findings_.Fault(FindingKind::Repeats, file_, part.line, Text::RepeatRule,
+                        Message{Text::Repeat, {mazovia::ToUtf8(part.key.number), Date(findings_.language(), part.key.date)}});
+    if (documents_) documents_(part.key);
+}
+
+// Teta books a document by its number: a number that stands for two documents, or a document that
+// stands twice, would not reach the books as the register holds it.
+void RegisterReader::EndPart(const DocumentPart& part) {
+    const auto [seen, first] =
+        seen_.try_emplace(part.key.number, SeenNumber{part.key.date, part.line, part.lastLine, part.content, part.Balanced()});
+    if (first) return NewDocument(part);
+    const SeenNumber& earlier = seen->second;
+    const Language language = findings_.language();
+    const std::string number = mazovia::ToUtf8(part.key.number), lines = std::to_string(part.line) + "–" + std::to_string(part.lastLine),
+                      earlierLines = std::to_string(earlier.line) + "–" + std::to_string(earlier.lastLine);
+    if (earlier.date == part.key.date && earlier.content == part.content) {
+        findings_.Fault(FindingKind::Twice, file_, part.line, Text::TwiceRule,
+                        Message{Text::Twice, {number, Date(language, part.key.date), earlierLines, lines}});
+        return;
+    }
+    if (earlier.date != part.key.date || (earlier.whole && part.Balanced())) {
+        findings_.Fault(FindingKind::Twice, file_, part.line, Text::SameNumberRule,
+                        Message{Text::SameNumber, {number, Date(language, earlier.date), earlierLines,
+                                                   Date(language, part.key.date), lines}});
+        if (earlier.date != part.key.date) NewDocument(part);
+        return;
+    }
+    // The rest of a document split across the file: its sums count with the part before.
+    DocumentPart& document = unbalanced_.try_emplace(part.key, DocumentPart{part.key, 0, 0, earlier.line}).first->second;
+    document.debit += part.debit;
+    document.credit += part.credit;
+    if (document.Balanced()) unbalanced_.erase(part.key);
 }
 
 void RegisterReader::CheckCustomer(const RecordPlace& place, std::string_view account) {
@@ -135,17 +197,13 @@ void RegisterReader::Record(const Line& line) {
 
     DocumentKey key{std::string(fields[3]), std::string(fields[4])};
     if (!open_ || open_->key != key) {
-        if (open_) Balance(*open_);
-        open_ = OpenDocument{std::move(key), 0, 0, line.number};
-        ++content_.documents;
-        if (IsDate(fields[4])) {
-            const std::string date(fields[4]);
-            if (content_.firstDate.empty() || date < content_.firstDate) content_.firstDate = date;
-            if (content_.lastDate.empty() || date > content_.lastDate) content_.lastDate = date;
-        }
+        if (open_) EndPart(*open_);
+        open_ = DocumentPart{std::move(key), 0, 0, line.number};
     }
     open_->debit += debit.value_or(0);
     open_->credit += credit.value_or(0);
+    open_->lastLine = line.number;
+    open_->Add(line.text);
     content_.debit += debit.value_or(0);
     content_.credit += credit.value_or(0);
     if (rows_)
@@ -155,8 +213,12 @@ void RegisterReader::Record(const Line& line) {
 }
 
 void RegisterReader::Close() {
-    if (open_) Balance(*open_);
+    if (open_) EndPart(*open_);
     open_.reset();
+    std::vector<const DocumentPart*> unbalanced;
+    for (const auto& [key, document] : unbalanced_) unbalanced.push_back(&document);
+    std::sort(unbalanced.begin(), unbalanced.end(), [](const DocumentPart* a, const DocumentPart* b) { return a->line < b->line; });
+    for (const DocumentPart* document : unbalanced) Unbalanced(*document);
 }
 
 }  // namespace

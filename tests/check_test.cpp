@@ -30,14 +30,6 @@ std::vector<std::string> Described(const std::vector<check::FindingGroup>& group
 std::vector<std::string> Faults(const check::CheckResult& result) { return Described(result.findings.Faults()); }
 std::vector<std::string> Notes(const check::CheckResult& result) { return Described(result.findings.Notes()); }
 
-// Replaces the first occurrence of `from` (Mazovia, given in UTF-8) after `after`.
-std::string Replaced(std::string bytes, const std::string& from, const std::string& to, const std::string& after = "") {
-    const std::size_t start = bytes.find(mazovia::FromUtf8(after));
-    const std::size_t at = bytes.find(mazovia::FromUtf8(from), start == std::string::npos ? 0 : start);
-    EXPECT_NE(at, std::string::npos) << from;
-    return bytes.replace(at, mazovia::FromUtf8(from).size(), mazovia::FromUtf8(to));
-}
-
 TEST(TetaCheck, TheSampleExportIsSoundAndAddsUp) {
     const check::CheckResult result = Check(Golden("sample/!Fs_pln.fkw"), Golden("sample/!Konta.fkx"));
     EXPECT_EQ(Faults(result), std::vector<std::string>{});

@@ -144,4 +144,11 @@ std::vector<std::string> SplitAt(const std::string& text, const std::string& sep
     return pieces;
 }
 
+std::string Replaced(std::string bytes, const std::string& from, const std::string& to, const std::string& after) {
+    const std::size_t start = bytes.find(mazovia::FromUtf8(after));
+    const std::size_t at = bytes.find(mazovia::FromUtf8(from), start == std::string::npos ? 0 : start);
+    EXPECT_NE(at, std::string::npos) << from;
+    return bytes.replace(at, mazovia::FromUtf8(from).size(), mazovia::FromUtf8(to));
+}
+
 }  // namespace klarvo::test

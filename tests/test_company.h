@@ -85,6 +85,10 @@ host::PostingSchemeEntry SchemeEntry(std::int16_t debitCode, const std::string& 
 // The pieces of a text between separators (a line's fields, a file's lines).
 std::vector<std::string> SplitAt(const std::string& text, const std::string& separator);
 
+// The bytes with the first occurrence of `from` after `after` replaced by `to` (both Mazovia, given
+// in UTF-8).
+std::string Replaced(std::string bytes, const std::string& from, const std::string& to, const std::string& after = "");
+
 // The title of every message box of the export.
 inline const std::string kMessageTitle = "Uwaga";
 
