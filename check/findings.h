@@ -1,7 +1,7 @@
 #pragma once
 // What the check finds in the Teta files: a place (file, line, field) and what is wrong there,
 // grouped by the rule it breaks. Each rule keeps its count and its first places, so that one
-// problem repeated on every line is told once, and memory does not grow with the file.
+// problem repeated on every line is told once, and the findings' memory does not grow with the file.
 
 #include <cstdint>
 #include <optional>
