@@ -17,19 +17,20 @@ const std::string kUnfinished = ".klarvo-copy-";
 
 constexpr fs::perms kWrite = fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write;
 
-// What is wrong with an archived export; nothing when it is whole and sound.
-std::optional<Message> Damage(const fs::path& folder, Language language) {
-    for (const char* file : {kRegisterFile, kAccountsFile})
-        if (!fs::is_regular_file(folder / file)) return Message{Text::ArchiveFileMissing, {file}};
-    std::ifstream registerIn(folder / kRegisterFile, std::ios::binary), accountsIn(folder / kAccountsFile, std::ios::binary);
+// The files of an archived export, whole and sound; throws CheckFailure saying what is wrong.
+ExportFiles SoundExport(const fs::path& folder, Language language) {
+    const ExportFiles files = FilesOfExport(folder);
+    std::ifstream registerIn = OpenTetaFile(files.salesRegister), accountsIn = OpenTetaFile(files.accounts);
     CheckSetup setup;
     setup.language = language;
-    setup.registerName = kRegisterFile;
-    setup.accountsName = kAccountsFile;
+    setup.registerName = Shown(files.salesRegister.filename());
+    setup.accountsName = Shown(files.accounts.filename());
     setup.firstPlaces = 1;
     const CheckResult result = CheckTetaFiles(registerIn, accountsIn, setup);
-    if (result.findings.FaultCount() == 0) return std::nullopt;
-    return Message{Text::ArchiveFileUnsound, {Describe(result.findings.Faults().front().first.front(), language)}};
+    if (result.findings.FaultCount() > 0)
+        throw CheckFailure(
+            {Text::ArchiveFileUnsound, {Shown(folder), Describe(result.findings.Faults().front().first.front(), language)}});
+    return files;
 }
 
 // A copy that failed goes with everything in it, read-only or not.
@@ -50,8 +51,9 @@ fs::path FreeName(const fs::path& folder, const std::string& name) {
 
 }  // namespace
 
-std::vector<fs::path> ArchivedExports(const fs::path& archive, Findings& findings) {
-    std::vector<fs::path> entries, exports;
+std::vector<ExportFiles> ArchivedExports(const fs::path& archive, Findings& findings) {
+    std::vector<fs::path> entries;
+    std::vector<ExportFiles> exports;
     for (const fs::directory_entry& entry : fs::directory_iterator(archive)) entries.push_back(entry.path());
     std::sort(entries.begin(), entries.end());
     for (const fs::path& entry : entries) {
@@ -60,23 +62,24 @@ std::vector<fs::path> ArchivedExports(const fs::path& archive, Findings& finding
             findings.Note(FindingKind::Files, shown, 0, Text::UnfinishedCopyRule, Text::UnfinishedCopy);
         else if (!fs::is_directory(entry))
             findings.Note(FindingKind::Files, shown, 0, Text::ArchiveStrangeRule, Text::ArchiveStrange);
-        else if (const auto damage = Damage(entry, findings.language()))
-            findings.Fault(FindingKind::Files, shown, 0, Text::DamagedArchiveRule, damage);
         else
-            exports.push_back(entry);
+            try {
+                exports.push_back(SoundExport(entry, findings.language()));
+            } catch (const CheckFailure& damage) {
+                throw CheckFailure({Text::ArchiveEntryDamaged, {Say(findings.language(), damage.message)}});
+            }
     }
     return exports;
 }
 
-fs::path ArchiveExport(const fs::path& archive, const std::string& name, const std::vector<fs::path>& files,
-                       const CopyFile& copy) {
+fs::path ArchiveExport(const fs::path& archive, const std::string& name, const ExportFiles& files, const CopyFile& copy) {
     fs::path copying;
     try {
         fs::create_directories(archive);
         copying = FreeName(archive, kUnfinished + name);
         fs::create_directory(copying);
-        for (const fs::path& file : files) {
-            const fs::path to = copying / file.filename();
+        for (const auto& [file, tetaName] : {std::pair{files.salesRegister, kRegisterFile}, std::pair{files.accounts, kAccountsFile}}) {
+            const fs::path to = copying / tetaName;
             if (copy) copy(file, to);
             else fs::copy_file(file, to, fs::copy_options::none);
             fs::permissions(to, kWrite, fs::perm_options::remove);

@@ -8,22 +8,25 @@
 #include <string>
 #include <vector>
 
+#include "export_folder.h"
 #include "findings.h"
 
 namespace klarvo::check {
 
-// The archived exports that can be read whole, in the order of their names. A folder among them
-// that is not a sound export is a finding (the archive must be mended before it can be trusted);
-// anything else in the archive, and a copy left unfinished, is a note.
-std::vector<std::filesystem::path> ArchivedExports(const std::filesystem::path& archive, Findings& findings);
+// The archived exports, in the order of their names. A folder among them that is not a sound
+// export stops the check (CheckFailure naming it and how to mend it): the archive must be whole
+// before it can tell what was imported. Anything else in the archive, and a copy left
+// unfinished, is a note.
+std::vector<ExportFiles> ArchivedExports(const std::filesystem::path& archive, Findings& findings);
 
 using CopyFile = std::function<void(const std::filesystem::path& from, const std::filesystem::path& to)>;
 
-// Copies both files into a new folder of the archive named `name` (with "_2", "_3", ... when that
-// is taken) and returns it. The archive is made when missing. The copy is written under a
-// temporary name and renamed when whole, so that a copy that fails leaves nothing behind; nothing
-// that stands in the archive is overwritten. Throws CheckFailure saying what failed.
+// Copies both files, under the names Teta imports, into a new folder of the archive named `name`
+// (with "_2", "_3", ... when that is taken) and returns it. The archive is made when missing. The
+// copy is written under a temporary name and renamed when whole, so that a copy that fails leaves
+// nothing behind; nothing that stands in the archive is overwritten. Throws CheckFailure saying
+// what failed.
 std::filesystem::path ArchiveExport(const std::filesystem::path& archive, const std::string& name,
-                                    const std::vector<std::filesystem::path>& files, const CopyFile& copy = {});
+                                    const ExportFiles& files, const CopyFile& copy = {});
 
 }  // namespace klarvo::check

@@ -104,7 +104,7 @@ void AddOptions(CLI::App& app, Language language, Request& request) {
 
 // Sound files that repeat nothing go into the archive as RUNDATE_FIRST_LAST.
 void Archive(std::ostream& report, Language language, const std::filesystem::path& archive, const CheckResult& result,
-             const std::vector<std::filesystem::path>& files) {
+             const ExportFiles& files) {
     const RegisterContent& r = result.salesRegister;
     if (result.findings.FaultCount() > 0) {
         report << Say(language, Text::NotArchivedFindings) << "\n";
@@ -136,15 +136,17 @@ int Check(const Request& request, Language language, const Console& console) {
         setup.scheme = ReadCustomerTemplates(PathOf(*request.schemeFile));
     else if (!folder.empty() && std::filesystem::exists(folder / "config.ini"))
         setup.scheme = ReadCustomerTemplates(folder / "config.ini");
-    std::vector<std::filesystem::path> archives;
-    for (const std::string& archive : request.history) archives.push_back(PathOf(archive));
+    std::vector<ExportFiles> archives;
+    for (const std::string& earlier : request.history) {
+        const std::filesystem::path path = PathOf(earlier);
+        archives.push_back(std::filesystem::is_directory(path) ? FilesOfExport(path, false) : ExportFiles{path, {}});
+    }
     const std::optional<std::filesystem::path> archive =
         request.archive ? std::optional(PathOf(*request.archive)) : std::nullopt;
     Findings archiveFindings(language, SIZE_MAX);
     if (archive && std::filesystem::exists(*archive)) {
         if (!std::filesystem::is_directory(*archive)) throw CheckFailure({Text::ArchiveNotFolder, {Shown(*archive)}});
-        for (std::filesystem::path& archived : ArchivedExports(*archive, archiveFindings))
-            archives.push_back(std::move(archived));
+        for (ExportFiles& archived : ArchivedExports(*archive, archiveFindings)) archives.push_back(std::move(archived));
     }
     const History earlier = ReadHistory(archives);
     if (!archives.empty() || archive) setup.history = &earlier;

@@ -62,4 +62,10 @@ FileHeader ReadFileHeader(LineReader& lines, TetaFile expected, const std::strin
     return header;
 }
 
+std::optional<TetaFile> TetaFileOf(std::string_view firstLine) {
+    for (const TetaFile file : {TetaFile::SalesRegister, TetaFile::CustomerAccounts})
+        if (IsHeader(file, firstLine)) return file;
+    return std::nullopt;
+}
+
 }  // namespace klarvo::check

@@ -23,4 +23,7 @@ struct FileHeader {
 
 FileHeader ReadFileHeader(LineReader& lines, TetaFile expected, const std::string& file, Findings& findings);
 
+// Which Teta file a file is, by its first line: nothing when it is neither.
+std::optional<TetaFile> TetaFileOf(std::string_view firstLine);
+
 }  // namespace klarvo::check

@@ -156,12 +156,18 @@ constexpr Row kRows[] = {
     {Text::NoFolder, "{1}: is no folder; give a company folder or both files",
      "{1}: to nie folder; podaj folder firmy albo oba pliki"},
 
+    {Text::ExportFolderWithout, "{1}: the folder holds no {2}, under this name or another",
+     "{1}: w folderze nie ma pliku {2} ani pliku tego rodzaju pod inną nazwą"},
+    {Text::ExportFolderTwice, "{1}: the folder holds two files of one kind, {2} and {3}",
+     "{1}: w folderze są dwa pliki tego samego rodzaju, {2} i {3}"},
     {Text::ArchiveNotFolder, "{1}: is no folder; the archive of imports is a folder",
      "{1}: to nie folder; archiwum importów jest folderem"},
-    {Text::DamagedArchiveRule, "an archived export that is not whole: mend or remove it, then check again",
-     "zarchiwizowany eksport, który nie jest cały: napraw go albo usuń i sprawdź ponownie"},
-    {Text::ArchiveFileMissing, "{1} is missing", "brak pliku {1}"},
-    {Text::ArchiveFileUnsound, "its files do not pass the check: {1}", "jego pliki nie przechodzą sprawdzenia: {1}"},
+    {Text::ArchiveEntryDamaged,
+     "the archive of imports is damaged: {1}. Until it is mended it cannot tell what was imported: put the two files "
+     "of that import back into the folder, or move the folder out of the archive, then check again.",
+     "archiwum importów jest uszkodzone: {1}. Dopóki nie zostanie naprawione, nie wiadomo, co już zaimportowano: "
+     "umieść w tym folderze oba pliki tamtego importu albo przenieś folder poza archiwum i sprawdź ponownie."},
+    {Text::ArchiveFileUnsound, "{1}: its files do not pass the check: {2}", "{1}: pliki nie przechodzą sprawdzenia: {2}"},
     {Text::ArchiveStrangeRule, "something in the archive that is no archived export: it is not read",
      "coś w archiwum, co nie jest zarchiwizowanym eksportem: nie jest czytane"},
     {Text::ArchiveStrange, "no archived export; not read", "to nie zarchiwizowany eksport; nie jest czytany"},

@@ -40,7 +40,8 @@ enum class Text : std::uint16_t {
     // What cannot be read.
     IsADirectory, CannotRead, CannotReadConfiguration, NoFolder,
     // The archive of imports.
-    ArchiveNotFolder, DamagedArchiveRule, ArchiveFileMissing, ArchiveFileUnsound, ArchiveStrangeRule, ArchiveStrange,
+    ExportFolderWithout, ExportFolderTwice,
+    ArchiveNotFolder, ArchiveEntryDamaged, ArchiveFileUnsound, ArchiveStrangeRule, ArchiveStrange,
     UnfinishedCopyRule, UnfinishedCopy, Archived, NotArchivedFindings, NothingToArchive, ArchiveFailed,
     // The report.
     NoFindings, FindingsTitle, NotesTitle, GroupHeading, MorePlaces, Summary, ShowAccounts, ShowRegister,

@@ -29,17 +29,16 @@ std::ifstream OpenTetaFile(const std::filesystem::path& path) {
     return in;
 }
 
-History ReadHistory(const std::vector<std::filesystem::path>& archives) {
+History ReadHistory(const std::vector<ExportFiles>& exports) {
     History history;
-    for (const std::filesystem::path& archive : archives) {
-        const bool folder = std::filesystem::is_directory(archive);
+    for (const ExportFiles& files : exports) {
         Findings ignored(Language::English, 0);
-        std::ifstream registerIn = OpenTetaFile(folder ? archive / kRegisterFile : archive);
-        CheckRegister(registerIn, Shown(archive), ignored, {}, {},
+        std::ifstream registerIn = OpenTetaFile(files.salesRegister);
+        CheckRegister(registerIn, Shown(files.salesRegister), ignored, {}, {},
                       [&](const DocumentKey& document) { history.documents.insert(document); });
-        if (!folder || !std::filesystem::exists(archive / kAccountsFile)) continue;
-        std::ifstream accountsIn = OpenTetaFile(archive / kAccountsFile);
-        for (auto& [customer, record] : CheckAccounts(accountsIn, Shown(archive), ignored, {}, true).records)
+        if (files.accounts.empty()) continue;
+        std::ifstream accountsIn = OpenTetaFile(files.accounts);
+        for (auto& [customer, record] : CheckAccounts(accountsIn, Shown(files.accounts), ignored, {}, true).records)
             history.records[customer] = std::move(record);
     }
     return history;

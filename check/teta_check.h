@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "accounts_check.h"
+#include "export_folder.h"
 #include "findings.h"
 #include "register_check.h"
 #include "scheme_accounts.h"
@@ -30,9 +31,9 @@ struct History {
     std::map<std::int32_t, std::string> records;  // the last earlier record of each customer
 };
 
-// Each archive is a folder of an earlier export (its two files) or an earlier register file;
+// The files of earlier exports (an earlier register file may come without its accounts file);
 // throws CheckFailure naming one that cannot be read.
-History ReadHistory(const std::vector<std::filesystem::path>& archives);
+History ReadHistory(const std::vector<ExportFiles>& exports);
 
 struct CheckSetup {
     std::string registerName = kRegisterFile, accountsName = kAccountsFile;

@@ -114,25 +114,85 @@ TEST_F(CheckArchive, ACopyThatFailsHalfwayLeavesNothingBehind) {
         fs::copy_file(from, to);
         if (++calls == 2) throw fs::filesystem_error("disk full", to, std::make_error_code(std::errc::no_space_on_device));
     };
-    EXPECT_THROW(check::ArchiveExport(archive, kFirstFolder,
-                                      {company.Folder() / check::kRegisterFile, company.Folder() / check::kAccountsFile},
-                                      failOnTheSecond),
+    EXPECT_THROW(check::ArchiveExport(archive, kFirstFolder, check::FilesOfExport(company.Folder()), failOnTheSecond),
                  check::CheckFailure);
     EXPECT_EQ(Archived(), std::vector<std::string>{"earlier"});
 }
 
-TEST_F(CheckArchive, ADamagedArchivedExportIsAFindingAndNothingIsArchived) {
+// A damaged entry is the archive's fault, not the checked files': exit 2, naming the entry and
+// how to mend it, and nothing archived.
+TEST_F(CheckArchive, ADamagedArchivedExportStopsTheCheckNamingItAndNothingIsArchived) {
     ASSERT_EQ(CheckAndArchive(), check::kSound) << said;
     fs::permissions(archive / kFirstFolder / check::kAccountsFile, fs::perms::owner_write, fs::perm_options::add);
     fs::remove(archive / kFirstFolder / check::kAccountsFile);
     fs::create_directory(archive / ".klarvo-copy-2024-07-01_2024-01-02_2024-03-25");
     Export(Golden("sample/!Fs_pln.fkw"), "2025", "2024-07-01");
-    EXPECT_EQ(CheckAndArchive(), check::kFindings);
-    EXPECT_NE(said.find(check::Shown(archive / kFirstFolder) + ": !Konta.fkx is missing"), std::string::npos) << said;
-    EXPECT_NE(said.find(".klarvo-copy-2024-07-01_2024-01-02_2024-03-25: unfinished, not read; it can be deleted"),
+    EXPECT_EQ(CheckAndArchive(), check::kFailed);
+    EXPECT_EQ(said, "klarvo-check: the archive of imports is damaged: " + check::Shown(archive / kFirstFolder) +
+                        ": the folder holds no !Konta.fkx, under this name or another. Until it is mended it cannot "
+                        "tell what was imported: put the two files of that import back into the folder, or move the "
+                        "folder out of the archive, then check again.\n");
+    EXPECT_EQ(Archived(), (std::vector<std::string>{".klarvo-copy-2024-07-01_2024-01-02_2024-03-25", kFirstFolder}));
+}
+
+TEST_F(CheckArchive, AnArchivedExportWhoseFilesDoNotPassIsNamedWithItsFirstFinding) {
+    ASSERT_EQ(CheckAndArchive(), check::kSound) << said;
+    const fs::path archived = archive / kFirstFolder / check::kRegisterFile;
+    fs::permissions(archived, fs::perms::owner_write, fs::perm_options::add);
+    std::ofstream(archived, std::ios::binary | std::ios::app) << "oops\r\n";
+    Export(Golden("sample/!Fs_pln.fkw"), "2025", "2024-07-01");
+    EXPECT_EQ(CheckAndArchive(), check::kFailed);
+    EXPECT_NE(said.find("the archive of imports is damaged: " + check::Shown(archive / kFirstFolder) +
+                        ": its files do not pass the check: !Fs_pln.fkw, line 86:"),
               std::string::npos)
         << said;
-    EXPECT_EQ(Archived(), (std::vector<std::string>{".klarvo-copy-2024-07-01_2024-01-02_2024-03-25", kFirstFolder}));
+}
+
+// Files checked under names of their own are archived under the names Teta imports; an entry an
+// earlier version filled with the checked files' own names is still read.
+class NamedFiles : public CheckArchive {
+protected:
+    NamedFiles() {
+        fs::rename(company.Folder() / check::kRegisterFile, company.Folder() / "styczeń.fkw");
+        fs::rename(company.Folder() / check::kAccountsFile, company.Folder() / "styczeń.fkx");
+    }
+
+    int CheckNamedAndArchive() {
+        std::ostringstream out, err;
+        const int exitCode = check::RunCheck({check::Shown(company.Folder() / check::PathOf("styczeń.fkw")),
+                                              check::Shown(company.Folder() / check::PathOf("styczeń.fkx")), "--archive",
+                                              check::Shown(archive)},
+                                             check::Language::English, {out, err});
+        said = out.str() + err.str();
+        return exitCode;
+    }
+};
+
+TEST_F(NamedFiles, AreArchivedUnderTetasNamesAndTheirDocumentsToldAsExportedBefore) {
+    ASSERT_EQ(CheckNamedAndArchive(), check::kSound) << said;
+    EXPECT_EQ(Read(archive / kFirstFolder / check::kRegisterFile), Golden("sample/!Fs_pln.fkw"));
+    EXPECT_EQ(Read(archive / kFirstFolder / check::kAccountsFile), Golden("sample/!Konta.fkx"));
+    EXPECT_EQ(CheckNamedAndArchive(), check::kFindings);
+    EXPECT_NE(said.find("document FV/1/2024 of 2024-01-11 was exported before"), std::string::npos) << said;
+    EXPECT_EQ(said.find("not whole"), std::string::npos) << said;
+    EXPECT_EQ(said.find("damaged"), std::string::npos) << said;
+}
+
+TEST_F(NamedFiles, InAnEntryOfAnEarlierVersionAreStillRead) {
+    fs::create_directories(archive / kFirstFolder);
+    fs::copy_file(company.Folder() / check::PathOf("styczeń.fkw"), archive / kFirstFolder / check::PathOf("styczeń.fkw"));
+    fs::copy_file(company.Folder() / check::PathOf("styczeń.fkx"), archive / kFirstFolder / check::PathOf("styczeń.fkx"));
+    EXPECT_EQ(CheckNamedAndArchive(), check::kFindings);
+    EXPECT_NE(said.find("document FV/1/2024 of 2024-01-11 was exported before"), std::string::npos) << said;
+    EXPECT_EQ(said.find("damaged"), std::string::npos) << said;
+}
+
+TEST_F(NamedFiles, TwoRegistersInOneEntryAreTheArchivesFault) {
+    fs::create_directories(archive / kFirstFolder);
+    for (const char* name : {"a.fkw", "b.fkw"}) fs::copy_file(company.Folder() / check::PathOf("styczeń.fkw"), archive / kFirstFolder / name);
+    fs::copy_file(company.Folder() / check::PathOf("styczeń.fkx"), archive / kFirstFolder / "a.fkx");
+    EXPECT_EQ(CheckNamedAndArchive(), check::kFailed);
+    EXPECT_NE(said.find(": the folder holds two files of one kind, a.fkw and b.fkw."), std::string::npos) << said;
 }
 
 }  // namespace

@@ -226,7 +226,7 @@ TEST(Check, ADocumentOfAnEarlierExportIsFoundAgainAndAChangedCustomerNoted) {
     const TestCompany earlier("number\n1\n", "number\nFV/1\n");
     earlier.Write("!Fs_pln.fkw", SampleRegister());
     earlier.Write("!Konta.fkx", Replaced(SampleAccounts(), "Kraków", "Krakow"));
-    const check::History history = check::ReadHistory({earlier.Folder()});
+    const check::History history = check::ReadHistory({check::FilesOfExport(earlier.Folder())});
     EXPECT_EQ(history.documents.size(), 28u);
     check::CheckSetup setup;
     setup.history = &history;
