@@ -206,8 +206,14 @@ constexpr Row kRows[] = {
      "folder firmy albo plik rejestru i plik kont"},
     {Text::ShowOption, "show both files as aligned tables before the findings",
      "pokaż oba pliki jako tabele przed ustaleniami"},
-    {Text::CsvOption, "one table as CSV on standard output; findings on standard error",
-     "jedna tabela jako CSV na standardowe wyjście; ustalenia na standardowe wyjście błędów"},
+    {Text::CsvOption,
+     "one table as CSV on standard output, for programs: its column names are the same in every language (register: "
+     "account, debit, credit, document, date, due_date, token, description; accounts: customer, short_name, name, "
+     "postcode, city, street, bank, bank_account, tax_id, credit_limit, discount); findings on standard error",
+     "jedna tabela jako CSV na standardowe wyjście, dla programów: nazwy kolumn są takie same w każdym języku "
+     "(rejestr: account, debit, credit, document, date, due_date, token, description; konta: customer, short_name, "
+     "name, postcode, city, street, bank, bank_account, tax_id, credit_limit, discount); ustalenia na standardowe "
+     "wyjście błędów"},
     {Text::ExcelOption, "the same as a Polish spreadsheet opens it: UTF-8 with BOM, \";\", decimal comma",
      "to samo w postaci, którą otwiera polski arkusz kalkulacyjny: UTF-8 z BOM, \";\", przecinek dziesiętny"},
     {Text::TableOption, "the table of --csv or --excel", "tabela dla --csv albo --excel"},

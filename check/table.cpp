@@ -22,19 +22,22 @@ std::string Quoted(const std::string& utf8, char separator) {
 
 const std::vector<TableColumn>& PostingTable() {
     static const std::vector<TableColumn> columns = {
-        {Text::FieldAccount, 12, false},   {Text::FieldDebit, 12, true},    {Text::FieldCredit, 12, true},
-        {Text::ColumnDocument, 16, false}, {Text::ColumnDate, 10, false},   {Text::FieldDueDate, 10, false},
-        {Text::ColumnToken, 6, false},     {Text::FieldDescription, 30, false},
+        {"account", Text::FieldAccount, 12, false},     {"debit", Text::FieldDebit, 12, true},
+        {"credit", Text::FieldCredit, 12, true},        {"document", Text::ColumnDocument, 16, false},
+        {"date", Text::ColumnDate, 10, false},          {"due_date", Text::FieldDueDate, 10, false},
+        {"token", Text::ColumnToken, 6, false},         {"description", Text::FieldDescription, 30, false},
     };
     return columns;
 }
 
 const std::vector<TableColumn>& AccountTable() {
     static const std::vector<TableColumn> columns = {
-        {Text::FieldCustomerNumber, 15, false}, {Text::FieldShortName, 20, false}, {Text::FieldName, 40, false},
-        {Text::FieldPostcode, 8, false},        {Text::FieldCity, 25, false},      {Text::FieldStreet, 32, false},
-        {Text::FieldBank, 12, false},           {Text::FieldBankAccount, 30, false}, {Text::FieldTaxId, 18, false},
-        {Text::FieldCreditLimit, 12, true},     {Text::FieldDiscount, 8, true},
+        {"customer", Text::FieldCustomerNumber, 15, false}, {"short_name", Text::FieldShortName, 20, false},
+        {"name", Text::FieldName, 40, false},               {"postcode", Text::FieldPostcode, 8, false},
+        {"city", Text::FieldCity, 25, false},               {"street", Text::FieldStreet, 32, false},
+        {"bank", Text::FieldBank, 12, false},               {"bank_account", Text::FieldBankAccount, 30, false},
+        {"tax_id", Text::FieldTaxId, 18, false},            {"credit_limit", Text::FieldCreditLimit, 12, true},
+        {"discount", Text::FieldDiscount, 8, true},
     };
     return columns;
 }
@@ -45,7 +48,7 @@ TableWriter::TableWriter(std::ostream& out, TableForm form, const std::vector<Ta
     if (form_ == TableForm::Excel) out_ << "\xEF\xBB\xBF";
     std::vector<std::string> heading;
     for (const TableColumn& column : columns_) {
-        heading.push_back(Say(language, column.name));
+        heading.push_back(form_ == TableForm::Csv ? std::string(column.key) : Say(language, column.name));
         widths_.push_back(std::max(column.width, Characters(heading.back())));
     }
     Line(heading);

@@ -14,7 +14,8 @@ namespace klarvo::check {
 enum class TableForm { Aligned, Csv, Excel };
 
 struct TableColumn {
-    Text name;
+    const char* key;  // its name in CSV, for programs: the same in every language
+    Text name;        // its heading for people
     std::size_t width;  // of the aligned form: the field's width in the file (or its heading's, if wider)
     bool amount;        // written with a decimal comma in the spreadsheet form
 };
@@ -25,7 +26,8 @@ const std::vector<TableColumn>& AccountTable();
 
 class TableWriter {
 public:
-    // Writes the heading in the language (and, for the spreadsheet, its byte order mark) at once.
+    // Writes the heading at once: the columns' keys for CSV, their names in the language for the
+    // others (and, for the spreadsheet, its byte order mark).
     TableWriter(std::ostream& out, TableForm form, const std::vector<TableColumn>& columns, Language language);
 
     // One row of Mazovia texts.

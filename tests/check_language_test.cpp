@@ -170,6 +170,24 @@ TEST_F(CheckLanguage, ARepeatedDocumentIsReportedInBothLanguages) {
         << polish.out;
 }
 
+// CSV is for programs: the same bytes whatever the user's language; the spreadsheet, for people,
+// speaks the user's language.
+TEST_F(CheckLanguage, CsvIsTheSameInEveryLanguageAndTheSpreadsheetIsNot) {
+    for (const char* table : {"register", "accounts"}) {
+        const Said polish = RunCheck(company, {"--csv", "--table", table}, Language::Polish),
+                   english = RunCheck(company, {"--csv", "--table", table}, Language::English);
+        EXPECT_EQ(polish.out, english.out) << table;
+        EXPECT_NE(polish.err, english.err) << table;
+    }
+    EXPECT_TRUE(RunCheck(company, {"--csv", "--table", "register"}, Language::Polish)
+                    .out.starts_with("account,debit,credit,document,date,due_date,token,description\r\n"));
+    EXPECT_TRUE(RunCheck(company, {"--csv", "--table", "accounts"}, Language::Polish)
+                    .out.starts_with("customer,short_name,name,postcode,city,street,bank,bank_account,tax_id,"
+                                     "credit_limit,discount\r\n"));
+    EXPECT_TRUE(RunCheck(company, {"--excel", "--table", "register"}, Language::Polish)
+                    .out.starts_with("\xEF\xBB\xBFkonto;Wn;Ma;dokument;data;termin płatności;znacznik;opis\r\n"));
+}
+
 TEST_F(CheckLanguage, AFileThatCannotBeReadIsToldInTheUsersLanguage) {
     std::filesystem::remove(company.Folder() / "!Konta.fkx");
     const Said polish = RunCheck(company, {}, Language::Polish);
