@@ -90,7 +90,9 @@ AccountsContent CheckAccounts(std::istream& in, const std::string& file, Finding
         const std::string customer(fields[1]), name = mazovia::ToUtf8(Trimmed(fields[3]));
         if (!number)
             place.Fault(FindingKind::Structure, 1, Text::NotACustomerNumber);
-        else if (!content.numbers.Add(*number))
+        else if (content.numbers.Add(*number))
+            content.lines.emplace_back(*number, line.number);
+        else
             place.Fault(FindingKind::Customers, 1, Text::SecondRecordRule,
                         Message{Text::SecondRecord, {std::to_string(*number)}});
         for (std::size_t f = 0; f < kFieldCount; ++f) {

@@ -32,6 +32,7 @@ private:
 struct AccountsContent {
     std::int64_t customers = 0;
     CustomerSet numbers;
+    std::vector<std::pair<std::int32_t, std::int64_t>> lines;  // each customer's first record and its line
     std::map<std::int32_t, std::string> records;  // the record lines, when asked for (history)
     bool foreign = false;                         // not a customer accounts file at all
 };

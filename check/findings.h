@@ -20,6 +20,7 @@ enum class FindingKind {
     Files,       // a file that is not the Teta file it stands for
     Repeats,     // a document already exported in an earlier export
     Twice,       // a document twice in the register, or two documents under one number
+    Series,      // numbers missing from a series of document numbers
 };
 
 struct Finding {

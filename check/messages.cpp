@@ -2,6 +2,8 @@
 
 #include <array>
 
+#include "host/polish_count.h"
+
 namespace klarvo::check {
 namespace {
 
@@ -105,6 +107,11 @@ constexpr Row kRows[] = {
      "a posting to {1} (customer {2}): no customer of the host has this number, so no account record is written for it",
      "księgowanie na {1} (kontrahent {2}): żaden kontrahent programu nie ma tego numeru, więc nie zapisano dla niego "
      "konta"},
+    {Text::SeriesGapRule, "numbers missing from a series of document numbers (documents of other periods and "
+                          "cancelled invoices leave such gaps)",
+     "luki w numeracji dokumentów (zostawiają je dokumenty innych okresów i faktury anulowane)"},
+    {Text::SeriesGap, "between {1} and {2} the register lacks {3}", "między {1} a {2} w rejestrze brakuje: {3}"},
+    {Text::MoreRanges, " and {1} more", " i jeszcze {1}"},
 
     {Text::AccountsHeaderNot, "the header line is not six blanks, Ź and six blanks",
      "wiersz nagłówka to nie sześć odstępów, Ź i sześć odstępów"},
@@ -141,6 +148,12 @@ constexpr Row kRows[] = {
      "kontrahent, którego zapis konta różni się od wcześniej eksportowanego"},
     {Text::ChangedRecord, "customer {1}: the account record differs from the one exported before",
      "kontrahent {1}: zapis konta różni się od wcześniej eksportowanego"},
+    {Text::UnbookedAccountRule,
+     "an account record that no posting of the register books to (the files of two exports, or a document left out)",
+     "konto kontrahenta, na które nie księguje żaden zapis rejestru (pliki dwóch różnych eksportów albo pominięty "
+     "dokument)"},
+    {Text::UnbookedAccount, "customer {1} has an account record, but no posting of the register books to its account",
+     "kontrahent {1} ma zapis konta, ale żaden zapis rejestru nie księguje na jego konto"},
 
     {Text::StrangeCharacterRule, "a character that is no letter or sign of Polish text",
      "znak, który nie jest literą ani znakiem polskiego tekstu"},
@@ -321,6 +334,20 @@ std::string Amount(Language language, std::int64_t hundredths) {
 
 std::string Count(Language language, std::int64_t count) {
     return (count < 0 ? "-" : "") + Grouped(language, std::to_string(count < 0 ? -count : count));
+}
+
+std::string Counted(Language language, std::int64_t count, Noun noun) {
+    struct Forms {
+        std::string_view englishOne, englishMany;
+        polish::Forms<std::string_view> polish;
+    };
+    static constexpr Forms kNouns[] = {
+        {"range", "ranges", {"przedział", "przedziały", "przedziałów"}},
+    };
+    const Forms& forms = kNouns[static_cast<std::size_t>(noun)];
+    const std::string_view word = language == Language::Polish ? forms.polish.After(count)
+                                                               : (count == 1 ? forms.englishOne : forms.englishMany);
+    return Count(language, count) + " " + std::string(word);
 }
 
 std::string Date(Language language, std::string_view date) {

@@ -30,11 +30,11 @@ enum class Text : std::uint16_t {
     RegisterHeaderNot, AccountsWhereRegister, NoRegister, PostingFieldsRule, PostingFields, NotAnAccount, NotADate,
     NotTheDocumentDate, DueBeforeDocument, LongDescription, NotTheConstant, NotAnAmount, NotAToken,
     TokenWithoutCredit, UnbalancedRule, Unbalanced, TwiceRule, Twice, SameNumberRule, SameNumber, RepeatRule, Repeat, FullAccountRule, FullAccount, NoRecordRule,
-    NoRecord, UnmarkedRule, Unmarked,
+    NoRecord, UnmarkedRule, Unmarked, SeriesGapRule, SeriesGap, MoreRanges,
     // The accounts file.
     AccountsHeaderNot, RegisterWhereAccounts, NoAccounts, AccountFieldsRule, AccountFields, NotACustomerNumber,
     SecondRecordRule, SecondRecord, WidthRule, Width, FullFieldRule, FullField, UnsplitAddressRule, UnsplitAddress,
-    StreetInCityRule, StreetInCity, ChangedRecordRule, ChangedRecord,
+    StreetInCityRule, StreetInCity, ChangedRecordRule, ChangedRecord, UnbookedAccountRule, UnbookedAccount,
     // Both.
     StrangeCharacterRule, StrangeCharacter, StrangeControl,
     // What cannot be read.
@@ -81,6 +81,12 @@ std::string Amount(Language language, std::int64_t hundredths);
 
 // A count, grouped as Amount groups it.
 std::string Count(Language language, std::int64_t count);
+
+// Nouns that follow a count, in the form the count asks for.
+enum class Noun { Range };
+
+// "1 range", "3 ranges"; "1 przedział", "3 przedziały", "5 przedziałów".
+std::string Counted(Language language, std::int64_t count, Noun noun);
 
 // A date YYYY-MM-DD: as it stands in English, DD.MM.YYYY in Polish; anything else as it stands.
 std::string Date(Language language, std::string_view date);

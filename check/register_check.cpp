@@ -9,6 +9,7 @@
 #include "file_header.h"
 #include "host/mazovia.h"
 #include "lines.h"
+#include "number_series.h"
 #include "teta/format.h"
 
 namespace klarvo::check {
@@ -93,6 +94,7 @@ private:
     std::unordered_map<std::string, SeenNumber> seen_;  // by document number
     // Documents that do not balance so far: the rest of one may stand further down the file.
     std::map<DocumentKey, DocumentPart> unbalanced_;
+    NumberSeries series_;
 };
 
 void RegisterReader::Unbalanced(const DocumentPart& document) {
@@ -104,6 +106,7 @@ void RegisterReader::Unbalanced(const DocumentPart& document) {
 
 void RegisterReader::NewDocument(const DocumentPart& part) {
     ++content_.documents;
+    series_.Add(part.key.number);
     if (IsDate(part.key.date)) {
         if (content_.firstDate.empty() || part.key.date < content_.firstDate) content_.firstDate = part.key.date;
         if (content_.lastDate.empty() || part.key.date > content_.lastDate) content_.lastDate = part.key.date;
@@ -147,9 +150,9 @@ void RegisterReader::EndPart(const DocumentPart& part) {
 void RegisterReader::CheckCustomer(const RecordPlace& place, std::string_view account) {
     if (account.size() == kAccountLength)
         place.Note(FindingKind::Customers, 0, Text::FullAccountRule, {Text::FullAccount, {mazovia::ToUtf8(account)}});
-    if (!context_.accounts) return;
     const auto customer = CustomerOfAccount(account, context_.scheme);
-    if (!customer || context_.accounts->numbers.Has(*customer)) return;
+    if (customer && CustomerSet::InRange(*customer)) content_.booked.Add(*customer);
+    if (!context_.accounts || !customer || context_.accounts->numbers.Has(*customer)) return;
     const std::vector<std::string> posting = {mazovia::ToUtf8(account), std::to_string(*customer)};
     if (CustomerSet::InRange(*customer))
         place.Fault(FindingKind::Customers, 0, Text::NoRecordRule, Message{Text::NoRecord, posting});
@@ -219,6 +222,17 @@ void RegisterReader::Close() {
     for (const auto& [key, document] : unbalanced_) unbalanced.push_back(&document);
     std::sort(unbalanced.begin(), unbalanced.end(), [](const DocumentPart* a, const DocumentPart* b) { return a->line < b->line; });
     for (const DocumentPart* document : unbalanced) Unbalanced(*document);
+    for (const SeriesGaps& gaps : series_.Gaps()) {
+        std::string missing;
+        for (const auto& [from, to] : gaps.missing)
+            missing += (missing.empty() ? "" : ", ") + mazovia::ToUtf8(from) + (from == to ? "" : "–" + mazovia::ToUtf8(to));
+        if (gaps.rangeCount > static_cast<std::int64_t>(gaps.missing.size()))
+            missing += findings_.Say(
+                {Text::MoreRanges, {Counted(findings_.language(), gaps.rangeCount - static_cast<std::int64_t>(gaps.missing.size()),
+                                            Noun::Range)}});
+        findings_.Note(FindingKind::Series, file_, 0, Text::SeriesGapRule,
+                       {Text::SeriesGap, {mazovia::ToUtf8(gaps.first), mazovia::ToUtf8(gaps.last), missing}});
+    }
 }
 
 }  // namespace

@@ -34,6 +34,7 @@ struct RegisterContent {
     std::int64_t credit = 0;  // hundredths
     std::string firstDate, lastDate;  // of the documents, YYYY-MM-DD
     bool foreign = false;             // not a sales register file at all
+    CustomerSet booked;               // the customers whose accounts a posting books to
 };
 
 // `documents` sees each document once, as its records end (for the history).

@@ -20,6 +20,16 @@ void CompareWithHistory(const AccountsContent& accounts, const History& history,
     }
 }
 
+// A record of a customer to whose account no posting books: the two files come from different
+// exports, or a document was left out.
+void NoteUnbookedAccounts(const AccountsContent& accounts, const RegisterContent& salesRegister, const std::string& file,
+                          Findings& findings) {
+    for (const auto& [customer, line] : accounts.lines)
+        if (!salesRegister.booked.Has(customer))
+            findings.Note(FindingKind::Customers, file, line, Text::UnbookedAccountRule,
+                          {Text::UnbookedAccount, {std::to_string(customer)}});
+}
+
 }  // namespace
 
 std::ifstream OpenTetaFile(const std::filesystem::path& path) {
@@ -53,6 +63,8 @@ CheckResult CheckTetaFiles(std::istream& registerIn, std::istream& accountsIn, c
     context.scheme = setup.scheme;
     context.earlier = setup.history ? &setup.history->documents : nullptr;
     result.salesRegister = CheckRegister(registerIn, setup.registerName, result.findings, context, setup.registerRows);
+    if (context.accounts && !result.salesRegister.foreign && !setup.scheme.templates.empty())
+        NoteUnbookedAccounts(result.accounts, result.salesRegister, setup.accountsName, result.findings);
     if (setup.history) CompareWithHistory(result.accounts, *setup.history, setup.accountsName, result.findings);
     return result;
 }

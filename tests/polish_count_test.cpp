@@ -3,7 +3,10 @@
 
 #include <gtest/gtest.h>
 
+#include "host/mazovia.h"
 #include "host/polish_count.h"
+#include "messages.h"
+#include "number_series.h"
 #include "test_company.h"
 
 namespace klarvo::test {
@@ -16,18 +19,35 @@ struct Agreement {
     CountForm form;
     const char* customers;  // "u N …" of the plug-in's notice
     const char* postings;   // "w N …"
+    const char* ranges;     // klarvo-check's "i jeszcze N …"
 };
 
 const Agreement kAgreements[] = {
-    {1, CountForm::One, "kontrahenta", "księgowaniu"},      {2, CountForm::Few, "kontrahentów", "księgowaniach"},
-    {4, CountForm::Few, "kontrahentów", "księgowaniach"},   {5, CountForm::Many, "kontrahentów", "księgowaniach"},
-    {12, CountForm::Many, "kontrahentów", "księgowaniach"}, {22, CountForm::Few, "kontrahentów", "księgowaniach"},
-    {25, CountForm::Many, "kontrahentów", "księgowaniach"},
+    {1, CountForm::One, "kontrahenta", "księgowaniu", "przedział"},
+    {2, CountForm::Few, "kontrahentów", "księgowaniach", "przedziały"},
+    {4, CountForm::Few, "kontrahentów", "księgowaniach", "przedziały"},
+    {5, CountForm::Many, "kontrahentów", "księgowaniach", "przedziałów"},
+    {12, CountForm::Many, "kontrahentów", "księgowaniach", "przedziałów"},
+    {22, CountForm::Few, "kontrahentów", "księgowaniach", "przedziały"},
+    {25, CountForm::Many, "kontrahentów", "księgowaniach", "przedziałów"},
 };
 
 class CountAgreement : public ::testing::TestWithParam<Agreement> {};
 
 TEST_P(CountAgreement, PicksTheFormAPolishWriterUses) { EXPECT_EQ(polish::FormAfter(GetParam().count), GetParam().form); }
+
+// The gaps of a series beyond the first ten are counted: 10 + N ranges missing.
+TEST_P(CountAgreement, InTheCheckersCountOfMoreGaps) {
+    check::NumberSeries series;
+    for (std::int64_t n = 0; n <= 10 + GetParam().count; ++n) series.Add(mazovia::FromUtf8("FV/" + std::to_string(2 * n + 1) + "/2024"));
+    const std::vector<check::SeriesGaps> gaps = series.Gaps();
+    ASSERT_EQ(gaps.size(), 1u);
+    EXPECT_EQ(gaps.front().rangeCount, 10 + GetParam().count);
+    EXPECT_EQ(check::Counted(check::Language::Polish, gaps.front().rangeCount - 10, check::Noun::Range),
+              std::to_string(GetParam().count) + " " + GetParam().ranges);
+    EXPECT_EQ(check::Counted(check::Language::English, GetParam().count, check::Noun::Range),
+              std::to_string(GetParam().count) + (GetParam().count == 1 ? " range" : " ranges"));
+}
 
 TEST(CountAgreement, OfTheRestOfTheCounts) {
     for (const std::int64_t count : {0, 11, 13, 14, 15, 21, 100, 111, 112, 1000})
