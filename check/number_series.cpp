@@ -25,7 +25,8 @@ void NumberSeries::Add(std::string_view number) {
 
 std::vector<SeriesGaps> NumberSeries::Gaps() const {
     std::vector<SeriesGaps> gaps;
-    for (const auto& [pattern, numbers] : series_) {
+    for (const auto& [key, numbers] : series_) {
+        const Pattern& pattern = key;
         std::vector<std::uint64_t> sorted = numbers;
         std::sort(sorted.begin(), sorted.end());
         sorted.erase(std::unique(sorted.begin(), sorted.end()), sorted.end());
