@@ -80,7 +80,8 @@ AccountsContent CheckAccounts(std::istream& in, const std::string& file, Finding
         std::vector<std::string_view> fields = SplitFields(line.text, kSeparator);
         if (fields.size() != kFieldCount + 1 || !fields[0].empty()) {
             findings.Fault(FindingKind::Structure, file, line.number, Text::AccountFieldsRule,
-                           Message{Text::AccountFields, {std::to_string(fields.size() - 1)}});
+                           Message{Text::AccountFields,
+                                   {Counted(findings.language(), static_cast<std::int64_t>(fields.size() - 1), Noun::FieldAfterZ)}});
             continue;
         }
         fields.erase(fields.begin());
@@ -97,16 +98,18 @@ AccountsContent CheckAccounts(std::istream& in, const std::string& file, Finding
                         Message{Text::SecondRecord, {std::to_string(*number)}});
         for (std::size_t f = 0; f < kFieldCount; ++f) {
             const Column& column = kColumns[f];
-            const std::string width = std::to_string(column.width);
+            const std::int64_t width = static_cast<std::int64_t>(column.width);
             if (column.width && fields[f].size() != column.width)
                 place.Fault(FindingKind::Structure, f, Text::WidthRule,
-                            Message{Text::Width, {std::to_string(fields[f].size()), width}});
+                            Message{Text::Width, {Counted(findings.language(), static_cast<std::int64_t>(fields[f].size()),
+                                                          Noun::Character),
+                                                  std::to_string(width)}});
             if (const auto strange = StrangeCharacter(fields[f]); column.text && strange)
                 place.Fault(FindingKind::Characters, f, Text::StrangeCharacterRule, strange);
             if (column.mayBeCut && column.width && fields[f].size() == column.width && fields[f][0] != ' ') {
                 const std::string field = findings.Say(column.name);
                 place.Note(FindingKind::Customers, f, {Text::FullFieldRule, {field}},
-                           {Text::FullField, {customer, name, field, width}});
+                           {Text::FullField, {customer, name, field, Counted(findings.language(), width, Noun::Character)}});
             }
         }
         for (const std::size_t f : {10, 11})

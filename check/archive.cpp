@@ -72,7 +72,8 @@ std::vector<ExportFiles> ArchivedExports(const fs::path& archive, Findings& find
     return exports;
 }
 
-fs::path ArchiveExport(const fs::path& archive, const std::string& name, const ExportFiles& files, const CopyFile& copy) {
+fs::path ArchiveExport(const fs::path& archive, const std::string& name, const ExportFiles& files, Language language,
+                       const CopyFile& copy) {
     fs::path copying;
     try {
         fs::create_directories(archive);
@@ -89,7 +90,7 @@ fs::path ArchiveExport(const fs::path& archive, const std::string& name, const E
         return archived;
     } catch (const fs::filesystem_error& error) {
         if (!copying.empty()) RemoveCopy(copying);
-        throw CheckFailure({Text::ArchiveFailed, {Shown(archive), error.code().message()}});
+        throw CheckFailure({Text::ArchiveFailed, {Shown(archive), SystemError(language, error.code())}});
     }
 }
 

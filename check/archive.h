@@ -25,8 +25,8 @@ using CopyFile = std::function<void(const std::filesystem::path& from, const std
 // (with "_2", "_3", ... when that is taken) and returns it. The archive is made when missing. The
 // copy is written under a temporary name and renamed when whole, so that a copy that fails leaves
 // nothing behind; nothing that stands in the archive is overwritten. Throws CheckFailure saying
-// what failed.
+// what failed in the language.
 std::filesystem::path ArchiveExport(const std::filesystem::path& archive, const std::string& name,
-                                    const ExportFiles& files, const CopyFile& copy = {});
+                                    const ExportFiles& files, Language language, const CopyFile& copy = {});
 
 }  // namespace klarvo::check

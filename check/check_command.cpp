@@ -22,7 +22,7 @@ void PrintGroups(std::ostream& out, Language language, const std::vector<Finding
         out << "  " << Say(language, {Text::GroupHeading, {group.rule, Count(language, group.count)}}) << "\n";
         for (const Finding& finding : group.first) out << "    " << Describe(finding, language) << "\n";
         if (const auto more = group.count - static_cast<std::int64_t>(group.first.size()); more > 0)
-            out << "    " << Say(language, {Text::MorePlaces, {Count(language, more)}}) << "\n";
+            out << "    " << Say(language, {Text::MorePlaces, {Counted(language, more, Noun::Place)}}) << "\n";
     }
 }
 
@@ -34,9 +34,11 @@ void PrintFindings(std::ostream& out, Language language, const Findings& finding
 
 void PrintSummary(std::ostream& out, Language language, const CheckResult& result) {
     const RegisterContent& r = result.salesRegister;
-    const auto date = [&](const std::string& text) { return text.empty() ? std::string("-") : Date(language, text); };
+    const std::string period = r.firstDate.empty() ? Say(language, Text::NoPeriod)
+                                                   : Say(language, {Text::Period, {Date(language, r.firstDate), Date(language, r.lastDate)}});
+    const std::string run = r.runDate.empty() ? Say(language, Text::UnknownDate) : Date(language, r.runDate);
     out << Say(language, {Text::Summary,
-                          {date(r.firstDate), date(r.lastDate), date(r.runDate), Count(language, r.documents),
+                          {period, run, Count(language, r.documents),
                            Count(language, r.postings), Count(language, result.accounts.customers),
                            Amount(language, r.debit), Amount(language, r.credit),
                            Count(language, result.findings.FaultCount()), Count(language, result.findings.NoteCount())}})
@@ -111,7 +113,8 @@ void Archive(std::ostream& report, Language language, const std::filesystem::pat
     } else if (r.documents == 0) {
         report << Say(language, Text::NothingToArchive) << "\n";
     } else {
-        const std::filesystem::path archived = ArchiveExport(archive, r.runDate + "_" + r.firstDate + "_" + r.lastDate, files);
+        const std::filesystem::path archived =
+            ArchiveExport(archive, r.runDate + "_" + r.firstDate + "_" + r.lastDate, files, language);
         report << Say(language, {Text::Archived, {Shown(archived)}}) << "\n";
     }
 }

@@ -25,7 +25,7 @@ bool LineReader::Next(Line& line) {
         // A file that never ends its lines (or never ends at all) is not read further.
         stopped_ = true;
         line.text.resize(kLongestLine);
-        Fault({Text::LongLine, {Count(findings_.language(), kLongestLine)}}, line.number);
+        Fault({Text::LongLine, {Counted(findings_.language(), kLongestLine, Noun::Byte)}}, line.number);
         return true;
     }
     if (!ended)

@@ -33,13 +33,15 @@ constexpr Row kRows[] = {
 
     {Text::FieldKind, "kind", "rodzaj"},
     {Text::FieldCustomerNumber, "customer number", "numer kontrahenta"},
-    {Text::FieldShortName, "short name", "skrót"},
+    {Text::FieldShortName, "short name",
+     "nazwa skrócona"},
     {Text::FieldName, "name", "nazwa"},
     {Text::FieldPostcode, "postcode", "kod pocztowy"},
     {Text::FieldCity, "city", "miejscowość"},
     {Text::FieldStreet, "street", "ulica"},
     {Text::FieldBank, "bank", "bank"},
-    {Text::FieldBankAccount, "bank account", "rachunek bankowy"},
+    {Text::FieldBankAccount, "bank account",
+     "numer rachunku"},
     {Text::FieldTaxId, "tax id", "NIP"},
     {Text::FieldCreditLimit, "credit limit", "limit kredytu"},
     {Text::FieldDiscount, "discount", "rabat"},
@@ -48,38 +50,43 @@ constexpr Row kRows[] = {
     {Text::ColumnDate, "date", "data"},
     {Text::ColumnToken, "token", "znacznik"},
 
-    {Text::LongLine, "a line longer than {1} bytes: the file is not read further",
-     "wiersz dłuższy niż {1} bajtów: dalszej części pliku nie czytano"},
-    {Text::NoLastLineEnd, "the last line has no line end", "ostatni wiersz nie ma końca wiersza"},
+    {Text::LongLine, "a line longer than {1}: the file is not read further",
+     "wiersz dłuższy niż {1}: dalszej części pliku program nie czyta"},
+    {Text::NoLastLineEnd, "the last line has no line end", "ostatni wiersz nie kończy się znakami CR LF"},
     {Text::BareLineFeed, "the line ends with LF alone, not CR LF", "wiersz kończy się samym LF, a nie CR LF"},
     {Text::CarriageReturnInside, "a CR inside the line", "znak CR wewnątrz wiersza"},
     {Text::EmptyFile, "the file is empty: it has no header line", "plik jest pusty: nie ma wiersza nagłówka"},
 
     {Text::RegisterHeaderNot, "the header line is not \"SP■    ■YYYY-MM-DD■\" with a real date",
-     "wiersz nagłówka nie jest postaci \"SP■    ■RRRR-MM-DD■\" z prawdziwą datą"},
-    {Text::AccountsWhereRegister,
-     "this is the customer accounts file, given where the sales register belongs (are the two files swapped?)",
-     "to plik kont kontrahentów, podany w miejscu rejestru sprzedaży (czy pliki nie są zamienione?)"},
+     "wiersz nagłówka powinien mieć postać „SP■    ■RRRR-MM-DD■” z poprawną datą"},
+    {Text::AccountsWhereRegister, "this is the customer accounts file, given where the sales register belongs (are "
+     "the two files swapped?)",
+     "to plik kont kontrahentów, podany w miejscu rejestru sprzedaży (czy pliki nie zostały zamienione?)"},
     {Text::NoRegister, "this is no Teta sales register file: its first line is not \"SP■    ■YYYY-MM-DD■\"",
-     "to nie jest plik rejestru sprzedaży Teta: jego pierwszy wiersz nie jest postaci \"SP■    ■RRRR-MM-DD■\""},
-    {Text::PostingFieldsRule, "a posting record without its 29 fields", "zapis księgowania bez swoich 29 pól"},
-    {Text::PostingFields, "{1} fields, each followed by the separator, where a posting record has 29",
-     "pól zakończonych separatorem jest {1}, a zapis księgowania ma ich 29"},
+     "to nie jest plik rejestru sprzedaży Teta: jego pierwszy wiersz nie ma postaci „SP■    ■RRRR-MM-DD■”"},
+    {Text::PostingFieldsRule, "a posting record without its 29 fields",
+     "zapis księgowania, który nie ma 29 pól"},
+    {Text::PostingFields, "the line has {1}, where a posting record has 29",
+     "wiersz ma {1}, a zapis księgowania ma ich 29"},
     {Text::NotAnAccount, "not an account of 1 to 12 characters padded to 15",
-     "to nie konto o długości od 1 do 12 znaków dopełnione do 15"},
-    {Text::NotADate, "not a real date YYYY-MM-DD", "to nie prawdziwa data RRRR-MM-DD"},
-    {Text::NotTheDocumentDate, "not the document date", "to nie data dokumentu"},
+     "konto powinno mieć od 1 do 12 znaków i być dopełnione odstępami do 15"},
+    {Text::NotADate, "not a real date YYYY-MM-DD",
+     "to nie jest poprawna data w postaci RRRR-MM-DD"},
+    {Text::NotTheDocumentDate, "not the document date",
+     "data inna niż data dokumentu"},
     {Text::DueBeforeDocument, "a due date before the document date", "termin płatności przed datą dokumentu"},
-    {Text::LongDescription, "a description longer than 30 characters", "opis dłuższy niż 30 znaków"},
-    {Text::NotTheConstant, "not the constant \"{1}\"", "to nie stała \"{1}\""},
-    {Text::NotAnAmount, "not an amount written with \"{1}\"", "to nie kwota zapisana jako \"{1}\""},
+    {Text::LongDescription, "a description longer than 30 characters",
+     "opis dłuższy niż 30 znaków"},
+    {Text::NotTheConstant, "not the constant \"{1}\"", "pole powinno zawierać stałą „{1}”"},
+    {Text::NotAnAmount, "not an amount written with \"{1}\"", "kwota nie jest zapisana w postaci „{1}”"},
     {Text::NotAToken, "neither seven blanks nor a letter and \"|2200 \"",
-     "ani siedem odstępów, ani litera i \"|2200 \""},
+     "pole powinno zawierać siedem odstępów albo literę i „|2200 ”"},
     {Text::TokenWithoutCredit, "a register token on a posting without a credit amount",
      "znacznik rejestru przy księgowaniu bez kwoty Ma"},
-    {Text::UnbalancedRule, "a document whose debits and credits differ", "dokument, w którym Wn i Ma się różnią"},
+    {Text::UnbalancedRule, "a document whose debits and credits differ",
+     "dokument, w którym suma Wn różni się od sumy Ma"},
     {Text::Unbalanced, "document {1} of {2}: debits {3} and credits {4} differ",
-     "dokument {1} z {2}: Wn {3} i Ma {4} się różnią"},
+     "dokument {1} z {2}: Wn {3}, a Ma {4}"},
     {Text::TwiceRule, "a document that stands twice in the register", "dokument zapisany w rejestrze dwa razy"},
     {Text::Twice, "document {1} of {2} stands twice, at lines {3} and {4}: Teta would book it twice",
      "dokument {1} z {2} jest zapisany dwa razy, w wierszach {3} i {4}: Teta zaksięgowałaby go dwukrotnie"},
@@ -94,55 +101,60 @@ constexpr Row kRows[] = {
     {Text::Repeat, "document {1} of {2} was exported before: importing it again books it twice",
      "dokument {1} z {2} był już eksportowany: ponowny import zaksięguje go drugi raz"},
     {Text::FullAccountRule, "an account of exactly 12 characters: it may have been cut",
-     "konto o długości dokładnie 12 znaków: mogło zostać obcięte"},
+     "konto o długości dokładnie 12 znaków: mogło zostać skrócone"},
     {Text::FullAccount, "the account {1} fills all 12 characters and may have been cut",
-     "konto {1} zajmuje wszystkie 12 znaków i mogło zostać obcięte"},
+     "konto {1} zajmuje wszystkie 12 znaków i mogło zostać skrócone"},
     {Text::NoRecordRule, "a posting to a customer with no record in the customer accounts file",
-     "księgowanie na kontrahenta bez zapisu w pliku kont kontrahentów"},
+     "księgowanie na kontrahenta, którego nie ma w pliku kont kontrahentów"},
     {Text::NoRecord, "a posting to {1} (customer {2}): the customer accounts file holds no record of this customer",
-     "księgowanie na {1} (kontrahent {2}): plik kont kontrahentów nie ma zapisu tego kontrahenta"},
+     "księgowanie na konto {1} (kontrahent {2}): w pliku kont kontrahentów nie ma tego kontrahenta"},
     {Text::UnmarkedRule, "a posting to customer 0 or to a customer the host does not mark",
-     "księgowanie na kontrahenta 0 albo na kontrahenta, którego program nie oznacza"},
-    {Text::Unmarked,
-     "a posting to {1} (customer {2}): no customer of the host has this number, so no account record is written for it",
-     "księgowanie na {1} (kontrahent {2}): żaden kontrahent programu nie ma tego numeru, więc nie zapisano dla niego "
-     "konta"},
+     "księgowanie na kontrahenta 0 albo na kontrahenta spoza kartoteki programu"},
+    {Text::Unmarked, "a posting to {1} (customer {2}): no customer of the host has this number, so no account record "
+     "is written for it",
+     "księgowanie na konto {1} (kontrahent {2}): w kartotece programu nie ma kontrahenta o tym numerze, więc wtyczka "
+     "nie zapisała jego konta"},
     {Text::SeriesGapRule, "numbers missing from a series of document numbers (documents of other periods and "
                           "cancelled invoices leave such gaps)",
      "luki w numeracji dokumentów (zostawiają je dokumenty innych okresów i faktury anulowane)"},
     {Text::SeriesGap, "between {1} and {2} the register lacks {3}", "między {1} a {2} w rejestrze brakuje: {3}"},
-    {Text::MoreRanges, " and {1} more", " i jeszcze {1}"},
+    {Text::MoreRanges, " and another {1}", " i jeszcze {1}"},
 
     {Text::AccountsHeaderNot, "the header line is not six blanks, Ź and six blanks",
-     "wiersz nagłówka to nie sześć odstępów, Ź i sześć odstępów"},
-    {Text::RegisterWhereAccounts,
-     "this is the sales register file, given where the customer accounts file belongs (are the two files swapped?)",
-     "to plik rejestru sprzedaży, podany w miejscu pliku kont kontrahentów (czy pliki nie są zamienione?)"},
+     "wiersz nagłówka powinien zawierać sześć odstępów, literę Ź i sześć odstępów"},
+    {Text::RegisterWhereAccounts, "this is the sales register file, given where the customer accounts file belongs "
+     "(are the two files swapped?)",
+     "to plik rejestru sprzedaży, podany w miejscu pliku kont kontrahentów (czy pliki nie zostały zamienione?)"},
     {Text::NoAccounts, "this is no Teta customer accounts file: its first line is not six blanks, Ź and six blanks",
-     "to nie jest plik kont kontrahentów Teta: jego pierwszy wiersz to nie sześć odstępów, Ź i sześć odstępów"},
+     "to nie jest plik kont kontrahentów Teta: jego pierwszy wiersz nie zawiera sześciu odstępów, litery Ź i sześciu "
+     "odstępów"},
     {Text::AccountFieldsRule, "a customer account record without its 12 fields",
-     "zapis konta kontrahenta bez swoich 12 pól"},
-    {Text::AccountFields, "{1} fields, each after the separator Ź, where a customer account record has 12",
-     "pól po separatorze Ź jest {1}, a zapis konta kontrahenta ma ich 12"},
+     "zapis konta kontrahenta, który nie ma 12 pól"},
+    {Text::AccountFields, "the line has {1}, where a customer account record has 12",
+     "wiersz ma {1}, a zapis konta kontrahenta ma ich 12"},
     {Text::NotACustomerNumber, "not a customer number from 1 to 65999 or -1 to -65999",
-     "to nie numer kontrahenta od 1 do 65999 albo od -1 do -65999"},
-    {Text::SecondRecordRule, "a customer with a second record", "kontrahent z drugim zapisem"},
-    {Text::SecondRecord, "customer {1} has a second record", "kontrahent {1} ma drugi zapis"},
-    {Text::WidthRule, "a field not as wide as its width", "pole o innej szerokości niż przewidziana"},
-    {Text::Width, "{1} characters where the field has {2}", "znaków jest {1}, a pole ma ich {2}"},
+     "numer kontrahenta powinien mieścić się w zakresie od 1 do 65999 albo od -1 do -65999"},
+    {Text::SecondRecordRule, "a customer with a second record",
+     "kontrahent zapisany dwa razy"},
+    {Text::SecondRecord, "customer {1} has a second record",
+     "kontrahent {1} ma drugi zapis konta"},
+    {Text::WidthRule, "a field not as wide as its width",
+     "pole o innej szerokości, niż przewiduje format"},
+    {Text::Width, "the field has {1} where it should have {2}",
+     "pole ma {1}, a powinno mieć {2}"},
     {Text::FullFieldRule, "a {1} that fills its field: it may have been cut",
-     "pole \"{1}\" wypełnione do końca: tekst mógł zostać obcięty"},
-    {Text::FullField, "customer {1} ({2}): the {3} fills all {4} characters of its field and may have lost its end",
-     "kontrahent {1} ({2}): pole \"{3}\" jest wypełnione do końca (szerokość {4}) i tekst mógł stracić koniec"},
+     "pole „{1}” wypełnione do końca: tekst mógł zostać skrócony"},
+    {Text::FullField, "customer {1} ({2}): the {3} fills all {4} of its field and may have lost its end",
+     "kontrahent {1} ({2}): pole „{3}” jest wypełnione do końca ({4}), więc tekst mógł stracić końcówkę"},
     {Text::UnsplitAddressRule, "an address that could not be split into postcode, city and street",
      "adres, którego nie udało się podzielić na kod pocztowy, miejscowość i ulicę"},
     {Text::UnsplitAddress, "customer {1} ({2}): the address could not be split into postcode, city and street",
      "kontrahent {1} ({2}): adresu nie udało się podzielić na kod pocztowy, miejscowość i ulicę"},
     {Text::StreetInCityRule, "a city that holds a street marker or a comma: the address may have been split wrongly",
      "miejscowość z oznaczeniem ulicy albo przecinkiem: adres mógł zostać źle podzielony"},
-    {Text::StreetInCity,
-     "customer {1} ({2}): the city \"{3}\" holds a street marker or a comma; the address may have been split wrongly",
-     "kontrahent {1} ({2}): miejscowość \"{3}\" zawiera oznaczenie ulicy albo przecinek; adres mógł zostać źle "
+    {Text::StreetInCity, "customer {1} ({2}): the city \"{3}\" holds a street marker or a comma; the address may have "
+     "been split wrongly",
+     "kontrahent {1} ({2}): miejscowość „{3}” zawiera oznaczenie ulicy albo przecinek, więc adres mógł zostać źle "
      "podzielony"},
     {Text::ChangedRecordRule, "a customer whose account record differs from the one exported before",
      "kontrahent, którego zapis konta różni się od wcześniej eksportowanego"},
@@ -162,81 +174,91 @@ constexpr Row kRows[] = {
     {Text::StrangeControl, "a control byte (0x{1}) at character {2} is no letter or sign of Polish text",
      "bajt sterujący (0x{1}) na pozycji {2} nie jest literą ani znakiem polskiego tekstu"},
 
-    {Text::IsADirectory, "{1}: is a directory, not a file", "{1}: to folder, a nie plik"},
-    {Text::CannotRead, "{1}: cannot be read", "{1}: nie można odczytać"},
+    {Text::IsADirectory, "{1}: is a directory, not a file",
+     "{1}: to jest folder, a nie plik"},
+    {Text::CannotRead, "{1}: cannot be read",
+     "{1}: nie można odczytać pliku"},
     {Text::CannotReadConfiguration, "{1}: cannot be read as the host's configuration",
-     "{1}: nie można odczytać jako konfiguracji programu"},
+     "{1}: nie można odczytać konfiguracji programu"},
     {Text::NoFolder, "{1}: is no folder; give a company folder or both files",
-     "{1}: to nie folder; podaj folder firmy albo oba pliki"},
+     "{1}: to nie jest folder; podaj folder firmy albo oba pliki"},
 
     {Text::ExportFolderWithout, "{1}: the folder holds no {2}, under this name or another",
      "{1}: w folderze nie ma pliku {2} ani pliku tego rodzaju pod inną nazwą"},
     {Text::ExportFolderTwice, "{1}: the folder holds two files of one kind, {2} and {3}",
      "{1}: w folderze są dwa pliki tego samego rodzaju, {2} i {3}"},
     {Text::ArchiveNotFolder, "{1}: is no folder; the archive of imports is a folder",
-     "{1}: to nie folder; archiwum importów jest folderem"},
+     "{1}: to nie jest folder, a archiwum importów musi być folderem"},
     {Text::ArchiveEntryDamaged,
      "the archive of imports is damaged: {1}. Until it is mended it cannot tell what was imported: put the two files "
      "of that import back into the folder, or move the folder out of the archive, then check again.",
      "archiwum importów jest uszkodzone: {1}. Dopóki nie zostanie naprawione, nie wiadomo, co już zaimportowano: "
      "umieść w tym folderze oba pliki tamtego importu albo przenieś folder poza archiwum i sprawdź ponownie."},
-    {Text::ArchiveFileUnsound, "{1}: its files do not pass the check: {2}", "{1}: pliki nie przechodzą sprawdzenia: {2}"},
+    {Text::ArchiveFileUnsound, "{1}: its files do not pass the check: {2}", "{1}: w plikach są błędy: {2}"},
     {Text::ArchiveStrangeRule, "something in the archive that is no archived export: it is not read",
-     "coś w archiwum, co nie jest zarchiwizowanym eksportem: nie jest czytane"},
-    {Text::ArchiveStrange, "no archived export; not read", "to nie zarchiwizowany eksport; nie jest czytany"},
+     "w archiwum jest coś, co nie jest zarchiwizowanym eksportem; program to pomija"},
+    {Text::ArchiveStrange, "no archived export; not read",
+     "to nie jest zarchiwizowany eksport; program go pomija"},
     {Text::UnfinishedCopyRule, "a copy that an interrupted run left unfinished: it can be deleted",
-     "kopia, której przerwany przebieg nie dokończył: można ją usunąć"},
-    {Text::UnfinishedCopy, "unfinished, not read; it can be deleted", "niedokończona, nie jest czytana; można ją usunąć"},
+     "kopia, której nie dokończyło przerwane sprawdzanie: można ją usunąć"},
+    {Text::UnfinishedCopy, "unfinished, not read; it can be deleted",
+     "niedokończona kopia, program ją pomija; można ją usunąć"},
     {Text::Archived, "Archived in {1}: both files, read-only.", "Zarchiwizowano w {1}: oba pliki, tylko do odczytu."},
     {Text::NotArchivedFindings, "Nothing archived: the files have findings; mend them and check again.",
-     "Nic nie zarchiwizowano: pliki mają ustalenia; napraw je i sprawdź ponownie."},
+     "Nic nie zarchiwizowano, bo w plikach są błędy: popraw je i sprawdź pliki ponownie."},
     {Text::NothingToArchive, "Nothing archived: the register holds no document.",
      "Nic nie zarchiwizowano: rejestr nie zawiera żadnego dokumentu."},
     {Text::ArchiveFailed, "{1}: the files cannot be archived ({2}); nothing archived",
      "{1}: nie można zarchiwizować plików ({2}); nic nie zarchiwizowano"},
 
-    {Text::NoFindings, "No findings: both files are sound.", "Brak ustaleń: oba pliki są poprawne."},
-    {Text::FindingsTitle, "Findings, to mend before the import ({1}):", "Ustalenia, do naprawienia przed importem ({1}):"},
-    {Text::NotesTitle, "Notes, to look at before the import ({1}):", "Uwagi, do przejrzenia przed importem ({1}):"},
+    {Text::NoFindings, "No findings: both files are sound.",
+     "Nie ma błędów: oba pliki są poprawne."},
+    {Text::FindingsTitle, "Findings, to mend before the import ({1}):",
+     "Błędy do poprawienia przed importem ({1}):"},
+    {Text::NotesTitle, "Notes, to look at before the import ({1}):",
+     "Uwagi do przejrzenia przed importem ({1}):"},
     {Text::GroupHeading, "{1} ({2})", "{1} ({2})"},
-    {Text::MorePlaces, "… and {1} more (--all lists them)", "… i jeszcze {1} (--all pokazuje wszystkie)"},
-    {Text::Summary,
-     "Period {1} to {2} (the run of {3}): documents {4}, postings {5}, customers {6}, debits {7}, credits {8}, "
-     "findings {9}, notes {10}.",
-     "Okres od {1} do {2} (eksport z {3}): dokumenty {4}, księgowania {5}, kontrahenci {6}, Wn {7}, Ma {8}, "
-     "ustalenia {9}, uwagi {10}."},
+    {Text::MorePlaces, "… and another {1} (--all lists them)",
+     "… i jeszcze {1} (wszystkie pokazuje opcja --all)"},
+    {Text::Summary, "Period {1} (the run of {2}): documents {3}, postings {4}, customers {5}, debits {6}, credits "
+     "{7}, findings {8}, notes {9}.",
+     "Okres: {1} (eksport z {2}). Dokumenty: {3}, księgowania: {4}, kontrahenci: {5}, Wn: {6}, Ma: {7}, błędy: {8}, "
+     "uwagi: {9}."},
+    {Text::Period, "{1} to {2}", "{1}–{2}"},
+    {Text::NoPeriod, "none (no document)", "brak (żadnego dokumentu)"},
+    {Text::UnknownDate, "an unknown day", "nieznanego dnia"},
     {Text::ShowAccounts, "Customer accounts {1}:", "Konta kontrahentów {1}:"},
     {Text::ShowRegister, "Sales register {1}:", "Rejestr sprzedaży {1}:"},
 
     {Text::Description, "Reads the two Teta import files back and says whether they are sound, before an import.",
-     "Odczytuje oba pliki importu do systemu Teta i mówi, czy są poprawne, zanim zostaną zaimportowane."},
-    {Text::Footer,
-     "Exit codes: 0 sound, 1 findings (a document exported before among them), 2 the files cannot be read or archived.",
-     "Kody wyjścia: 0 pliki poprawne, 1 ustalenia (wśród nich dokument już eksportowany), 2 plików nie da się "
-     "odczytać albo zarchiwizować."},
+     "Odczytuje oba pliki importu do systemu Teta i sprawdza je przed importem."},
+    {Text::Footer, "Exit codes: 0 sound, 1 findings (a document exported before among them), 2 the files cannot be "
+     "read or archived.",
+     "Kody wyjścia: 0 – pliki są poprawne, 1 – w plikach są błędy (także dokument już eksportowany), 2 – plików nie "
+     "można odczytać albo zarchiwizować."},
     {Text::FilesName, "FILES", "PLIKI"},
     {Text::FilesOption, "a company folder, or the register file and the accounts file",
      "folder firmy albo plik rejestru i plik kont"},
     {Text::ShowOption, "show both files as aligned tables before the findings",
-     "pokaż oba pliki jako tabele przed ustaleniami"},
+     "pokaż oba pliki w postaci tabel przed listą błędów"},
     {Text::CsvOption,
      "one table as CSV on standard output, for programs: its column names are the same in every language (register: "
      "account, debit, credit, document, date, due_date, token, description; accounts: customer, short_name, name, "
      "postcode, city, street, bank, bank_account, tax_id, credit_limit, discount); findings on standard error",
      "jedna tabela jako CSV na standardowe wyjście, dla programów: nazwy kolumn są takie same w każdym języku "
      "(rejestr: account, debit, credit, document, date, due_date, token, description; konta: customer, short_name, "
-     "name, postcode, city, street, bank, bank_account, tax_id, credit_limit, discount); ustalenia na standardowe "
+     "name, postcode, city, street, bank, bank_account, tax_id, credit_limit, discount); błędy i uwagi na standardowe "
      "wyjście błędów"},
     {Text::ExcelOption, "the same as a Polish spreadsheet opens it: UTF-8 with BOM, \";\", decimal comma",
-     "to samo w postaci, którą otwiera polski arkusz kalkulacyjny: UTF-8 z BOM, \";\", przecinek dziesiętny"},
+     "to samo w postaci, którą otwiera polski arkusz kalkulacyjny: UTF-8 z BOM, „;”, przecinek dziesiętny"},
     {Text::TableOption, "the table of --csv or --excel", "tabela dla --csv albo --excel"},
     {Text::AllOption, "list every place of every finding, not only the first 5 of each rule",
-     "pokaż każde miejsce każdego ustalenia, nie tylko pierwsze 5 każdej reguły"},
-    {Text::SchemeOption,
-     "the host's configuration holding the posting scheme (default: the folder's config.ini, else the default scheme)",
-     "konfiguracja programu ze schematem dekretacji (domyślnie config.ini folderu, a bez niego schemat domyślny)"},
+     "pokaż każde miejsce każdego błędu, a nie tylko pierwsze 5 z każdej reguły"},
+    {Text::SchemeOption, "the host's configuration holding the posting scheme (default: the folder's config.ini, else "
+     "the default scheme)",
+     "konfiguracja programu ze schematem dekretu (domyślnie config.ini z folderu, a bez niego schemat domyślny)"},
     {Text::HistoryOption, "earlier exports (folders or register files): a document exported again is a finding",
-     "wcześniejsze eksporty (foldery albo pliki rejestru): dokument eksportowany ponownie jest ustaleniem"},
+     "wcześniejsze eksporty (foldery albo pliki rejestru): dokument eksportowany ponownie jest błędem"},
     {Text::ArchiveOption,
      "the archive of imports: the files are checked against every export in it, and added to it when sound",
      "archiwum importów: pliki są sprawdzane względem każdego eksportu w nim i dopisywane do niego, gdy są poprawne"},
@@ -247,19 +269,25 @@ constexpr Row kRows[] = {
     {Text::LabelUsage, "Usage", "Użycie"},
     {Text::LabelOptions, "Options", "Opcje"},
     {Text::LabelPositionals, "Positionals", "Argumenty"},
-    {Text::LabelRequired, "REQUIRED", "WYMAGANY"},
-    {Text::LabelExcludes, "Excludes", "Wyklucza"},
-    {Text::LabelNeeds, "Needs", "Wymaga"},
-    {Text::TypeText, "TEXT", "TEKST"},
+    {Text::LabelRequired, "REQUIRED",
+     "wymagany"},
+    {Text::LabelExcludes, "Excludes",
+     "wyklucza się z"},
+    {Text::LabelNeeds, "Needs",
+     "wymaga"},
+    {Text::TypeText, "TEXT",
+     "tekst"},
     {Text::TypeArchives, "ARCHIVE", "ARCHIWUM"},
     {Text::NoFiles, "give a company folder, or the register file and the accounts file",
      "podaj folder firmy albo plik rejestru i plik kont"},
-    {Text::NotExpected, "not expected: {1}", "nieoczekiwany argument: {1}"},
+    {Text::NotExpected, "not expected: {1}",
+     "nieoczekiwany argument: {1}"},
     {Text::NeedsValue, "{1} needs a value", "opcja {1} wymaga wartości"},
     {Text::NotAllowed, "{1}: a value not allowed here; --help lists the allowed ones",
-     "{1}: niedozwolona wartość; --help podaje dozwolone"},
+     "{1}: niedozwolona wartość; dozwolone podaje --help"},
     {Text::CannotCombine, "{1} cannot go together with {2}", "opcji {1} nie można łączyć z {2}"},
-    {Text::UnreadableCommandLine, "the command line cannot be read: {1}", "nie można odczytać wiersza poleceń: {1}"},
+    {Text::UnreadableCommandLine, "the command line cannot be read: {1}",
+     "nie można odczytać wiersza poleceń: {1}"},
     {Text::DidYouMean, "did you mean {1}?", "czy chodziło o {1}?"},
 };
 
@@ -289,10 +317,11 @@ constexpr bool Translated() {
 static_assert(std::size(kRows) == static_cast<std::size_t>(Text::Count), "a text without its row");
 static_assert(Translated(), "a row out of order, without both texts, or with arguments that differ");
 
-// Digits in groups of three from the right, for a Polish number of five digits or more.
+// Digits in groups of three from the right, for a Polish number of five digits or more, the groups
+// held together by a non-breaking space.
 std::string Grouped(Language language, std::string digits) {
     if (language != Language::Polish || digits.size() < 5) return digits;
-    for (std::size_t at = digits.size(); at > 3; at -= 3) digits.insert(at - 3, " ");
+    for (std::size_t at = digits.size(); at > 3; at -= 3) digits.insert(at - 3, "\u00A0");
     return digits;
 }
 
@@ -341,13 +370,45 @@ std::string Counted(Language language, std::int64_t count, Noun noun) {
         std::string_view englishOne, englishMany;
         polish::Forms<std::string_view> polish;
     };
+    // In the order of Noun.
     static constexpr Forms kNouns[] = {
+        {"byte", "bytes", {"bajt", "bajty", "bajtów"}},
+        {"character", "characters", {"znak", "znaki", "znaków"}},
+        {"field followed by the separator", "fields, each followed by the separator",
+         {"pole zakończone separatorem", "pola zakończone separatorem", "pól zakończonych separatorem"}},
+        {"field after the separator Ź", "fields, each after the separator Ź",
+         {"pole po separatorze Ź", "pola po separatorze Ź", "pól po separatorze Ź"}},
+        {"place", "places", {"miejsce", "miejsca", "miejsc"}},
         {"range", "ranges", {"przedział", "przedziały", "przedziałów"}},
     };
     const Forms& forms = kNouns[static_cast<std::size_t>(noun)];
     const std::string_view word = language == Language::Polish ? forms.polish.After(count)
                                                                : (count == 1 ? forms.englishOne : forms.englishMany);
     return Count(language, count) + " " + std::string(word);
+}
+
+std::string SystemError(Language language, const std::error_code& code) {
+    struct Meaning {
+        std::errc error;
+        std::string_view polish;
+    };
+    static constexpr Meaning kMeanings[] = {
+        {std::errc::not_a_directory, "to nie jest folder"},
+        {std::errc::is_a_directory, "to jest folder"},
+        {std::errc::no_such_file_or_directory, "nie ma takiego pliku ani folderu"},
+        {std::errc::permission_denied, "brak uprawnień"},
+        {std::errc::operation_not_permitted, "brak uprawnień"},
+        {std::errc::read_only_file_system, "dysk tylko do odczytu"},
+        {std::errc::no_space_on_device, "brak miejsca na dysku"},
+        {std::errc::file_exists, "taki plik już istnieje"},
+        {std::errc::directory_not_empty, "folder nie jest pusty"},
+        {std::errc::filename_too_long, "za długa nazwa"},
+        {std::errc::io_error, "błąd odczytu albo zapisu dysku"},
+    };
+    if (language == Language::Polish)
+        for (const Meaning& meaning : kMeanings)
+            if (code == meaning.error) return std::string(meaning.polish);
+    return code.message();
 }
 
 std::string Date(Language language, std::string_view date) {

@@ -7,6 +7,7 @@
 #include <stdexcept>
 #include <string>
 #include <string_view>
+#include <system_error>
 #include <vector>
 
 #include "language.h"
@@ -44,7 +45,8 @@ enum class Text : std::uint16_t {
     ArchiveNotFolder, ArchiveEntryDamaged, ArchiveFileUnsound, ArchiveStrangeRule, ArchiveStrange,
     UnfinishedCopyRule, UnfinishedCopy, Archived, NotArchivedFindings, NothingToArchive, ArchiveFailed,
     // The report.
-    NoFindings, FindingsTitle, NotesTitle, GroupHeading, MorePlaces, Summary, ShowAccounts, ShowRegister,
+    NoFindings, FindingsTitle, NotesTitle, GroupHeading, MorePlaces, Summary, Period, NoPeriod, UnknownDate,
+    ShowAccounts, ShowRegister,
     // The command line.
     Description, Footer, FilesName, FilesOption, ShowOption, CsvOption, ExcelOption, TableOption, AllOption, SchemeOption,
     HistoryOption, ArchiveOption, LangOption, HelpFlag, VersionFlag, LabelUsage, LabelOptions, LabelPositionals, LabelRequired,
@@ -76,17 +78,22 @@ public:
 std::string_view Wording(Language language, Text text);
 
 // Hundredths: "2558.41" in English, "2558,41" in Polish (and "71 558,88": Polish groups the
-// thousands of a number of five digits or more).
+// thousands of a number of five digits or more, with a non-breaking space).
 std::string Amount(Language language, std::int64_t hundredths);
 
 // A count, grouped as Amount groups it.
 std::string Count(Language language, std::int64_t count);
 
 // Nouns that follow a count, in the form the count asks for.
-enum class Noun { Range };
+enum class Noun { Byte, Character, FieldWithSeparator, FieldAfterZ, Place, Range };
 
-// "1 range", "3 ranges"; "1 przedział", "3 przedziały", "5 przedziałów".
+// "1 range", "3 ranges"; "1 przedział", "3 przedziały", "5 przedziałów": the count written as
+// Count writes it, the noun in the form that the count asks for.
 std::string Counted(Language language, std::int64_t count, Noun noun);
+
+// What the system said of a failure, in the language: in Polish by what it means ("to nie jest
+// folder"), the system's own words for the rare ones.
+std::string SystemError(Language language, const std::error_code& code);
 
 // A date YYYY-MM-DD: as it stands in English, DD.MM.YYYY in Polish; anything else as it stands.
 std::string Date(Language language, std::string_view date);

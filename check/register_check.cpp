@@ -183,7 +183,9 @@ void RegisterReader::Record(const Line& line) {
     const std::vector<std::string_view> fields = SplitFields(line.text, kSeparator);
     if (fields.size() != kFieldCount + 1 || !fields.back().empty()) {
         findings_.Fault(FindingKind::Structure, file_, line.number, Text::PostingFieldsRule,
-                        Message{Text::PostingFields, {std::to_string(fields.size() - (fields.back().empty() ? 1 : 0))}});
+                        Message{Text::PostingFields,
+                                {Counted(findings_.language(), static_cast<std::int64_t>(fields.size() - (fields.back().empty() ? 1 : 0)),
+                                         Noun::FieldWithSeparator)}});
         return;
     }
     ++content_.postings;

@@ -114,7 +114,8 @@ TEST_F(CheckArchive, ACopyThatFailsHalfwayLeavesNothingBehind) {
         fs::copy_file(from, to);
         if (++calls == 2) throw fs::filesystem_error("disk full", to, std::make_error_code(std::errc::no_space_on_device));
     };
-    EXPECT_THROW(check::ArchiveExport(archive, kFirstFolder, check::FilesOfExport(company.Folder()), failOnTheSecond),
+    EXPECT_THROW(check::ArchiveExport(archive, kFirstFolder, check::FilesOfExport(company.Folder()), check::Language::English,
+                                      failOnTheSecond),
                  check::CheckFailure);
     EXPECT_EQ(Archived(), std::vector<std::string>{"earlier"});
 }
@@ -153,8 +154,8 @@ TEST_F(CheckArchive, AnArchivedExportWhoseFilesDoNotPassIsNamedWithItsFirstFindi
 class NamedFiles : public CheckArchive {
 protected:
     NamedFiles() {
-        fs::rename(company.Folder() / check::kRegisterFile, company.Folder() / "styczeń.fkw");
-        fs::rename(company.Folder() / check::kAccountsFile, company.Folder() / "styczeń.fkx");
+        fs::rename(company.Folder() / check::kRegisterFile, company.Folder() / check::PathOf("styczeń.fkw"));
+        fs::rename(company.Folder() / check::kAccountsFile, company.Folder() / check::PathOf("styczeń.fkx"));
     }
 
     int CheckNamedAndArchive() {

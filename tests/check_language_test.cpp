@@ -81,9 +81,9 @@ TEST_P(Numbers, AreWrittenAsTheirReaderWritesThem) {
 INSTANTIATE_TEST_SUITE_P(
     CheckTexts, Numbers,
     ::testing::Values(NumberCase{Language::English, 7155888, "71558.88", "2024-01-02"},
-                      NumberCase{Language::Polish, 7155888, "71 558,88", "02.01.2024"},
+                      NumberCase{Language::Polish, 7155888, "71\u00A0558,88", "02.01.2024"},
                       NumberCase{Language::Polish, 123456, "1234,56", "02.01.2024"},
-                      NumberCase{Language::Polish, -100000005, "-1 000 000,05", "02.01.2024"},
+                      NumberCase{Language::Polish, -100000005, "-1\u00A0000\u00A0000,05", "02.01.2024"},
                       NumberCase{Language::English, -5, "-0.05", "2024-01-02"}));
 
 struct LocaleCase {
@@ -123,7 +123,7 @@ TEST_F(CheckLanguage, LangOverridesTheUsersLanguageForTheReportAndTheHelp) {
               std::string::npos);
     const Said unknown = RunCheck(company, {"--lang", "de"}, Language::Polish);
     EXPECT_EQ(unknown.exitCode, 2);
-    EXPECT_TRUE(unknown.err.starts_with("klarvo-check: --lang: niedozwolona wartość; --help podaje dozwolone\n"))
+    EXPECT_TRUE(unknown.err.starts_with("klarvo-check: --lang: niedozwolona wartość; dozwolone podaje --help\n"))
         << unknown.err;
 }
 
@@ -143,10 +143,10 @@ TEST_F(CheckLanguage, ADamagedRegisterIsReportedInBothLanguages) {
          })
         EXPECT_NE(english.out.find(line), std::string::npos) << line << english.out;
     for (const char* line : {
-             "Ustalenia, do naprawienia przed importem (2):\n",
-             "  to nie stała \"PLN\" (1)\n",
-             "    FOLDER/!Fs_pln.fkw, wiersz 2, pole 13 (13): to nie stała \"PLN\"\n",
-             "    FOLDER/!Fs_pln.fkw, wiersz 2: dokument FV/1/2024 z 11.01.2024: Wn 2558,41 i Ma 2558,42 się różnią\n",
+             "Błędy do poprawienia przed importem (2):\n",
+             "  pole powinno zawierać stałą „PLN” (1)\n",
+             "    FOLDER/!Fs_pln.fkw, wiersz 2, pole 13 (13): pole powinno zawierać stałą „PLN”\n",
+             "    FOLDER/!Fs_pln.fkw, wiersz 2: dokument FV/1/2024 z 11.01.2024: Wn 2558,41, a Ma 2558,42\n",
          })
         EXPECT_NE(polish.out.find(line), std::string::npos) << line << polish.out;
 }
@@ -192,7 +192,7 @@ TEST_F(CheckLanguage, AFileThatCannotBeReadIsToldInTheUsersLanguage) {
     std::filesystem::remove(company.Folder() / "!Konta.fkx");
     const Said polish = RunCheck(company, {}, Language::Polish);
     EXPECT_EQ(polish.exitCode, check::kFailed);
-    EXPECT_EQ(polish.err, "klarvo-check: FOLDER/!Konta.fkx: nie można odczytać\n");
+    EXPECT_EQ(polish.err, "klarvo-check: FOLDER/!Konta.fkx: nie można odczytać pliku\n");
 }
 
 TEST(CheckPaths, AreShownWithTheSystemsOwnSeparator) {

@@ -67,9 +67,9 @@ INSTANTIATE_TEST_SUITE_P(
     Damages, DamagedFiles,
     ::testing::Values(
         Damage{"ShiftedField", true, [](std::string b) { return Replaced(b, "Netto■", "Net■to■"); },
-               "!Fs_pln.fkw, line 3: 30 fields, each followed by the separator, where a posting record has 29"},
+               "!Fs_pln.fkw, line 3: the line has 30 fields, each followed by the separator, where a posting record has 29"},
         Damage{"MissingSeparator", true, [](std::string b) { return Replaced(b, "■PLN■", "■PLN"); },
-               "!Fs_pln.fkw, line 2: 28 fields, each followed by the separator, where a posting record has 29"},
+               "!Fs_pln.fkw, line 2: the line has 28 fields, each followed by the separator, where a posting record has 29"},
         Damage{"UnbalancedDocument", true, [](std::string b) { return Replaced(b, "  2080.01", "  2080.02"); },
                "!Fs_pln.fkw, line 2: document FV/1/2024 of 2024-01-11: debits 2558.41 and credits 2558.42 differ"},
         Damage{"BadDate", true, [](std::string b) { return Replaced(b, "■2024-01-11■", "■2024-02-30■"); },
@@ -93,9 +93,9 @@ INSTANTIATE_TEST_SUITE_P(
                },
                "!Konta.fkx, line 12, field 2 (customer number): customer 1 has a second record"},
         Damage{"NarrowField", false, [](std::string b) { return Replaced(b, "   Kraków", "  Kraków"); },
-               "!Konta.fkx, line 2, field 6 (city): 24 characters where the field has 25"},
+               "!Konta.fkx, line 2, field 6 (city): the field has 24 characters where it should have 25"},
         Damage{"FieldTooFew", false, [](std::string b) { return Replaced(b, "Ź5000.00Ź", "5000.00Ź"); },
-               "!Konta.fkx, line 2: 11 fields, each after the separator Ź, where a customer account record has 12"}),
+               "!Konta.fkx, line 2: the line has 11 fields, each after the separator Ź, where a customer account record has 12"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(TetaCheck, ListsCustomersWhoseAddressCouldNotBeSplitWithoutFailing) {
