@@ -3,6 +3,7 @@
 #include <array>
 
 #include "host/polish_count.h"
+#include "teta/terms.h"
 
 namespace klarvo::check {
 namespace {
@@ -33,16 +34,14 @@ constexpr Row kRows[] = {
 
     {Text::FieldKind, "kind", "rodzaj"},
     {Text::FieldCustomerNumber, "customer number", "numer kontrahenta"},
-    {Text::FieldShortName, "short name",
-     "nazwa skrócona"},
-    {Text::FieldName, "name", "nazwa"},
-    {Text::FieldPostcode, "postcode", "kod pocztowy"},
-    {Text::FieldCity, "city", "miejscowość"},
-    {Text::FieldStreet, "street", "ulica"},
-    {Text::FieldBank, "bank", "bank"},
-    {Text::FieldBankAccount, "bank account",
-     "numer rachunku"},
-    {Text::FieldTaxId, "tax id", "NIP"},
+    {Text::FieldShortName, "short name", teta::term::kShortName.view()},
+    {Text::FieldName, "name", teta::term::kName.view()},
+    {Text::FieldPostcode, "postcode", teta::term::kPostcode.view()},
+    {Text::FieldCity, "city", teta::term::kCity.view()},
+    {Text::FieldStreet, "street", teta::term::kStreet.view()},
+    {Text::FieldBank, "bank", teta::term::kBank.view()},
+    {Text::FieldBankAccount, "bank account", teta::term::kBankAccount.view()},
+    {Text::FieldTaxId, "tax id", teta::term::kTaxId.view()},
     {Text::FieldCreditLimit, "credit limit", "limit kredytu"},
     {Text::FieldDiscount, "discount", "rabat"},
 

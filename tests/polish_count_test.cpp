@@ -79,6 +79,28 @@ TEST_P(CountAgreement, InThePluginsNoticesOfWhatWasCut) {
         EXPECT_NE(told.find(said), std::string::npos) << said << "\n" << told;
 }
 
+// Every counted word of klarvo-check in its three Polish forms, after each count.
+TEST_P(CountAgreement, InEveryCountedWordOfTheChecker) {
+    struct Word {
+        check::Noun noun;
+        const char *one, *few, *many;
+    };
+    const Word kWords[] = {
+        {check::Noun::Byte, "bajt", "bajty", "bajtów"},
+        {check::Noun::Character, "znak", "znaki", "znaków"},
+        {check::Noun::FieldWithSeparator, "pole zakończone separatorem", "pola zakończone separatorem",
+         "pól zakończonych separatorem"},
+        {check::Noun::FieldAfterZ, "pole po separatorze Ź", "pola po separatorze Ź", "pól po separatorze Ź"},
+        {check::Noun::Place, "miejsce", "miejsca", "miejsc"},
+        {check::Noun::Range, "przedział", "przedziały", "przedziałów"},
+    };
+    const Agreement& a = GetParam();
+    for (const Word& word : kWords) {
+        const char* form = a.form == CountForm::One ? word.one : a.form == CountForm::Few ? word.few : word.many;
+        EXPECT_EQ(check::Counted(check::Language::Polish, a.count, word.noun), std::to_string(a.count) + " " + form);
+    }
+}
+
 INSTANTIATE_TEST_SUITE_P(Counts, CountAgreement, ::testing::ValuesIn(kAgreements),
                          [](const ::testing::TestParamInfo<Agreement>& info) {
                              return "Of" + std::to_string(info.param.count);

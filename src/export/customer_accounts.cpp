@@ -9,6 +9,7 @@
 #include "host/mazovia.h"
 #include "host/records.h"
 #include "teta/format.h"
+#include "teta/terms.h"
 
 namespace klarvo::exporting {
 namespace {
@@ -52,11 +53,16 @@ CustomerChanges WriteCustomerAccount(const void* customer, OutputFile& file) {
     Field shortName(host::BoundedText(customer, k4::kShortName));
     Field taxId(host::BoundedText(customer, k4::kTaxId));
 
+    using teta::term::kInMazovia;
     const Column columns[] = {
-        {&shortName, teta::kShortNameWidth, "nazwa skrócona"_mz}, {&name, teta::kNameWidth, "nazwa"_mz},
-        {&postcode, teta::kPostcodeWidth, "kod pocztowy"_mz},      {&city, teta::kCityWidth, "miejscowość"_mz},
-        {&street, teta::kStreetWidth, "ulica"_mz},                 {&bankName, teta::kBankWidth, "bank"_mz},
-        {&bankNumber, teta::kBankAccountWidth, "numer rachunku"_mz}, {&taxId, teta::kTaxIdWidth, "NIP"_mz},
+        {&shortName, teta::kShortNameWidth, kInMazovia<teta::term::kShortName>},
+        {&name, teta::kNameWidth, kInMazovia<teta::term::kName>},
+        {&postcode, teta::kPostcodeWidth, kInMazovia<teta::term::kPostcode>},
+        {&city, teta::kCityWidth, kInMazovia<teta::term::kCity>},
+        {&street, teta::kStreetWidth, kInMazovia<teta::term::kStreet>},
+        {&bankName, teta::kBankWidth, kInMazovia<teta::term::kBank>},
+        {&bankNumber, teta::kBankAccountWidth, kInMazovia<teta::term::kBankAccount>},
+        {&taxId, teta::kTaxIdWidth, kInMazovia<teta::term::kTaxId>},
     };
     // An account number whose digits would not fit keeps them all when its blanks go.
     if (bankNumber.Size() > teta::kBankAccountWidth) bankNumber.DropBlanks();
