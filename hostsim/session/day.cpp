@@ -102,6 +102,7 @@ int Day::Run(const std::vector<DayAction>& actions) {
     for (const DayAction& action : actions) {
         std::cout << "== " << action.place << ": " << action.text << "\n" << std::flush;
         int code = kContractBroken;
+        unlikeFresh_.reset();
         try {
             const std::uint16_t modeFlags = host_.ModeFlags();
             code = action.run(*this);
@@ -144,7 +145,6 @@ HostOptions Day::NextOptions(HostOptions options) {
 }
 
 bool Day::Begin(HostOptions options) {
-    unlikeFresh_.reset();
     try {
         host_.BeginAction(std::move(options));
         return true;
@@ -155,7 +155,6 @@ bool Day::Begin(HostOptions options) {
 }
 
 void Day::Reset() {
-    unlikeFresh_.reset();
     try {
         host_.BeginAction(HostOf(options_.company));
     } catch (const std::runtime_error&) {
@@ -212,7 +211,6 @@ int Day::Scheme(const HostOptions& answers) { return Command(answers, &SchemeOut
 int Day::Form(const HostOptions& answers) { return Command(answers, &FormOutcome); }
 
 int Day::ChangeCompany(const std::function<void(const fs::path& company)>& change) {
-    unlikeFresh_.reset();
     try {
         change(options_.company);
         return kDone;
@@ -223,7 +221,6 @@ int Day::ChangeCompany(const std::function<void(const fs::path& company)>& chang
 }
 
 int Day::FailNext(const Conditions& conditions) {
-    unlikeFresh_.reset();
     next_.arguments.insert(next_.arguments.end(), conditions.arguments.begin(), conditions.arguments.end());
     next_.throwIns.insert(next_.throwIns.end(), conditions.throwIns.begin(), conditions.throwIns.end());
     next_.failingFiles.insert(conditions.failingFiles.begin(), conditions.failingFiles.end());
@@ -245,22 +242,19 @@ int Day::Start() {
     return code;
 }
 
-int Day::WithdrawAndStart() {
-    if (!Begin(NextOptions(HostOf(options_.company)))) return kBadInput;
-    WithdrawModule(host_, *entries_);
-    const std::optional<int> broken = BrokenOff(host_);
-    if (broken) Reset();
-    const int started = Start();
-    return started == kDone && broken ? *broken : started;
-}
+int Day::WithdrawAndStart() { return Restart(false); }
 
-int Day::Reload() {
+int Day::Reload() { return Restart(true); }
+
+int Day::Restart(bool reload) {
     if (!Begin(NextOptions(HostOf(options_.company)))) return kBadInput;
     WithdrawModule(host_, *entries_);
     const std::optional<int> broken = BrokenOff(host_);
-    Unload();
     if (broken) Reset();
-    Load();
+    if (reload) {
+        Unload();
+        Load();
+    }
     const int started = Start();
     return started == kDone && broken ? *broken : started;
 }
@@ -282,7 +276,6 @@ int Day::Refuse(const HostOptions& unfitHost) {
 }
 
 int Day::Keep(const fs::path& folder) {
-    unlikeFresh_.reset();
     try {
         CopyFiles(options_.company, folder);
         std::cout << "morvel day: the company folder kept in " << folder.string() << "\n";

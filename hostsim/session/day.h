@@ -77,6 +77,9 @@ private:
     // The host as it is between actions, for a step that follows a failure within an action.
     void Reset();
     int Command(HostOptions answers, int (*outcome)(const Host& host));
+    // Withdraws the command (and with `reload` unloads the module and loads it again), then starts
+    // the module; the first failure of the host is the action's code.
+    int Restart(bool reload);
     // Starts the loaded module; a start that a failure of the host broke off is followed by one
     // as the user would try again, so that the command is there for the next action.
     int Start();

@@ -8,6 +8,7 @@
 #include "hostsim/company/csv.h"
 #include "hostsim/company/seeded_random.h"
 #include "hostsim/company/table_file.h"
+#include "hostsim/session/day_script.h"
 
 namespace klarvo::sim {
 namespace {
@@ -39,12 +40,6 @@ const std::vector<std::string> kAddresses = {
 };
 const std::vector<std::string> kAccounts = {"201-K", "731-1", "221-2", "732-1", "201-K-KRAJ", "", "490"};
 const std::vector<std::string> kDescriptions = {"Sprzedaż", "Netto", "Vat", "Opakowania \"zwrotne\"", "", "Usługi"};
-
-std::string Quoted(const std::string& word) {
-    std::string quoted = "\"";
-    for (const char c : word) quoted += c == '"' || c == '\\' ? std::string("\\") + c : std::string(1, c);
-    return quoted + "\"";
-}
 
 std::string Date(int year, int month, int day) {
     char text[11];
@@ -105,7 +100,7 @@ private:
             const FailingService& service = random_.Pick(kFailingServices);
             lines_.push_back("throw-in " + std::to_string(service.number) + ":" + std::to_string(1 + random_.Below(service.calls)));
         } else {
-            lines_.push_back((roll < 93 ? "full-disk " : "unwritable ") + Quoted(file));
+            lines_.push_back((roll < 93 ? "full-disk " : "unwritable ") + ScriptWord(file));
         }
     }
 
@@ -147,11 +142,11 @@ private:
 
     void Change() {
         const std::size_t roll = random_.Below(100);
-        const std::string document = Quoted(random_.Pick(documents_)), customer = random_.Pick(customers_);
+        const std::string document = ScriptWord(random_.Pick(documents_)), customer = random_.Pick(customers_);
         if (roll < 20)
-            lines_.push_back("customer " + customer + " name " + Quoted(random_.Pick(kNames)));
+            lines_.push_back("customer " + customer + " name " + ScriptWord(random_.Pick(kNames)));
         else if (roll < 30)
-            lines_.push_back("customer " + customer + " address " + Quoted(random_.Pick(kAddresses)));
+            lines_.push_back("customer " + customer + " address " + ScriptWord(random_.Pick(kAddresses)));
         else if (roll < 45)
             lines_.push_back("document " + document + " amount_" + std::to_string(1 + random_.Below(3)) + " " + Amount(random_));
         else if (roll < 52)
@@ -174,7 +169,7 @@ private:
     void AddDocument() {
         const std::string number = "FV/D" + std::to_string(lines_.size() + 1) + "/2024";
         const std::string net = Amount(random_);
-        lines_.push_back("add-document " + Quoted("number=" + number) + " date=" +
+        lines_.push_back("add-document " + ScriptWord("number=" + number) + " date=" +
                          Date(2024, 1 + static_cast<int>(random_.Below(12)), 1 + static_cast<int>(random_.Below(28))) +
                          " customer=" + (random_.Chance(90) ? random_.Pick(customers_) : "0") + " amount_1=" + net +
                          " amount_2=" + Amount(random_) + " amount_3=" + Amount(random_));
@@ -183,7 +178,7 @@ private:
     }
 
     void RemoveDocument() {
-        lines_.push_back("remove-document " + Quoted(added_.back()));
+        lines_.push_back("remove-document " + ScriptWord(added_.back()));
         documents_.erase(std::find(documents_.begin(), documents_.end(), added_.back()));
         added_.pop_back();
     }

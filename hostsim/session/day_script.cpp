@@ -263,6 +263,12 @@ std::vector<DayAction> ReadDayScript(const fs::path& script) {
     return ReadDayLines(lines, script.filename().string(), script.parent_path());
 }
 
+std::string ScriptWord(const std::string& word) {
+    std::string quoted = "\"";
+    for (const char c : word) quoted += c == '"' || c == '\\' ? std::string("\\") + c : std::string(1, c);
+    return quoted + "\"";
+}
+
 std::string DayScriptHelp() {
     std::string help = "The actions of a day's script, one a line (# begins a comment; relative paths are taken from the "
                        "script's folder):\n";

@@ -19,6 +19,10 @@ std::vector<DayAction> ReadDayScript(const std::filesystem::path& script);
 std::vector<DayAction> ReadDayLines(const std::vector<std::string>& lines, const std::string& source,
                                     const std::filesystem::path& folder);
 
+// A word as a line of a script holds it whatever it contains: in double quotes, a quote and a
+// backslash inside it each after a backslash.
+std::string ScriptWord(const std::string& word);
+
 // The actions of a day's script and what each takes, for --help.
 std::string DayScriptHelp();
 
