@@ -160,6 +160,15 @@ TEST_F(DayInTheHost, ACompanyThatCannotBeReadRefusesTheActionAndTheDayGoesOn) {
     EXPECT_NE(company.Read("!Fs_pln.fkw").find("FV/1/2024"), std::string::npos);
 }
 
+// A NUL typed into a customer's name is refused by the host, named by file, line and column; the
+// day shows the line with its control characters as escapes and goes on.
+TEST_F(DayInTheHost, ALineWithAControlCharacterIsShownEscapedAndItsValueRefused) {
+    EXPECT_EQ(RunLines(std::string("customer 3 name \"NUL") + '\0' + "X\"\n" + kJanuary), 0) << errors;
+    EXPECT_NE(output.find("== day.txt, line 1: customer 3 name \"NUL\\0X\"\n"), std::string::npos) << output;
+    EXPECT_EQ(output.find('\0'), std::string::npos);
+    EXPECT_NE(errors.find("customers.csv, line 4, column name: \"NUL\\0X\" holds a NUL byte"), std::string::npos) << errors;
+}
+
 TEST_F(DayInTheHost, KeepCopiesTheCompanyFolderAsItStands) {
     EXPECT_EQ(RunLines(kJanuary + "\nkeep kept\nremove-document FV/1/2024\n" + kJanuary), 0) << errors;
     const fs::path kept = company.Folder() / "kept";

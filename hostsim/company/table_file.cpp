@@ -26,20 +26,40 @@ std::string Escaped(unsigned char control) {
 
 }  // namespace
 
-std::string Quoted(const std::string& text) {
-    constexpr std::size_t kShown = 40;
-    std::string shown = "\"";
+namespace {
+
+struct Shown {
+    std::string text;
+    bool cut;
+};
+
+// At most `characters` whole UTF-8 characters of a text, control characters as escapes.
+Shown ShownText(const std::string& text, std::size_t characters) {
+    Shown shown{"", false};
     std::size_t end = 0;
-    for (std::size_t characters = 0; end < text.size() && characters < kShown; ++characters) {
+    for (std::size_t count = 0; end < text.size() && count < characters; ++count) {
         const std::size_t length = mazovia::DecodeUtf8(text, end).length;
         const auto byte = static_cast<unsigned char>(text[end]);
         if (byte < 0x20)
-            shown += Escaped(byte);
+            shown.text += Escaped(byte);
         else
-            shown.append(text, end, length);
+            shown.text.append(text, end, length);
         end += length;
     }
-    return shown + "\"" + (end < text.size() ? "…" : "");
+    shown.cut = end < text.size();
+    return shown;
+}
+
+}  // namespace
+
+std::string Quoted(const std::string& text) {
+    const Shown shown = ShownText(text, 40);
+    return "\"" + shown.text + "\"" + (shown.cut ? "…" : "");
+}
+
+std::string Printable(const std::string& text, std::size_t characters) {
+    const Shown shown = ShownText(text, characters);
+    return shown.text + (shown.cut ? "…" : "");
 }
 
 void PutText(std::vector<char>& record, host::TextAt field, const Cell& cell) {

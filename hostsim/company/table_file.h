@@ -18,6 +18,9 @@ namespace klarvo::sim {
 // control characters as escapes (\0, \n, \r, \t, \xNN).
 std::string Quoted(const std::string& text);
 
+// The same without the quotes, at most `characters` characters of it.
+std::string Printable(const std::string& text, std::size_t characters);
+
 // Where a bad value stands, for the message.
 struct Cell {
     const std::string& file;

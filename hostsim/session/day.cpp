@@ -16,6 +16,9 @@ namespace {
 
 namespace fs = std::filesystem;
 
+// Of a script line as the day shows it: its control characters as escapes, a very long one cut.
+constexpr std::size_t kShownLine = 160;
+
 HostOptions HostOf(const fs::path& company) {
     HostOptions options;
     options.company = company;
@@ -100,7 +103,7 @@ int Day::Run(const std::vector<DayAction>& actions) {
     }
     std::size_t done = 0;
     for (const DayAction& action : actions) {
-        std::cout << "== " << action.place << ": " << action.text << "\n" << std::flush;
+        std::cout << "== " << action.place << ": " << Printable(action.text, kShownLine) << "\n" << std::flush;
         int code = kContractBroken;
         unlikeFresh_.reset();
         try {
@@ -111,11 +114,13 @@ int Day::Run(const std::vector<DayAction>& actions) {
         } catch (const ContractViolation&) {
         }
         if (code == kContractBroken) {
-            std::cerr << "morvel day: " << action.place << " (" << action.text << ") broke a contract of the host\n";
+            std::cerr << "morvel day: " << action.place << " (" << Printable(action.text, kShownLine)
+                      << ") broke a contract of the host\n";
             return code;
         }
         if (unlikeFresh_) {
-            std::cerr << "morvel day: " << action.place << " (" << action.text << "): " << *unlikeFresh_ << "\n";
+            std::cerr << "morvel day: " << action.place << " (" << Printable(action.text, kShownLine) << "): " << *unlikeFresh_
+                      << "\n";
             return kFailed;
         }
         if (code != kDone) std::cout << "(exit code " << code << ")\n";
