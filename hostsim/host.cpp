@@ -74,7 +74,7 @@ void Host::Violation(const std::string& what) {
 
 void Host::RunCommand(int (*command)()) {
     const std::uint16_t before = session.modeFlags;
-    commandCalls_.clear();
+    commandCalls_.fill(0);
     inCommand_ = true;
     CallModule([&] { command(); });
     inCommand_ = false;
@@ -84,8 +84,8 @@ void Host::RunCommand(int (*command)()) {
 void Host::BeginAction(HostOptions options) {
     if (options.company != options_.company) throw std::logic_error("a host keeps its company folder");
     options_ = std::move(options);
-    serviceCalls_.clear();
-    commandCalls_.clear();
+    serviceCalls_.fill(0);
+    commandCalls_.fill(0);
     failure_.reset();
     raising_ = false;
     messages_.clear();
@@ -109,9 +109,10 @@ void Host::RaiseFault() {
     RaiseHostFault(failure_->what);
 }
 
-bool Host::EnterService(std::uint16_t number) {
-    const int call = ++serviceCalls_[number];
-    const int commandCall = ++commandCalls_[number];
+bool Host::EnterService(std::size_t serviceIndex) {
+    const std::uint16_t number = kServiceNumbers[serviceIndex];
+    const int call = ++serviceCalls_[serviceIndex];
+    const int commandCall = ++commandCalls_[serviceIndex];
     const auto& throwIns = options_.throwIns;
     const auto named = std::find_if(throwIns.begin(), throwIns.end(), [&](const ThrowIn& t) {
         return t.service == number && (t.withinCommand ? inCommand_ && t.call == commandCall : t.call == call);

@@ -17,6 +17,7 @@
 #include "host/types.h"
 #include "hostsim/company/company.h"
 #include "hostsim/forms/scheme_file.h"
+#include "hostsim/service_meter.h"
 #include "hostsim/services/dialog_state.h"
 #include "hostsim/services/file_state.h"
 #include "hostsim/services/loading_state.h"
@@ -114,7 +115,9 @@ public:
     // A service's first step: counts its calls and fails one that a ThrowIn names, also while an
     // earlier failure unwinds the module. A service that takes something back fails after it did
     // (the module asked, and could do nothing more): true then, for Serve to raise the failure.
-    bool EnterService(std::uint16_t number);
+    bool EnterService(std::size_t serviceIndex);
+    // The calls of each service since the user's command started, by ServiceIndex.
+    const PerService<int>& CommandCalls() const { return commandCalls_; }
     // Notes a failure of a service, to be raised into the module.
     void NoteFailure(const std::string& what, bool injected = false);
     const std::optional<HostFailure>& LastFailure() const { return failure_; }
@@ -159,8 +162,8 @@ public:
 
 private:
     HostOptions options_;
-    std::map<std::uint16_t, int> serviceCalls_;
-    std::map<std::uint16_t, int> commandCalls_;  // since the user's command started
+    PerService<int> serviceCalls_{};
+    PerService<int> commandCalls_{};  // since the user's command started
     bool inCommand_ = false;
     std::optional<HostFailure> failure_;
     bool raising_ = false;

@@ -20,15 +20,17 @@ namespace klarvo::sim {
 using CodeAddress = void (*)();
 using ExportTable = std::map<std::uint16_t, CodeAddress>;
 
-// A service's body, as the module reaches it: counted (and failed when a ThrowIn names this
-// call), and any failure of the simulator inside it raised as the host's exception. While an
-// earlier failure unwinds the module, a failure of the simulator is only noted and the service
-// gives nothing back.
-template <class Body>
-decltype(auto) Serve(std::uint16_t number, Body body) {
+// A service's body, as the module reaches it: counted, timed while a benchmark asks (and failed
+// when a ThrowIn names this call), and any failure of the simulator inside it raised as the
+// host's exception. While an earlier failure unwinds the module, a failure of the simulator is
+// only noted and the service gives nothing back.
+template <std::uint16_t Number, class Body>
+decltype(auto) Serve(Body body) {
     using Result = decltype(body());
+    constexpr std::size_t index = ServiceIndex(Number);
+    const ServiceTimes::Call timed(g_serviceTimes, index);
     Host& host = Host::Active();
-    const bool failsOnceDone = host.EnterService(number);
+    const bool failsOnceDone = host.EnterService(index);
     try {
         if constexpr (std::is_void_v<Result>) {
             body();
@@ -55,7 +57,7 @@ template <class R, class... A>
 struct Served<R (*)(A...)> {
     template <std::uint16_t Number, R (*Implementation)(A...)>
     static R Call(A... arguments) {
-        return Serve(Number, [&] { return Implementation(arguments...); });
+        return Serve<Number>([&] { return Implementation(arguments...); });
     }
 };
 #if defined(__i386__)
@@ -63,7 +65,7 @@ template <class R, class... A>
 struct Served<R(KLARVO_THISCALL*)(A...)> {
     template <std::uint16_t Number, R(KLARVO_THISCALL* Implementation)(A...)>
     static R KLARVO_THISCALL Call(A... arguments) {
-        return Serve(Number, [&] { return Implementation(arguments...); });
+        return Serve<Number>([&] { return Implementation(arguments...); });
     }
 };
 #endif

@@ -40,7 +40,7 @@ int ShowStopMessage(int window, const char* title, const char* format, int butto
     va_start(arguments, style);
     const std::string text = Format(format, arguments);
     va_end(arguments);
-    return Serve(service::ShowStopMessage::kNumber, [&] {
+    return Serve<service::ShowStopMessage::kNumber>([&] {
         host.Require(window == kStopWindow && buttons == kStopButtons && style == kStopStyle,
                      "the stop window opened with another number, other buttons or another style");
         host.ShowMessage(title, text, false);
