@@ -31,12 +31,12 @@ HostFile* OpenFile(const char* name, const char* mode, int, int, int, int, int, 
 }
 
 int WriteFile(HostFile* file, const char* format, ...) {
-    Host& host = Host::Active();
     va_list arguments;
     va_start(arguments, format);
-    const int written = Serve(service::WriteFile::kNumber, [&] {
+    const int written = Serve<service::WriteFile::kNumber>([&] {
+        Host& host = Host::Active();
         host.Require(host.files.open.count(file) == 1, "a write to a file that is not open");
-        return host.Options().failingFiles.count(file->name) ? -1 : std::vfprintf(file->stream, format, arguments);
+        return host.Options().failingFiles.count(file->name) ? -1 : WriteFormatted(file->stream, format, arguments);
     });
     va_end(arguments);
     return written;

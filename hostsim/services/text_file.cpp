@@ -1,5 +1,34 @@
 #include "hostsim/services/text_file.h"
 
+#include <vector>
+
+namespace klarvo::sim {
+
+#if defined(_WIN32)
+int WriteFormatted(std::FILE* stream, const char* format, va_list arguments) {
+    char line[1024];
+    va_list again;
+    va_copy(again, arguments);
+    const int length = std::vsnprintf(line, sizeof line, format, arguments);
+    std::vector<char> longer;
+    if (length >= static_cast<int>(sizeof line)) {
+        longer.resize(static_cast<std::size_t>(length) + 1);
+        std::vsnprintf(longer.data(), longer.size(), format, again);
+    }
+    va_end(again);
+    if (length < 0) return -1;
+    const char* text = longer.empty() ? line : longer.data();
+    return std::fwrite(text, 1, static_cast<std::size_t>(length), stream) == static_cast<std::size_t>(length) ? length : -1;
+}
+#else
+// The GNU C library formats straight into the stream's buffer.
+int WriteFormatted(std::FILE* stream, const char* format, va_list arguments) {
+    return std::vfprintf(stream, format, arguments);
+}
+#endif
+
+}  // namespace klarvo::sim
+
 #if defined(_WIN32)
 
 namespace klarvo::sim {
