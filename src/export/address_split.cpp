@@ -24,7 +24,8 @@ char Lower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + '
 constexpr std::string_view kStreetMarkers[] = {"ul.", "os.", "al.", "pl."};
 
 bool IsStreetMarkerAt(std::string_view text, std::size_t at) {
-    if (at + 3 > text.size()) return false;
+    // Every marker ends with its full stop: most places are passed over by that alone.
+    if (at + 3 > text.size() || text[at + 2] != '.') return false;
     const char marker[3] = {Lower(text[at]), Lower(text[at + 1]), text[at + 2]};
     const std::string_view found(marker, 3);
     return std::find(std::begin(kStreetMarkers), std::end(kStreetMarkers), found) != std::end(kStreetMarkers);

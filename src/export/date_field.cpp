@@ -1,8 +1,8 @@
 #include "export/date_field.h"
 
 #include <cstdint>
-#include <cstdio>
 
+#include "export/decimal_text.h"
 #include "services/dates.h"
 #include "host/records.h"
 
@@ -11,7 +11,11 @@ namespace klarvo::exporting {
 DateField FormatDate(const char* hostDate) {
     const services::DateParts parts = services::SplitDate(hostDate);
     DateField field;
-    std::snprintf(field.text, sizeof field.text, "%04d-%02d-%02d", parts.year, parts.month, parts.day);
+    char* end = WriteZeroPadded(field.text, parts.year, 4);
+    *end++ = '-';
+    end = WriteZeroPadded(end, parts.month, 2);
+    *end++ = '-';
+    *WriteZeroPadded(end, parts.day, 2) = '\0';
     return field;
 }
 

@@ -7,6 +7,7 @@
 #include "export/customer_accounts.h"
 #include "export/customer_marks.h"
 #include "export/date_field.h"
+#include "export/decimal_text.h"
 #include "export/sales_register.h"
 #include "host/posting_scheme_buffer.h"
 #include "host/records.h"
@@ -168,7 +169,7 @@ void ExportRun::ExportInvoices() {
                      host::ReadField<std::int32_t>(documentRecord_, host::tspr::kCustomer));
         ++invoiceCount_;
         char counter[16];
-        std::snprintf(counter, sizeof counter, "%ld", static_cast<long>(invoiceCount_));
+        FormatZeroPadded(counter, invoiceCount_, 1);
         services::ShowProgressCounter(counter);
     }
 }
@@ -187,15 +188,14 @@ void ExportRun::CloseFilesAndReport() {
 
 void ExportRun::WriteDocumentPostings() {
     char customerCode[16];
-    std::snprintf(customerCode, sizeof customerCode, "%04d",
-                  static_cast<int>(host::ReadField<std::int32_t>(documentRecord_, host::tspr::kCustomer)));
+    FormatZeroPadded(customerCode, host::ReadField<std::int32_t>(documentRecord_, host::tspr::kCustomer), 4);
     // Made once, for the document's first record.
     std::optional<RegisterDocument> document;
     for (std::int16_t k = 0; k < host::kSchemeEntryCount; ++k) {
         posting::PostingLine line;
         if (posting::BuildPostingLine(k, documentAmounts_, line, customerCode)) break;
         if (!IsPosted(line.amount)) continue;
-        if (!document) document.emplace(RegisterDocumentOf(documentRecord_));
+        if (!document) document.emplace(documentRecord_);
         cuts_.NotePosting(k, line, WritePostingRecord(registerFile_, line, *document), document->number.text);
     }
 }

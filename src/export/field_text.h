@@ -10,6 +10,11 @@
 
 namespace klarvo::exporting {
 
+// A character as a field keeps it: the separator as `replacement`, a line break as a blank.
+inline char KeptInField(char c, char separator, char replacement) {
+    return c == separator ? replacement : (c == '\n' || c == '\r') ? ' ' : c;
+}
+
 template <std::size_t Length>
 struct FieldText {
     char text[Length + 1];
@@ -26,7 +31,7 @@ struct FieldText {
     bool KeepOff(char separator, char replacement) {
         bool replaced = false;
         for (char* c = text; *c; ++c) {
-            const char kept = *c == separator ? replacement : (*c == '\n' || *c == '\r') ? ' ' : *c;
+            const char kept = KeptInField(*c, separator, replacement);
             replaced |= kept != *c;
             *c = kept;
         }

@@ -1,7 +1,7 @@
 #include "export/sales_register.h"
 
 #include <cstdint>
-#include <cstdio>
+#include <cstring>
 #include <optional>
 
 #include "export/field_text.h"
@@ -13,19 +13,27 @@
 namespace klarvo::exporting {
 namespace {
 
-
 // Fields 1 to 10 and 12 are values; the others are constant. Every field ends with ■ (0xFE).
 const char* const kPostingRecordFormat =
     "%-15s■%9.2f■%9.2f■%s■%s■%s■%s■%-7s■%s■%s■FA■%s■PLN■ ■ ■000000000,00■000000000,00■ ■ ■ ■ ■"
     "000000000000■00000,000000■ ■ ■ ■ ■ ■ ■\n"_mz;
 
-constexpr int kRegisterNumber = 2200;
 constexpr double kSmallestAmount = 0.00001;
 
+// A text of a posting line in a field of the record: at most Length characters, copied and kept
+// off the separator in one pass, since every record has three of them.
 template <std::size_t Length>
-struct RegisterField : FieldText<Length> {
-    explicit RegisterField(std::string_view from) : FieldText<Length>(from), replaced(this->KeepOff(teta::kRegisterSeparator, ' ')) {}
-    bool replaced;
+struct RegisterField {
+    explicit RegisterField(const char* from) {
+        std::size_t length = 0;
+        for (; length < Length && from[length] != '\0'; ++length) {
+            text[length] = KeptInField(from[length], teta::kRegisterSeparator, ' ');
+            replaced |= text[length] != from[length];
+        }
+        text[length] = '\0';
+    }
+    char text[Length + 1];
+    bool replaced = false;
 };
 
 }  // namespace
@@ -33,9 +41,7 @@ struct RegisterField : FieldText<Length> {
 RegisterDocument::RegisterDocument(std::string_view documentNumber, const DocumentDates& documentDates)
     : number(documentNumber), dates(documentDates), numberReplaced(number.KeepOff(teta::kRegisterSeparator, ' ')) {}
 
-RegisterDocument RegisterDocumentOf(const void* tspr) {
-    return {host::BoundedText(tspr, host::tspr::kNumber), DatesOf(tspr)};
-}
+RegisterDocument::RegisterDocument(const void* tspr) : RegisterDocument(host::BoundedText(tspr, host::tspr::kNumber), DatesOf(tspr)) {}
 
 bool IsPosted(double amount) { return !(amount > -kSmallestAmount && amount < kSmallestAmount); }
 
@@ -45,10 +51,12 @@ bool WritePostingRecord(OutputFile& file, const posting::PostingLine& line, cons
     const bool hasDebit = debit.text[0] != '\0';
     const bool hasCredit = credit.text[0] != '\0';
     // The register token: the description's first letter and the register, on the credit side.
-    char token[16] = "";
-    if (hasCredit && description.text[0])
-        std::snprintf(token, sizeof token, "%c|%d", static_cast<unsigned char>(description.text[0]),
-                      kRegisterNumber);
+    char token[2 + sizeof teta::kSalesRegister] = "";
+    if (hasCredit && description.text[0]) {
+        token[0] = description.text[0];
+        token[1] = '|';
+        std::memcpy(token + 2, teta::kSalesRegister, sizeof teta::kSalesRegister);
+    }
     Print(file, kPostingRecordFormat, hasDebit ? debit.text : credit.text, hasDebit ? line.amount : 0.0,
           hasCredit ? line.amount : 0.0, document.number.text, document.dates.document.text, document.dates.due.text,
           document.dates.document.text, token, document.dates.document.text, description.text, "   ");

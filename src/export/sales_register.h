@@ -17,13 +17,13 @@ inline constexpr std::size_t kDocumentNumberRoom = host::tspr::kNumber.room;
 // the separator ■ (0xFE) or a line break: both are written as a blank.
 struct RegisterDocument {
     RegisterDocument(std::string_view number, const DocumentDates& dates);
+    // From the number, document date and payment term of a Tspr record, made in place.
+    explicit RegisterDocument(const void* tspr);
     FieldText<kDocumentNumberRoom> number;
     DocumentDates dates;
     bool numberReplaced;  // the number held a separator or a line break
 };
 
-// The number and dates of the document in a Tspr record.
-RegisterDocument RegisterDocumentOf(const void* tspr);
 
 // Writes one posting record of 29 fields; true when a text of it had a separator or a line break
 // replaced.

@@ -37,10 +37,7 @@ void LoadModule(platform::ModuleHandle ownModule) {
     BindAllServices();
 }
 
-CodeAddress BoundSlot(int index) {
-    if (!klarvo_service_slots[index]) throw MissingService(host::kServiceNumbers[index]);
-    return klarvo_service_slots[index];
-}
+void ThrowMissingService(int index) { throw MissingService(host::kServiceNumbers[index]); }
 
 // Called by a lazy binder, with every register saved, for its own slot; returns where the
 // interrupted call goes on.

@@ -29,7 +29,13 @@ void BindAllServices();
 // binding of every slot.
 void LoadModule(platform::ModuleHandle ownModule);
 
-// The slot's target. Throws MissingService for a service that the host lacked.
-CodeAddress BoundSlot(int index);
+[[noreturn]] void ThrowMissingService(int index);
+
+// The slot's target. Throws MissingService for a service that the host lacked. Inline: every
+// service call of the plug-in goes through it.
+inline CodeAddress BoundSlot(int index) {
+    if (!klarvo_service_slots[index]) ThrowMissingService(index);
+    return klarvo_service_slots[index];
+}
 
 }  // namespace klarvo::frame

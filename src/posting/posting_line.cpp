@@ -16,10 +16,14 @@ namespace {
 void MakeAccount(const char (&accountTemplate)[host::kAccountTemplateLength + 1], const char* customerCode,
                  char (&account)[kAccountLength + 1], PostingLine& line) {
     char work[256];
-    const std::string_view text = host::BoundedText(accountTemplate, 0, host::kAccountTemplateLength);
-    std::copy(text.begin(), text.end(), work);
-    work[text.size()] = '\0';
-    if (char* at = std::find(work, work + text.size(), 'K'); at != work + text.size()) {
+    char* at = nullptr;
+    std::size_t length = 0;
+    for (; length < host::kAccountTemplateLength && accountTemplate[length] != '\0'; ++length) {
+        work[length] = accountTemplate[length];
+        if (!at && work[length] == 'K') at = work + length;
+    }
+    work[length] = '\0';
+    if (at) {
         services::DeleteCharacter(at);
         for (const char* c = customerCode; *c; ++c) services::InsertCharacter(at++, *c);
     }

@@ -20,6 +20,9 @@ inline constexpr std::size_t kPostingFieldCount = 29;
 inline constexpr std::size_t kAccountLength = 12;
 inline constexpr std::size_t kAccountWidth = 15;
 inline constexpr std::size_t kDescriptionLength = 30;
+// The register the sales are booked in. A posting on the credit side carries the register token:
+// the description's first letter, "|" and the register ("S|2200").
+inline constexpr char kSalesRegister[] = "2200";
 
 // The customer accounts: the header line "      Ź      ", then one record per customer, each of
 // its fields preceded by the separator.
