@@ -1,6 +1,7 @@
 #include "direct_writer.h"
 
 #include <algorithm>
+#include <cstdarg>
 #include <cstdio>
 #include <cstring>
 #include <vector>
@@ -11,6 +12,7 @@
 #include "host/mazovia.h"
 #include "host/records.h"
 #include "hostsim/services/text_cleanup.h"
+#include "hostsim/services/text_file.h"
 
 namespace klarvo::bench {
 namespace {
@@ -30,6 +32,15 @@ public:
 private:
     std::FILE* stream_;
 };
+
+// A line in one piece, as the simulated host writes them.
+void Print(std::FILE* stream, const char* format, ...) {
+    va_list arguments;
+    va_start(arguments, format);
+    const int written = sim::WriteFormatted(stream, format, arguments);
+    va_end(arguments);
+    if (written < 0) throw std::runtime_error("the direct writer's file could not be written");
+}
 
 // YYYYMMDD as YYYY-MM-DD.
 void DashedDate(const std::string& date, char (&out)[11]) {
@@ -52,7 +63,7 @@ void WriteRegister(const sim::Company& company, const Period& period, Marks& mar
     File file(path);
     char today[11];
     DashedDate(period.today, today);
-    std::fprintf(file.Stream(), "SP■    ■%s■\r\n"_mz, today);
+    Print(file.Stream(), "SP■    ■%s■\r\n"_mz, today);
     for (const sim::Document& document : company.documents) {
         const std::string date = document.date;
         if (document.included == 0 || date.empty() || date < period.from || date > period.to) continue;
@@ -68,13 +79,13 @@ void WriteRegister(const sim::Company& company, const Period& period, Marks& mar
         const double gross = document.amounts[2] / 10000, net = document.amounts[0] / 10000, vat = document.amounts[1] / 10000;
         const auto posted = [](double amount) { return amount <= -0.00001 || amount >= 0.00001; };
         if (posted(gross))
-            std::fprintf(file.Stream(), kRecord, account, gross, 0.0, number, documentDate, dueDate, documentDate, "",
+            Print(file.Stream(), kRecord, account, gross, 0.0, number, documentDate, dueDate, documentDate, "",
                          documentDate, "Sprzedaż"_mz);
         if (posted(net))
-            std::fprintf(file.Stream(), kRecord, "731-1", 0.0, net, number, documentDate, dueDate, documentDate,
+            Print(file.Stream(), kRecord, "731-1", 0.0, net, number, documentDate, dueDate, documentDate,
                          "N|2200", documentDate, "Netto");
         if (posted(vat))
-            std::fprintf(file.Stream(), kRecord, "221-2", 0.0, vat, number, documentDate, dueDate, documentDate,
+            Print(file.Stream(), kRecord, "221-2", 0.0, vat, number, documentDate, dueDate, documentDate,
                          "V|2200", documentDate, "Vat");
     }
 }
@@ -100,7 +111,7 @@ void DropBlanksBeyond30(char* text) {
 void WriteAccount(std::FILE* file, const char* customer) {
     const exporting::AddressParts address = exporting::SplitAddress(host::BoundedText(customer, k4::kAddress));
     const exporting::DigitSplit bank = exporting::SplitAtFirstDigit(host::BoundedText(customer, k4::kBankAccount));
-    std::fprintf(file, "Ź2Ź%dŹ%20.20sŹ%60.60sŹ%6.6sŹ%25.25sŹ%32.32sŹ%30.30sŹ%30.30sŹ%18.18sŹ%0.2fŹ%0.2f\r\n"_mz,
+    Print(file, "Ź2Ź%dŹ%20.20sŹ%60.60sŹ%6.6sŹ%25.25sŹ%32.32sŹ%30.30sŹ%30.30sŹ%18.18sŹ%0.2fŹ%0.2f\r\n"_mz,
                  host::ReadField<std::int32_t>(customer, k4::kNumber),
                  Text(host::BoundedText(customer, k4::kShortName), nullptr).text,
                  Text(host::BoundedText(customer, k4::kName), &sim::CleanName).text,
@@ -112,7 +123,7 @@ void WriteAccount(std::FILE* file, const char* customer) {
 
 void WriteAccounts(const sim::Company& company, const Marks& marks, const std::filesystem::path& path) {
     File file(path);
-    std::fprintf(file.Stream(), "%6sŹ%6s\r\n"_mz, "", "");
+    Print(file.Stream(), "%6sŹ%6s\r\n"_mz, "", "");
     // Companies in ascending order, then natural persons by ascending absolute number.
     for (const int sign : {+1, -1})
         for (std::int32_t i = 1; i < 66000; ++i) {

@@ -5,6 +5,8 @@
 #include <string>
 
 namespace klarvo::bench {
+
+#if defined(__linux__)
 namespace {
 
 std::int64_t StatusKiB(const std::string& field) {
@@ -16,13 +18,23 @@ std::int64_t StatusKiB(const std::string& field) {
 
 }  // namespace
 
-std::int64_t ResidentKiB() { return StatusKiB("VmRSS"); }
-
-void ResetPeak() {
+std::optional<std::int64_t> PeakGrowthKiB(const std::function<void()>& work) {
+    const std::int64_t before = StatusKiB("VmRSS");
     std::ofstream clear("/proc/self/clear_refs");
     if (!(clear << "5")) throw std::runtime_error("/proc/self/clear_refs cannot reset the peak");
+    clear.close();
+    work();
+    return StatusKiB("VmHWM") - before;
 }
 
-std::int64_t PeakKiB() { return StatusKiB("VmHWM"); }
+std::optional<std::int64_t> PeakKiB() { return StatusKiB("VmHWM"); }
+#else
+std::optional<std::int64_t> PeakGrowthKiB(const std::function<void()>& work) {
+    work();
+    return std::nullopt;
+}
+
+std::optional<std::int64_t> PeakKiB() { return std::nullopt; }
+#endif
 
 }  // namespace klarvo::bench

@@ -1,17 +1,17 @@
 #pragma once
-// The process's resident memory, as Linux counts it.
+// The process's resident memory, as Linux counts it. Windows keeps no peak that a program can
+// start anew, so there the benchmark tells no memory figure (nullopt).
 
 #include <cstdint>
+#include <functional>
+#include <optional>
 
 namespace klarvo::bench {
 
-// The resident set now, in KiB.
-std::int64_t ResidentKiB();
+// How far the work raised the resident set's peak over the resident set before it, in KiB.
+std::optional<std::int64_t> PeakGrowthKiB(const std::function<void()>& work);
 
-// Starts a new peak from the resident set now.
-void ResetPeak();
-
-// The highest resident set since the last reset, in KiB.
-std::int64_t PeakKiB();
+// The highest resident set of the process so far, in KiB.
+std::optional<std::int64_t> PeakKiB();
 
 }  // namespace klarvo::bench

@@ -5,7 +5,7 @@
 cmake_minimum_required(VERSION 3.25)
 include(${SOURCE}/cmake/def_rows.cmake)
 klarvo_def_rows("${SOURCE}/hostsim/windows/morvel_def.h" rows)
-set(def "LIBRARY \"MORVEL.dll\"\nEXPORTS\n    klarvo_run_morvel\n    klarvo_export_30006 @30006 NONAME\n")
+set(def "LIBRARY \"MORVEL.dll\"\nEXPORTS\n    klarvo_run_program\n    klarvo_export_30006 @30006 NONAME\n")
 set(numbers "")
 foreach(row IN LISTS rows)
     string(STRIP "${row}" row)

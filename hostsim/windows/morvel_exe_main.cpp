@@ -1,12 +1,13 @@
-// morvel.exe: the host program's executable. The host itself is MORVEL.dll, which loads the
-// plug-in Klarvo.dll beside it.
+// The host program's executable (morvel.exe, and the benchmark's klarvo_bench.exe): the host
+// itself is the MORVEL.dll beside it, which runs the program's command line and loads the plug-in
+// Klarvo.dll from the same folder.
 
 #include <windows.h>
 
-extern "C" __declspec(dllimport) int klarvo_run_morvel(int argc, char** argv);
+extern "C" __declspec(dllimport) int klarvo_run_program(int argc, char** argv);
 
 int main(int argc, char** argv) {
-    // What morvel prints is UTF-8: so that Polish letters show on the console.
+    // What the program prints is UTF-8: so that Polish letters show on the console.
     SetConsoleOutputCP(CP_UTF8);
-    return klarvo_run_morvel(argc, argv);
+    return klarvo_run_program(argc, argv);
 }

@@ -62,6 +62,14 @@ Entry Ordinal(HMODULE module, std::uint16_t ordinal) {
 
 PluginDll::PluginDll(std::string path) : path_(std::move(path)) {}
 
+PluginDll PluginDll::BesideProgram() {
+    char program[MAX_PATH];
+    const DWORD length = GetModuleFileNameA(nullptr, program, MAX_PATH);
+    std::string folder(program, length);
+    folder.erase(folder.find_last_of("\\/") + 1);
+    return PluginDll(folder + "Klarvo.dll");
+}
+
 host::ModuleEntries PluginDll::Load() {
     HMODULE module;
     {

@@ -11,6 +11,8 @@ namespace klarvo::sim {
 class PluginDll : public PluginModule {
 public:
     explicit PluginDll(std::string path);
+    // Klarvo.dll in the folder of the running program, where the host program keeps its plug-ins.
+    static PluginDll BesideProgram();
     host::ModuleEntries Load() override;
     void Unload() override;
 
