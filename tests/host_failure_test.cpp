@@ -4,11 +4,15 @@
 #include <gtest/gtest.h>
 
 #include <optional>
+#include <stdexcept>
 
 #if defined(_WIN32)
 #include <windows.h>
+
+#include "host/exception_frame.h"
 #endif
 
+#include "frame/from_host.h"
 #include "frame/held.h"
 #include "host/host_fault.h"
 #include "hostsim/session/linked_plugin.h"
@@ -150,6 +154,74 @@ TEST(HeldByThePlugin, AnUnwindingGivesBackWhatIsAboveItsMarkLatestFirst) {
     frame::GiveBackAbove(outerMark);
     EXPECT_EQ(givenBack, (std::vector<int>{5, 4, 3, 1}));
 }
+
+// A release that fails otherwise than through the host (a crash, a fault of the plug-in's own) is
+// not taken for the host's failure: it passes on to the host's own handling of a crash.
+TEST(HeldByThePlugin, ACrashInsideAReleaseIsNotTakenForTheHostsFailure) {
+    void (*crash)(void*) = [](void*) {
+#if defined(_WIN32)
+        RaiseException(EXCEPTION_ACCESS_VIOLATION, EXCEPTION_NONCONTINUABLE, 0, nullptr);
+#else
+        throw std::runtime_error("a crash");
+#endif
+    };
+#if defined(_WIN32)
+    // The host's handling of a crash, as a frame that takes every exception, around a call into
+    // the plug-in.
+    const bool returned = host::CatchRaised(
+        [](void* release) {
+            const frame::HostExceptionFrame frame;
+            frame::CatchingHostFault(*static_cast<void (**)(void*)>(release), nullptr);
+        },
+        &crash, [](unsigned long) { return true; }, nullptr);
+    EXPECT_FALSE(returned);
+#else
+    EXPECT_THROW(frame::CatchingHostFault(crash, nullptr), std::runtime_error);
+#endif
+}
+
+#if defined(_WIN32)
+struct UnwindingCase {
+    const char* name;
+    unsigned long code;
+    bool givenBack;
+};
+
+class AnExceptionUnwindingThePlugin : public ::testing::TestWithParam<UnwindingCase> {};
+
+// The host's own exception is given back to on its way through the plug-in's frame; after any
+// other the host is asked nothing, and the plug-in's list of holds is left whole for whatever
+// comes next, should the host go on.
+TEST_P(AnExceptionUnwindingThePlugin, GivesBackOnlyWhenItIsTheHosts) {
+    struct Inside {
+        unsigned long code;
+        std::vector<int> givenBack;
+    } inside{GetParam().code, {}};
+    const bool returned = host::CatchRaised(
+        [](void* context) {
+            auto* in = static_cast<Inside*>(context);
+            const frame::HostExceptionFrame frame;
+            const Holder held(&in->givenBack, 1);
+            RaiseException(in->code, EXCEPTION_NONCONTINUABLE, 0, nullptr);
+        },
+        &inside, [](unsigned long) { return true; }, nullptr);
+    EXPECT_FALSE(returned);
+    EXPECT_EQ(inside.givenBack, GetParam().givenBack ? std::vector<int>{1} : std::vector<int>{});
+    std::vector<int> afterwards;
+    frame::Held mark;
+    { const Holder next(&afterwards, 2); }
+    const Holder last(&afterwards, 3);
+    frame::GiveBackAbove(mark);
+    EXPECT_EQ(afterwards, std::vector<int>{3});
+}
+
+INSTANTIATE_TEST_SUITE_P(Codes, AnExceptionUnwindingThePlugin,
+                         ::testing::Values(UnwindingCase{"TheHosts", host::kHostFaultCode, true},
+                                           UnwindingCase{"AccessViolation", EXCEPTION_ACCESS_VIOLATION, false},
+                                           UnwindingCase{"StackOverflow", static_cast<unsigned long>(STATUS_STACK_OVERFLOW), false},
+                                           UnwindingCase{"DivisionByZero", EXCEPTION_INT_DIVIDE_BY_ZERO, false}),
+                         [](const auto& info) { return std::string(info.param.name); });
+#endif
 
 }  // namespace
 }  // namespace klarvo::test

@@ -12,14 +12,21 @@ HostExceptionFrame::HostExceptionFrame() : host::ExceptionRegistration{nullptr, 
 
 HostExceptionFrame::~HostExceptionFrame() { host::PopExceptionFrame(this); }
 
-// Runs inside the system's exception dispatcher, which no C++ exception may cross.
+// Runs inside the system's exception dispatcher, which no C++ exception may cross. Only the
+// host's own exception is given back to on its way: after any other (an access violation, a
+// stack overflow) the host is not asked anything, and what the plug-in held is only forgotten,
+// should the host go on after it.
 int __stdcall HostExceptionFrame::Handle(void* record, void* frame, void*, void*) noexcept {
-    if (host::IsUnwinding(record)) {
-        try {
-            GiveBackAbove(static_cast<HostExceptionFrame*>(static_cast<host::ExceptionRegistration*>(frame))->mark_);
-        } catch (...) {
-            // What could not be given back stays with the host, which is unwinding anyway.
-        }
+    if (!host::IsUnwinding(record)) return host::kContinueSearch;
+    Held& mark = static_cast<HostExceptionFrame*>(static_cast<host::ExceptionRegistration*>(frame))->mark_;
+    if (static_cast<const host::ExceptionRecordHead*>(record)->code != host::kHostFaultCode) {
+        ForgetAbove(mark);
+        return host::kContinueSearch;
+    }
+    try {
+        GiveBackAbove(mark);
+    } catch (...) {
+        // What could not be given back stays with the host, which is unwinding anyway.
     }
     return host::kContinueSearch;
 }

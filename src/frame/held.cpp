@@ -35,13 +35,19 @@ void GiveBackAbove(Held& mark) {
     if (g_top == &mark) g_top = mark.below_;
 }
 
+void ForgetAbove(Held& mark) {
+    Held* held = g_top;
+    while (held && held != &mark) held = held->below_;
+    if (held) g_top = mark.below_;
+}
+
 bool Unwinding() { return g_givingBack > 0 || std::uncaught_exceptions() > 0; }
 
 #if defined(_WIN32)
 void CatchingHostFault(void (*call)(void* context), void* context) {
     // What the call took before it failed lies above this mark, and goes back while the
-    // abandoned frames are still whole. The host's exception code is the host's own: any
-    // exception raised in here is taken.
+    // abandoned frames are still whole. Only the host's own exception is taken: any other is a
+    // crash, and goes on to whatever the host does with one.
     struct Attempt {
         void (*call)(void* context);
         void* context;
@@ -51,7 +57,7 @@ void CatchingHostFault(void (*call)(void* context), void* context) {
             const Attempt* attempt = static_cast<Attempt*>(tried);
             attempt->call(attempt->context);
         },
-        &attempt, [](unsigned long) { return true; },
+        &attempt, [](unsigned long code) { return code == host::kHostFaultCode; },
         [](void* tried) { GiveBackAbove(static_cast<Attempt*>(tried)->mark); });
 }
 #else

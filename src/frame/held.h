@@ -27,6 +27,7 @@ public:
 
 private:
     friend void GiveBackAbove(Held& mark);
+    friend void ForgetAbove(Held& mark);
 
     void* holder_;
     GiveBack giveBack_;
@@ -36,6 +37,11 @@ private:
 // Gives back everything held above `mark`, the latest first, and takes it and `mark` off the
 // list: what an exception of the host leaves behind when it unwinds the plug-in's frames.
 void GiveBackAbove(Held& mark);
+
+// Takes everything above `mark`, and `mark`, off the list without giving it back: what an
+// exception other than the host's leaves when it unwinds the plug-in's frames. After a crash
+// nothing is asked of the host; the list only must not point into the abandoned frames.
+void ForgetAbove(Held& mark);
 
 // Whether an exception is unwinding the plug-in's frames: a holder's destructor on its way, or
 // the give-back of an unwinding.

@@ -51,13 +51,20 @@ struct CatchingFrame : ExceptionRegistration {
     void* context;
     void* resume[5];  // for __builtin_setjmp
 
-    // Runs inside the system's exception dispatcher; it leaves by a jump, never by a C++ exception.
-    static int __stdcall Handle(void* record, void* frame, void*, void*) {
+    // Runs inside the system's exception dispatcher; it leaves by a jump, never by a C++
+    // exception.
+    static int __stdcall Handle(void* record, void* frame, void*, void*) noexcept {
         auto* self = static_cast<CatchingFrame*>(static_cast<ExceptionRegistration*>(frame));
         if (IsUnwinding(record) || !self->takes(static_cast<const ExceptionRecordHead*>(record)->code))
             return kContinueSearch;
         klarvo_unwind_to(frame, record);
-        if (self->caught) self->caught(self->context);
+        if (self->caught) {
+            try {
+                self->caught(self->context);
+            } catch (...) {
+                // Goes no further: the system's dispatcher lies between here and any catch.
+            }
+        }
         __builtin_longjmp(self->resume, 1);
     }
 };
