@@ -66,31 +66,49 @@ std::string Read(const std::filesystem::path& path) {
 // An export with every service of the host timed: the time inside each service, as counted.
 struct TimedRun {
     double seconds = 0;
+    double ticksPerSecond = 1;
     sim::PerService<double> serviceSeconds{};
     sim::PerService<int> calls{};
     int Calls() const { return std::accumulate(calls.begin(), calls.end(), 0); }
 };
 
-// The export's time told apart into the host's and the plug-in's. A timer reads the counter once
-// on either side of its interval, so what timing costs a call (the timed export less the untimed
-// one) is counted half inside the service and half outside: the host's share is the services'
-// time less that half, the plug-in's the untimed export less the host's share.
+// What the timers cost a call: all of it, and the part counted inside the call's interval (the
+// reading of the counter that ends it), from a million timed calls around nothing.
+struct TimerCost {
+    double perCall = 0;
+    double inside = 0;
+};
+
+TimerCost MeasureTimerCost() {
+    constexpr int kCalls = 1'000'000;
+    sim::ServiceTimes times;
+    times.Start();
+    const auto start = sim::ServiceTimes::Now();
+    for (int i = 0; i < kCalls; ++i) const sim::ServiceTimes::Call call(times, 0);
+    return {static_cast<double>(sim::ServiceTimes::Now() - start) / kCalls,
+            static_cast<double>(times.Ticks()[0]) / kCalls};
+}
+
+// The timed export told apart into the host's time and the plug-in's: the host's is the time
+// inside its services, the plug-in's the rest, each less what the timers cost it.
 struct Split {
+    double pluginSeconds = 0;
     double hostSeconds = 0;
     sim::PerService<double> serviceSeconds{};
     sim::PerService<int> calls{};
     int callCount = 0;
 };
 
-Split SplitExport(double exportSeconds, const TimedRun& timed) {
+Split SplitExport(const TimedRun& timed, const TimerCost& timer) {
     Split split;
     split.calls = timed.calls;
     split.callCount = timed.Calls();
-    const double timerPerCall = std::max(0.0, timed.seconds - exportSeconds) / std::max(split.callCount, 1);
     for (std::size_t index = 0; index < sim::kServiceCount; ++index) {
-        split.serviceSeconds[index] = std::max(0.0, timed.serviceSeconds[index] - timed.calls[index] * timerPerCall / 2);
+        split.serviceSeconds[index] =
+            std::max(0.0, timed.serviceSeconds[index] - timed.calls[index] * timer.inside / timed.ticksPerSecond);
         split.hostSeconds += split.serviceSeconds[index];
     }
+    split.pluginSeconds = timed.seconds - split.hostSeconds - split.callCount * timer.perCall / timed.ticksPerSecond;
     return split;
 }
 
@@ -104,7 +122,7 @@ struct Row {
 
     double PerDocument(double seconds) const { return seconds * 1e6 / documents; }
     double ExportPerDirect() const { return exportSeconds / directSeconds; }
-    double PluginSeconds() const { return exportSeconds - split.hostSeconds; }
+    double PluginSeconds() const { return split.pluginSeconds; }
     double PluginPerDirect() const { return PluginSeconds() / directSeconds; }
     bool MeetsTarget() const { return ExportPerDirect() <= kExportPerDirect || PluginPerDirect() <= kPluginPerDirect; }
 };
@@ -136,9 +154,9 @@ TimedRun TimedExport(sim::Host& host, host::MenuCommand command) {
     TimedRun run;
     run.seconds = Seconds([&] { host.RunCommand(command); });
     sim::g_serviceTimes.Stop();
-    const double ticksPerSecond = (sim::ServiceTimes::Now() - startTicks) / run.seconds;
+    run.ticksPerSecond = (sim::ServiceTimes::Now() - startTicks) / run.seconds;
     for (std::size_t index = 0; index < sim::kServiceCount; ++index)
-        run.serviceSeconds[index] = sim::g_serviceTimes.Ticks()[index] / ticksPerSecond;
+        run.serviceSeconds[index] = sim::g_serviceTimes.Ticks()[index] / run.ticksPerSecond;
     run.calls = host.CommandCalls();
     return run;
 }
@@ -168,7 +186,7 @@ Row Measure(std::int64_t documents, const std::filesystem::path& work, int repea
     Row row{documents, 0, 0, 0, 0, std::nullopt, 0, {}};
     const bool started = sim::RunPluginSession(host, plugin, [&](host::MenuCommand command) {
         row.memoryGrowthKiB = PeakGrowthKiB([&] { row.exportSeconds = Best(repeat, [&] { host.RunCommand(command); }); });
-        row.split = SplitExport(row.exportSeconds, BestTimedExport(repeat, host, command));
+        row.split = SplitExport(BestTimedExport(repeat, host, command), MeasureTimerCost());
     });
     if (!started || host.Messages().empty() || !host.Messages().back().formatted)
         throw std::runtime_error("the export did not reach its summary");
