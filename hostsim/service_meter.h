@@ -25,11 +25,15 @@ inline constexpr const char* kServiceNames[] = {KLARVO_HOST_SERVICES(KLARVO_SERV
 inline constexpr std::size_t kServiceCount = std::size(kServiceNumbers);
 static_assert(std::size(kServiceNames) == kServiceCount);
 
-consteval std::size_t ServiceIndex(std::uint16_t number) {
+constexpr std::size_t ServiceIndex(std::uint16_t number) {
     for (std::size_t index = 0; index < kServiceCount; ++index)
         if (kServiceNumbers[index] == number) return index;
     throw std::logic_error("not a service of the host");
 }
+
+// Found when the simulator is compiled: a number that is no service does not compile.
+template <std::uint16_t Number>
+inline constexpr std::size_t kServiceIndexOf = ServiceIndex(Number);
 
 template <class Value>
 using PerService = std::array<Value, kServiceCount>;

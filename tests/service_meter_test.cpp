@@ -14,9 +14,9 @@
 namespace klarvo::test {
 namespace {
 
-constexpr std::size_t kWriteFile = sim::ServiceIndex(host::service::WriteFile::kNumber);
-constexpr std::size_t kRunForm = sim::ServiceIndex(host::service::RunForm::kNumber);
-constexpr std::size_t kShowStopMessage = sim::ServiceIndex(host::service::ShowStopMessage::kNumber);
+constexpr std::size_t kWriteFile = sim::kServiceIndexOf<host::service::WriteFile::kNumber>;
+constexpr std::size_t kRunForm = sim::kServiceIndexOf<host::service::RunForm::kNumber>;
+constexpr std::size_t kShowStopMessage = sim::kServiceIndexOf<host::service::ShowStopMessage::kNumber>;
 
 TEST(ServiceMeter, TimesTheServicesCalledWhileStartedAndNothingAfter) {
     const TestCompany company("number\n42\n", "number,date,customer,amount_1\nFV/1,2024-01-02,42,12300\n");

@@ -27,7 +27,7 @@ using ExportTable = std::map<std::uint16_t, CodeAddress>;
 template <std::uint16_t Number, class Body>
 decltype(auto) Serve(Body body) {
     using Result = decltype(body());
-    constexpr std::size_t index = ServiceIndex(Number);
+    constexpr std::size_t index = kServiceIndexOf<Number>;
     const ServiceTimes::Call timed(g_serviceTimes, index);
     Host& host = Host::Active();
     const bool failsOnceDone = host.EnterService(index);
