@@ -166,10 +166,7 @@ std::set<std::int64_t> NamedNumbers(const std::string& note) {
 // not included), which the test finds from the company itself.
 TEST(DocumentsInTheRegister, ExportsOfTwoHundredGeneratedCompaniesAreQuietWhereNothingIsLeftOut) {
     const TestCompany company("", "");
-    sim::HostOptions year;
-    year.form.dateFrom = "20240101";
-    year.form.dateTo = "20241231";
-    year.form.invoices = true;
+    const sim::HostOptions year = Year2024();
     for (std::uint64_t seed = 1; seed <= 200; ++seed) {
         sim::GenerateCompany(company.Folder(), {40, 12, seed});
         const ExportOutcome outcome = RunExport(company, year);

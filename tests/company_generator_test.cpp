@@ -22,11 +22,7 @@ TEST(CompanyGenerator, WritesTheSameCompanyForTheSameSeed) {
 TEST(CompanyGenerator, WritesACompanyThatTheHostLoadsAndTheExportWritesWhole) {
     const TestCompany company("", "");
     sim::GenerateCompany(company.Folder(), {300, 40, 1});
-    sim::HostOptions options;
-    options.form.dateFrom = "20240101";
-    options.form.dateTo = "20241231";
-    options.form.invoices = true;
-    const ExportOutcome outcome = RunExport(company, options);
+    const ExportOutcome outcome = RunExport(company, Year2024());
     EXPECT_TRUE(outcome.violations.empty());
     // Its street names hold Ź, the separator of the accounts file: the user is told that it became Z.
     ASSERT_EQ(outcome.messages.size(), 2u);

@@ -34,11 +34,7 @@ const char* const kDocuments =
 
 TEST(CustomerAccounts, OneRecordPerCustomerCompaniesFirstInAscendingOrder) {
     const TestCompany company(kCustomers, kDocuments);
-    sim::HostOptions options;
-    options.form.dateFrom = "20240101";
-    options.form.dateTo = "20240131";
-    options.form.invoices = true;
-    const ExportOutcome outcome = RunExport(company, options);
+    const ExportOutcome outcome = RunExport(company, January());
     EXPECT_TRUE(outcome.violations.empty());
     ASSERT_EQ(outcome.messages.size(), 2u);
     EXPECT_EQ(outcome.messages[0].text,

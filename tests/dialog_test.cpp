@@ -55,11 +55,8 @@ TEST_F(SettingsDialog, ASecondPressShowsTheSchemeStoredByTheFirst) {
 }
 
 TEST_F(SettingsDialog, AnAbandonedEditorStoresNothingAndTheExportUsesTheStoredScheme) {
-    sim::HostOptions options;
+    sim::HostOptions options = Year2024();
     options.form.configPresses = {Visit({{0, SchemeEntry(3, "999", 0, "", "Inne")}}, true)};
-    options.form.dateFrom = "20240101";
-    options.form.dateTo = "20241231";
-    options.form.invoices = true;
     options.today = "20240307";
     const ExportOutcome outcome = RunExport(company, options);
     EXPECT_TRUE(outcome.violations.empty());
@@ -68,11 +65,8 @@ TEST_F(SettingsDialog, AnAbandonedEditorStoresNothingAndTheExportUsesTheStoredSc
 }
 
 TEST_F(SettingsDialog, ASchemeEditedAndConfirmedReachesTheRegister) {
-    sim::HostOptions options;
+    sim::HostOptions options = Year2024();
     options.form.configPresses = {Visit({kEntry3})};
-    options.form.dateFrom = "20240101";
-    options.form.dateTo = "20241231";
-    options.form.invoices = true;
     RunExport(company, options);
     const std::string registerFile = company.Read("!Fs_pln.fkw");
     EXPECT_NE(registerFile.find("490            \xFE   100.00\xFE     0.00\xFE"), std::string::npos) << registerFile;

@@ -56,10 +56,7 @@ TEST_F(ExportRun, ExportsTheDocumentsOfThePeriodWithBothBoundsIncluded) {
 }
 
 TEST_F(ExportRun, APeriodThatEndsBeforeItStartsSelectsNothing) {
-    sim::HostOptions options = January();
-    options.form.dateFrom = "20240131";
-    options.form.dateTo = "20240101";
-    EXPECT_EQ(Texts(RunExport(company, options)), std::vector<std::string>{Summary(0)});
+    EXPECT_EQ(Texts(RunExport(company, Period("20240131", "20240101"))), std::vector<std::string>{Summary(0)});
 }
 
 TEST_F(ExportRun, WritesBothHeaderLinesWithTheDateOfTheRun) {

@@ -13,15 +13,6 @@ namespace {
 
 const char* const kCustomers = "number,name\n42,Firma\n-7,Jan Kowalski\n";
 
-sim::HostOptions Year2024() {
-    sim::HostOptions options;
-    options.form.dateFrom = "20240101";
-    options.form.dateTo = "20241231";
-    options.form.invoices = true;
-    options.today = "20240307";
-    return options;
-}
-
 // The posting records of the register file, each split into its fields (the header left out).
 std::vector<std::vector<std::string>> PostingRecords(const TestCompany& company) {
     std::vector<std::string> lines = SplitAt(company.Read("!Fs_pln.fkw"), "\r\n");
@@ -50,7 +41,9 @@ TEST(SalesRegister, TheDefaultSchemeBooksGrossNetAndVat) {
     const TestCompany company(kCustomers,
                               "number,date,customer,amount_1,amount_2,amount_3\n"
                               "FV/42/2024,2024-03-07,42,100.00,23.00,123.00\n");
-    const ExportOutcome outcome = RunExport(company, Year2024());
+    sim::HostOptions options = Year2024();
+    options.today = "20240307";
+    const ExportOutcome outcome = RunExport(company, options);
     EXPECT_TRUE(outcome.violations.empty());
     EXPECT_EQ(company.Read("!Fs_pln.fkw"), Golden("register_example.fkw"));
     EXPECT_TRUE(outcome.balanceFindings.empty());

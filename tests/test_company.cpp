@@ -109,13 +109,17 @@ std::vector<std::string> CheckExport(const TestCompany& company) {
     return balance;
 }
 
-sim::HostOptions January(bool invoices) {
+sim::HostOptions Period(const std::string& from, const std::string& to, bool invoices) {
     sim::HostOptions options;
-    options.form.dateFrom = "20240101";
-    options.form.dateTo = "20240131";
+    options.form.dateFrom = from;
+    options.form.dateTo = to;
     options.form.invoices = invoices;
     return options;
 }
+
+sim::HostOptions January(bool invoices) { return Period("20240101", "20240131", invoices); }
+
+sim::HostOptions Year2024() { return Period("20240101", "20241231"); }
 
 std::string Golden(const std::string& name) {
     return ReadBytes(std::filesystem::path(KLARVO_SOURCE_DIR) / "tests" / "golden" / name);

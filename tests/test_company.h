@@ -71,8 +71,12 @@ ExportOutcome RunExport(const TestCompany& company, sim::HostOptions options = {
 // fails the test; those are returned (a posting scheme of the user need not balance).
 std::vector<std::string> CheckExport(const TestCompany& company);
 
-// The range form answered with January 2024 and the check box as given, then OK.
+// The range form answered with this period (host date strings, YYYYMMDD) and the check box as
+// given, then OK.
+sim::HostOptions Period(const std::string& from, const std::string& to, bool invoices = true);
+// January 2024, and the whole of 2024.
 sim::HostOptions January(bool invoices = true);
+sim::HostOptions Year2024();
 
 // A golden file of tests/golden, as bytes.
 std::string Golden(const std::string& name);
