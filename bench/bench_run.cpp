@@ -9,7 +9,7 @@
 // written files. One more export, with the host's services timed, tells the plug-in's own time
 // from the host's.
 
-#include "bench_run.h"
+#include "bench/bench_run.h"
 
 #include <algorithm>
 #include <chrono>
@@ -23,14 +23,14 @@
 #include <string>
 #include <vector>
 
-#include "command_line.h"
-#include "direct_writer.h"
+#include "bench/direct_writer.h"
+#include "bench/memory.h"
+#include "check/teta_check.h"
+#include "cli/command_line.h"
 #include "hostsim/company/company_generator.h"
 #include "hostsim/host.h"
 #include "hostsim/session/plugin_session.h"
 #include "klarvo_version.h"
-#include "memory.h"
-#include "teta_check.h"
 
 namespace klarvo::bench {
 namespace {

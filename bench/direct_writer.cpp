@@ -1,4 +1,4 @@
-#include "direct_writer.h"
+#include "bench/direct_writer.h"
 
 #include <algorithm>
 #include <cstdarg>
@@ -8,11 +8,11 @@
 #include <stdexcept>
 
 #include "hostsim/company/calendar.h"
-#include "export/address_split.h"
-#include "host/mazovia.h"
-#include "host/records.h"
-#include "hostsim/services/text_cleanup.h"
-#include "hostsim/services/text_file.h"
+#include "hostsim/text/text_cleanup.h"
+#include "hostsim/text/text_file.h"
+#include "src/export/address_split.h"
+#include "src/host/mazovia.h"
+#include "src/host/records.h"
 
 namespace klarvo::bench {
 namespace {

@@ -1,6 +1,6 @@
 // klarvo_bench natively: the plug-in linked into the program with the simulated host.
 
-#include "bench_run.h"
+#include "bench/bench_run.h"
 #include "hostsim/session/linked_plugin.h"
 
 int main(int argc, char** argv) {

@@ -1,4 +1,4 @@
-#include "memory.h"
+#include "bench/memory.h"
 
 #include <fstream>
 #include <stdexcept>

@@ -1,13 +1,13 @@
-#include "accounts_check.h"
+#include "check/accounts_check.h"
 
 #include <array>
 #include <charconv>
 
-#include "fields.h"
-#include "file_header.h"
-#include "host/mazovia.h"
-#include "lines.h"
-#include "teta/format.h"
+#include "check/fields.h"
+#include "check/file_header.h"
+#include "check/lines.h"
+#include "src/host/mazovia.h"
+#include "src/teta/format.h"
 
 namespace klarvo::check {
 namespace {

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "findings.h"
+#include "check/findings.h"
 
 namespace klarvo::check {
 

@@ -1,10 +1,10 @@
-#include "archive.h"
+#include "check/archive.h"
 
 #include <algorithm>
 #include <fstream>
 
-#include "paths.h"
-#include "teta_check.h"
+#include "check/paths.h"
+#include "check/teta_check.h"
 
 namespace klarvo::check {
 namespace {

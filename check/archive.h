@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "export_folder.h"
-#include "findings.h"
+#include "check/export_folder.h"
+#include "check/findings.h"
 
 namespace klarvo::check {
 

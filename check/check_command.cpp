@@ -1,15 +1,15 @@
-#include "check_command.h"
+#include "check/check_command.h"
 
 #include <filesystem>
 #include <fstream>
 #include <optional>
 
-#include "archive.h"
-#include "command_line.h"
+#include "check/archive.h"
+#include "check/paths.h"
+#include "check/table.h"
+#include "check/teta_check.h"
+#include "cli/command_line.h"
 #include "klarvo_version.h"
-#include "paths.h"
-#include "table.h"
-#include "teta_check.h"
 
 namespace klarvo::check {
 namespace {

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "language.h"
+#include "check/language.h"
 
 namespace klarvo::check {
 

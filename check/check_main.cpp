@@ -12,7 +12,7 @@
 #include <shellapi.h>
 #endif
 
-#include "check_command.h"
+#include "check/check_command.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "export_folder.h"
+#include "check/export_folder.h"
 
 #include <algorithm>
 #include <fstream>
@@ -6,10 +6,10 @@
 #include <string>
 #include <vector>
 
-#include "file_header.h"
-#include "messages.h"
-#include "paths.h"
-#include "teta/format.h"
+#include "check/file_header.h"
+#include "check/messages.h"
+#include "check/paths.h"
+#include "src/teta/format.h"
 
 namespace klarvo::check {
 namespace {

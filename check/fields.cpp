@@ -1,9 +1,9 @@
-#include "fields.h"
+#include "check/fields.h"
 
 #include <chrono>
 #include <cstdio>
 
-#include "host/mazovia.h"
+#include "src/host/mazovia.h"
 
 namespace klarvo::check {
 namespace {

@@ -1,7 +1,7 @@
-#include "file_header.h"
+#include "check/file_header.h"
 
-#include "fields.h"
-#include "teta/format.h"
+#include "check/fields.h"
+#include "src/teta/format.h"
 
 namespace klarvo::check {
 namespace {

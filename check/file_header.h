@@ -7,8 +7,8 @@
 #include <optional>
 #include <string>
 
-#include "findings.h"
-#include "lines.h"
+#include "check/findings.h"
+#include "check/lines.h"
 
 namespace klarvo::check {
 

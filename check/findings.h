@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "messages.h"
+#include "check/messages.h"
 
 namespace klarvo::check {
 

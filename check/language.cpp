@@ -1,4 +1,4 @@
-#include "language.h"
+#include "check/language.h"
 
 #include <cstdlib>
 

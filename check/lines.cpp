@@ -1,4 +1,4 @@
-#include "lines.h"
+#include "check/lines.h"
 
 namespace klarvo::check {
 

@@ -10,7 +10,7 @@
 #include <string_view>
 #include <vector>
 
-#include "findings.h"
+#include "check/findings.h"
 
 namespace klarvo::check {
 

@@ -1,9 +1,9 @@
-#include "messages.h"
+#include "check/messages.h"
 
 #include <array>
 
-#include "host/polish_count.h"
-#include "teta/terms.h"
+#include "src/host/polish_count.h"
+#include "src/teta/terms.h"
 
 namespace klarvo::check {
 namespace {

@@ -10,7 +10,7 @@
 #include <system_error>
 #include <vector>
 
-#include "language.h"
+#include "check/language.h"
 
 namespace klarvo::check {
 

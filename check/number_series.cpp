@@ -1,4 +1,4 @@
-#include "number_series.h"
+#include "check/number_series.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "paths.h"
+#include "check/paths.h"
 
 namespace klarvo::check {
 

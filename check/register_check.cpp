@@ -1,16 +1,16 @@
-#include "register_check.h"
+#include "check/register_check.h"
 
 #include <algorithm>
 #include <map>
 #include <unordered_map>
 #include <vector>
 
-#include "fields.h"
-#include "file_header.h"
-#include "host/mazovia.h"
-#include "lines.h"
-#include "number_series.h"
-#include "teta/format.h"
+#include "check/fields.h"
+#include "check/file_header.h"
+#include "check/lines.h"
+#include "check/number_series.h"
+#include "src/host/mazovia.h"
+#include "src/teta/format.h"
 
 namespace klarvo::check {
 namespace {

@@ -7,9 +7,9 @@
 #include <set>
 #include <string>
 
-#include "accounts_check.h"
-#include "findings.h"
-#include "scheme_accounts.h"
+#include "check/accounts_check.h"
+#include "check/findings.h"
+#include "check/scheme_accounts.h"
 
 namespace klarvo::check {
 

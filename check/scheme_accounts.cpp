@@ -1,12 +1,12 @@
-#include "scheme_accounts.h"
+#include "check/scheme_accounts.h"
 
 #include <fstream>
 #include <stdexcept>
 
-#include "host/mazovia.h"
-#include "messages.h"
-#include "paths.h"
-#include "teta/format.h"
+#include "check/messages.h"
+#include "check/paths.h"
+#include "src/host/mazovia.h"
+#include "src/teta/format.h"
 
 namespace klarvo::check {
 namespace {

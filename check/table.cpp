@@ -1,8 +1,8 @@
-#include "table.h"
+#include "check/table.h"
 
 #include <algorithm>
 
-#include "host/mazovia.h"
+#include "src/host/mazovia.h"
 
 namespace klarvo::check {
 namespace {

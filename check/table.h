@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "messages.h"
+#include "check/messages.h"
 
 namespace klarvo::check {
 

@@ -1,11 +1,11 @@
-#include "teta_check.h"
+#include "check/teta_check.h"
 
 #include <fstream>
 #include <sstream>
 #include <stdexcept>
 
-#include "host/mazovia.h"
-#include "paths.h"
+#include "check/paths.h"
+#include "src/host/mazovia.h"
 
 namespace klarvo::check {
 namespace {

@@ -13,12 +13,12 @@
 #include <string>
 #include <vector>
 
-#include "accounts_check.h"
-#include "export_folder.h"
-#include "findings.h"
-#include "register_check.h"
-#include "scheme_accounts.h"
-#include "teta/format.h"
+#include "check/accounts_check.h"
+#include "check/export_folder.h"
+#include "check/findings.h"
+#include "check/register_check.h"
+#include "check/scheme_accounts.h"
+#include "src/teta/format.h"
 
 namespace klarvo::check {
 

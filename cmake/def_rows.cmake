@@ -2,7 +2,7 @@
 # marker klarvo_def_begin, one row per "@". For the scripts that write a .def from a list.
 #   klarvo_def_rows(HEADER OUT) with CXX (the compiler) and SOURCE (the source folder) set.
 function(klarvo_def_rows header out)
-    execute_process(COMMAND "${CXX}" -E -P -x c++ -std=c++20 "-I${SOURCE}/src" "${header}"
+    execute_process(COMMAND "${CXX}" -E -P -x c++ -std=c++20 "-I${SOURCE}" "${header}"
                     OUTPUT_VARIABLE text RESULT_VARIABLE failed)
     if(failed)
         message(FATAL_ERROR "${header} does not preprocess")

@@ -5,7 +5,7 @@
 #include <cstdlib>
 #include <string_view>
 
-#include "export/address_split.h"
+#include "src/export/address_split.h"
 
 namespace {
 

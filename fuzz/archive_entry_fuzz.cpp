@@ -8,8 +8,8 @@
 #include <fstream>
 #include <string>
 
-#include "archive.h"
-#include "messages.h"
+#include "check/archive.h"
+#include "check/messages.h"
 
 namespace {
 

@@ -11,11 +11,11 @@
 #include <string>
 #include <vector>
 
-#include "export/customer_accounts.h"
 #include "hostsim/host.h"
-#include "services/files.h"
-#include "host/records.h"
 #include "hostsim/session/linked_plugin.h"
+#include "src/export/customer_accounts.h"
+#include "src/host/records.h"
+#include "src/services/files.h"
 
 namespace {
 

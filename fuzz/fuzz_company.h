@@ -8,9 +8,9 @@
 #include <fstream>
 #include <string>
 
-#include "export/export_command.h"
 #include "hostsim/host.h"
 #include "hostsim/session/linked_plugin.h"
+#include "src/export/export_command.h"
 
 namespace klarvo::fuzz {
 

@@ -5,9 +5,9 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "fuzz_company.h"
-#include "messages.h"
-#include "scheme_accounts.h"
+#include "check/messages.h"
+#include "check/scheme_accounts.h"
+#include "fuzz/fuzz_company.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     klarvo::fuzz::Write("config.ini", std::string(reinterpret_cast<const char*>(data), size));

@@ -9,8 +9,8 @@
 #include <cstring>
 #include <string>
 
-#include "export/export_settings.h"
-#include "fuzz_company.h"
+#include "fuzz/fuzz_company.h"
+#include "src/export/export_settings.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string bytes(reinterpret_cast<const char*>(data), size);

@@ -6,7 +6,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "teta_check.h"
+#include "check/teta_check.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string bytes(reinterpret_cast<const char*>(data), size);

@@ -4,11 +4,11 @@
 #include <exception>
 #include <iostream>
 
-#include "host/mazovia.h"
-#include "host/records.h"
-#include "host/services.h"
-#include "hostsim/services/formatting.h"
 #include "hostsim/faults/fault_raising.h"
+#include "hostsim/text/formatting.h"
+#include "src/host/mazovia.h"
+#include "src/host/records.h"
+#include "src/host/services.h"
 
 namespace klarvo::sim {
 namespace {

@@ -13,18 +13,18 @@
 #include <string>
 #include <vector>
 
-#include "host/module_entries.h"
-#include "host/types.h"
 #include "hostsim/company/company.h"
 #include "hostsim/forms/scheme_file.h"
 #include "hostsim/service_meter.h"
-#include "hostsim/services/dialog_state.h"
-#include "hostsim/services/file_state.h"
-#include "hostsim/services/loading_state.h"
-#include "hostsim/services/posting_state.h"
-#include "hostsim/services/session_state.h"
-#include "hostsim/services/table_state.h"
-#include "hostsim/services/window_state.h"
+#include "hostsim/state/dialog_state.h"
+#include "hostsim/state/file_state.h"
+#include "hostsim/state/loading_state.h"
+#include "hostsim/state/posting_state.h"
+#include "hostsim/state/session_state.h"
+#include "hostsim/state/table_state.h"
+#include "hostsim/state/window_state.h"
+#include "src/host/module_entries.h"
+#include "src/host/types.h"
 
 namespace klarvo::sim {
 

@@ -11,8 +11,8 @@
 #include <iterator>
 #include <stdexcept>
 
-#include "host/module_entries.h"
-#include "host/service_list.h"
+#include "src/host/module_entries.h"
+#include "src/host/service_list.h"
 
 namespace klarvo::sim {
 

@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "export/address_split.h"
-#include "hostsim/services/text_cleanup.h"
+#include "hostsim/text/text_cleanup.h"
+#include "src/export/address_split.h"
 
 namespace klarvo::exporting {
 namespace {

@@ -6,11 +6,11 @@
 #include <fstream>
 #include <sstream>
 
-#include "archive.h"
-#include "check_command.h"
-#include "paths.h"
-#include "teta_check.h"
-#include "test_company.h"
+#include "check/archive.h"
+#include "check/check_command.h"
+#include "check/paths.h"
+#include "check/teta_check.h"
+#include "tests/test_company.h"
 
 namespace klarvo::test {
 namespace {

@@ -5,10 +5,10 @@
 
 #include <set>
 
+#include "check/teta_check.h"
 #include "hostsim/company/company_generator.h"
 #include "hostsim/company/csv.h"
-#include "teta_check.h"
-#include "test_company.h"
+#include "tests/test_company.h"
 
 namespace klarvo::test {
 namespace {

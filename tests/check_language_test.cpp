@@ -5,11 +5,11 @@
 
 #include <sstream>
 
-#include "check_command.h"
-#include "host/mazovia.h"
-#include "messages.h"
-#include "paths.h"
-#include "test_company.h"
+#include "check/check_command.h"
+#include "check/messages.h"
+#include "check/paths.h"
+#include "src/host/mazovia.h"
+#include "tests/test_company.h"
 
 namespace klarvo::test {
 namespace {

@@ -6,10 +6,10 @@
 #include <functional>
 #include <sstream>
 
-#include "host/mazovia.h"
-#include "table.h"
-#include "teta_check.h"
-#include "test_company.h"
+#include "check/table.h"
+#include "check/teta_check.h"
+#include "src/host/mazovia.h"
+#include "tests/test_company.h"
 
 namespace klarvo::test {
 namespace {

@@ -5,11 +5,11 @@
 
 #include <iostream>
 
-#include "hostsim/services/formatting.h"
-#include "klarvo_version.h"
 #include "hostsim/session/linked_plugin.h"
 #include "hostsim/session/session.h"
-#include "test_company.h"
+#include "hostsim/text/formatting.h"
+#include "klarvo_version.h"
+#include "tests/test_company.h"
 
 namespace klarvo::test {
 namespace {

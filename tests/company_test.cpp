@@ -3,9 +3,9 @@
 #include <gtest/gtest.h>
 
 #include "hostsim/company/company.h"
-#include "host/mazovia.h"
-#include "host/records.h"
-#include "test_company.h"
+#include "src/host/mazovia.h"
+#include "src/host/records.h"
+#include "tests/test_company.h"
 
 namespace klarvo::sim {
 namespace {

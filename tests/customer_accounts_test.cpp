@@ -5,11 +5,11 @@
 #include <algorithm>
 #include <cstring>
 
-#include "export/customer_accounts.h"
-#include "services/files.h"
-#include "host/mazovia.h"
-#include "host/records.h"
-#include "test_company.h"
+#include "src/export/customer_accounts.h"
+#include "src/host/mazovia.h"
+#include "src/host/records.h"
+#include "src/services/files.h"
+#include "tests/test_company.h"
 
 namespace klarvo::test {
 namespace {

@@ -3,7 +3,7 @@
 #include <climits>
 #include <vector>
 
-#include "export/customer_marks.h"
+#include "src/export/customer_marks.h"
 
 namespace klarvo::exporting {
 namespace {

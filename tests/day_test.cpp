@@ -13,7 +13,7 @@
 #include "hostsim/session/day_script.h"
 #include "hostsim/session/linked_plugin.h"
 #include "hostsim/session/session.h"
-#include "test_company.h"
+#include "tests/test_company.h"
 
 namespace klarvo::test {
 namespace {

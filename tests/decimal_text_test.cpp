@@ -6,7 +6,7 @@
 #include <cstdio>
 #include <limits>
 
-#include "export/decimal_text.h"
+#include "src/export/decimal_text.h"
 
 namespace klarvo::test {
 namespace {

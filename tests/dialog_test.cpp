@@ -3,10 +3,10 @@
 
 #include <gtest/gtest.h>
 
-#include "export/export_object.h"
-#include "host/dialog.h"
 #include "hostsim/company/ini_store.h"
-#include "test_company.h"
+#include "src/export/export_object.h"
+#include "src/host/dialog.h"
+#include "tests/test_company.h"
 
 namespace klarvo::test {
 namespace {

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "hostsim/company/ini_store.h"
-#include "test_company.h"
+#include "tests/test_company.h"
 
 namespace klarvo::test {
 namespace {

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "export/export_settings.h"
+#include "src/export/export_settings.h"
 
 namespace klarvo::exporting {
 namespace {

@@ -5,8 +5,8 @@
 #include <vector>
 
 #include "hostsim/forms/form_layout.h"
-#include "export/form_description.h"
-#include "test_company.h"
+#include "src/export/form_description.h"
+#include "tests/test_company.h"
 
 namespace klarvo::test {
 namespace {

@@ -9,15 +9,15 @@
 #if defined(_WIN32)
 #include <windows.h>
 
-#include "host/exception_frame.h"
+#include "src/host/exception_frame.h"
 #endif
 
-#include "frame/from_host.h"
-#include "frame/held.h"
-#include "host/host_fault.h"
 #include "hostsim/session/linked_plugin.h"
 #include "hostsim/session/session.h"
-#include "test_company.h"
+#include "src/frame/from_host.h"
+#include "src/frame/held.h"
+#include "src/host/host_fault.h"
+#include "tests/test_company.h"
 
 namespace klarvo::test {
 namespace {

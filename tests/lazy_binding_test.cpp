@@ -3,13 +3,13 @@
 
 #include <gtest/gtest.h>
 
-#include "frame/binding.h"
-#include "frame/lazy_binders.h"
-#include "services/files.h"
-#include "host/services.h"
-#include "services/tables.h"
 #include "hostsim/session/linked_plugin.h"
-#include "test_company.h"
+#include "src/frame/binding.h"
+#include "src/frame/lazy_binders.h"
+#include "src/host/services.h"
+#include "src/services/files.h"
+#include "src/services/tables.h"
+#include "tests/test_company.h"
 
 namespace klarvo::test {
 namespace {

@@ -4,13 +4,13 @@
 
 #include <cstring>
 
-#include "frame/binding.h"
-#include "plugin/entry_points.h"
-#include "plugin/load_checks.h"
 #include "hostsim/company/ini_store.h"
 #include "hostsim/session/linked_plugin.h"
 #include "hostsim/session/plugin_session.h"
-#include "test_company.h"
+#include "src/frame/binding.h"
+#include "src/plugin/entry_points.h"
+#include "src/plugin/load_checks.h"
+#include "tests/test_company.h"
 
 namespace klarvo::test {
 namespace {

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "host/mazovia.h"
+#include "src/host/mazovia.h"
 
 namespace klarvo::mazovia {
 namespace {

@@ -3,11 +3,11 @@
 
 #include <gtest/gtest.h>
 
-#include "host/mazovia.h"
-#include "host/polish_count.h"
-#include "messages.h"
-#include "number_series.h"
-#include "test_company.h"
+#include "check/messages.h"
+#include "check/number_series.h"
+#include "src/host/mazovia.h"
+#include "src/host/polish_count.h"
+#include "tests/test_company.h"
 
 namespace klarvo::test {
 namespace {

@@ -4,8 +4,8 @@
 
 #include <cstring>
 
-#include "posting/posting_line.h"
-#include "test_company.h"
+#include "src/posting/posting_line.h"
+#include "tests/test_company.h"
 
 namespace klarvo::test {
 namespace {

@@ -4,9 +4,9 @@
 
 #include <cstring>
 
-#include "host/mazovia.h"
-#include "posting/posting_scheme.h"
-#include "test_company.h"
+#include "src/host/mazovia.h"
+#include "src/posting/posting_scheme.h"
+#include "tests/test_company.h"
 
 namespace klarvo::test {
 namespace {

@@ -4,9 +4,9 @@
 
 #include <cstring>
 
-#include "export/sales_register.h"
-#include "services/files.h"
-#include "test_company.h"
+#include "src/export/sales_register.h"
+#include "src/services/files.h"
+#include "tests/test_company.h"
 
 namespace klarvo::test {
 namespace {

@@ -4,7 +4,7 @@
 
 #include "hostsim/session/linked_plugin.h"
 #include "hostsim/session/session.h"
-#include "test_company.h"
+#include "tests/test_company.h"
 
 namespace klarvo::test {
 namespace {

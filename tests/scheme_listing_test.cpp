@@ -4,10 +4,10 @@
 
 #include <cstring>
 
-#include "posting/posting_scheme.h"
 #include "hostsim/forms/scheme_file.h"
 #include "hostsim/forms/scheme_listing.h"
-#include "test_company.h"
+#include "src/posting/posting_scheme.h"
+#include "tests/test_company.h"
 
 namespace klarvo::test {
 namespace {

@@ -7,9 +7,9 @@
 #include <string>
 
 #include "hostsim/service_meter.h"
-#include "hostsim/services/text_file.h"
-#include "host/services.h"
-#include "test_company.h"
+#include "hostsim/text/text_file.h"
+#include "src/host/services.h"
+#include "tests/test_company.h"
 
 namespace klarvo::test {
 namespace {

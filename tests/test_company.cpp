@@ -1,4 +1,4 @@
-#include "test_company.h"
+#include "tests/test_company.h"
 
 #include <cstring>
 #include <fstream>
@@ -6,10 +6,10 @@
 
 #include <gtest/gtest.h>
 
-#include "export/export_command.h"
+#include "check/teta_check.h"
 #include "hostsim/session/linked_plugin.h"
-#include "teta_check.h"
-#include "host/mazovia.h"
+#include "src/export/export_command.h"
+#include "src/host/mazovia.h"
 
 namespace klarvo::test {
 namespace {

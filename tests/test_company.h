@@ -9,7 +9,7 @@
 #include <gtest/gtest.h>
 
 #include "hostsim/host.h"
-#include "host/posting_scheme_buffer.h"
+#include "src/host/posting_scheme_buffer.h"
 
 namespace klarvo::test {
 

@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include "test_company.h"
+#include "tests/test_company.h"
 
 namespace klarvo::test {
 namespace {

@@ -8,10 +8,10 @@
 #include <stdexcept>
 #include <string>
 
-#include "host/mazovia.h"
-#include "host/records.h"
 #include "hostsim/company/calendar.h"
 #include "hostsim/company/table_file.h"
+#include "src/host/mazovia.h"
+#include "src/host/records.h"
 
 namespace klarvo::sim {
 namespace {

@@ -7,7 +7,7 @@
 #include <fstream>
 #include <stdexcept>
 
-#include "host/mazovia.h"
+#include "src/host/mazovia.h"
 
 namespace klarvo::sim {
 namespace {

@@ -8,7 +8,7 @@
 #include <utility>
 
 #include "hostsim/company/csv.h"
-#include "host/mazovia.h"
+#include "src/host/mazovia.h"
 
 namespace klarvo::sim {
 

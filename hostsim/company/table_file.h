@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "host/records.h"
+#include "src/host/records.h"
 
 namespace klarvo::sim {
 

@@ -1,11 +1,11 @@
 #include "hostsim/faults/fault_raising.h"
 
-#include "host/host_fault.h"
+#include "src/host/host_fault.h"
 
 #if defined(_WIN32)
 #include <windows.h>
 
-#include "host/exception_frame.h"
+#include "src/host/exception_frame.h"
 #endif
 
 namespace klarvo::sim {

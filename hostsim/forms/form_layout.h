@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "host/forms.h"
+#include "src/host/forms.h"
 
 namespace klarvo::sim {
 

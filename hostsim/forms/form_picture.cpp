@@ -4,7 +4,7 @@
 #include <utility>
 #include <vector>
 
-#include "host/mazovia.h"
+#include "src/host/mazovia.h"
 
 namespace klarvo::sim {
 namespace {

@@ -6,7 +6,7 @@
 #include <filesystem>
 #include <vector>
 
-#include "host/posting_scheme_buffer.h"
+#include "src/host/posting_scheme_buffer.h"
 
 namespace klarvo::sim {
 

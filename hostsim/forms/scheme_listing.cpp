@@ -3,8 +3,8 @@
 #include <cstdio>
 #include <sstream>
 
-#include "host/mazovia.h"
-#include "host/records.h"
+#include "src/host/mazovia.h"
+#include "src/host/records.h"
 
 namespace klarvo::sim {
 namespace {

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "host/posting_scheme_buffer.h"
+#include "src/host/posting_scheme_buffer.h"
 
 namespace klarvo::sim {
 

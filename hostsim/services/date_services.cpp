@@ -5,9 +5,9 @@
 #include <string>
 
 #include "hostsim/company/calendar.h"
-#include "hostsim/services/exports.h"
 #include "hostsim/host.h"
-#include "host/services.h"
+#include "hostsim/services/exports.h"
+#include "src/host/services.h"
 
 namespace klarvo::sim {
 namespace {

@@ -6,14 +6,14 @@
 #include <cstring>
 #include <utility>
 
-#include "hostsim/services/exports.h"
 #include "hostsim/forms/form_layout.h"
-#include "host/forms.h"
 #include "hostsim/forms/form_picture.h"
-#include "hostsim/host.h"
-#include "host/dialog.h"
-#include "host/services.h"
 #include "hostsim/forms/scheme_listing.h"
+#include "hostsim/host.h"
+#include "hostsim/services/exports.h"
+#include "src/host/dialog.h"
+#include "src/host/forms.h"
+#include "src/host/services.h"
 
 // The host's data items, exported under their numbers: only their addresses matter.
 extern "C" {

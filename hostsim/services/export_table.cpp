@@ -1,7 +1,7 @@
 // The table of the host's exports: every area's services under their numbers.
 
-#include "hostsim/services/exports.h"
 #include "hostsim/host.h"
+#include "hostsim/services/exports.h"
 
 namespace klarvo::sim {
 namespace {

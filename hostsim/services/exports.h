@@ -12,8 +12,8 @@
 #include <utility>
 
 #include "hostsim/host.h"
-#include "host/host_fault.h"
-#include "host/types.h"
+#include "src/host/host_fault.h"
+#include "src/host/types.h"
 
 namespace klarvo::sim {
 

@@ -7,10 +7,10 @@
 #include <string>
 #include <utility>
 
-#include "hostsim/services/exports.h"
 #include "hostsim/host.h"
-#include "host/services.h"
-#include "hostsim/services/text_file.h"
+#include "hostsim/services/exports.h"
+#include "hostsim/text/text_file.h"
+#include "src/host/services.h"
 
 namespace klarvo::sim {
 namespace {

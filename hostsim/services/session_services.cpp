@@ -6,12 +6,12 @@
 #include <cstdlib>
 #include <string>
 
-#include "hostsim/services/exports.h"
-#include "hostsim/services/formatting.h"
-#include "hostsim/host.h"
-#include "host/services.h"
-#include "host/stores.h"
 #include "hostsim/company/ini_store.h"
+#include "hostsim/host.h"
+#include "hostsim/services/exports.h"
+#include "hostsim/text/formatting.h"
+#include "src/host/services.h"
+#include "src/host/stores.h"
 
 namespace klarvo::sim {
 namespace {

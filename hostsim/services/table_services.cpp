@@ -4,10 +4,10 @@
 #include <algorithm>
 #include <string>
 
-#include "hostsim/services/exports.h"
 #include "hostsim/host.h"
-#include "host/services.h"
-#include "hostsim/services/text_cleanup.h"
+#include "hostsim/services/exports.h"
+#include "hostsim/text/text_cleanup.h"
+#include "src/host/services.h"
 
 namespace klarvo::sim {
 namespace {

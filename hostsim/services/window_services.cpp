@@ -7,12 +7,12 @@
 #include <iostream>
 #include <string>
 
-#include "hostsim/services/exports.h"
-#include "hostsim/services/formatting.h"
 #include "hostsim/host.h"
-#include "host/mazovia.h"
-#include "host/services.h"
-#include "host/windows.h"
+#include "hostsim/services/exports.h"
+#include "hostsim/text/formatting.h"
+#include "src/host/mazovia.h"
+#include "src/host/services.h"
+#include "src/host/windows.h"
 
 namespace klarvo::sim {
 namespace {

@@ -4,11 +4,11 @@
 #include <charconv>
 #include <stdexcept>
 
-#include "host/mazovia.h"
-#include "host/services.h"
 #include "hostsim/company/calendar.h"
 #include "hostsim/company/table_file.h"
 #include "hostsim/forms/scheme_file.h"
+#include "src/host/mazovia.h"
+#include "src/host/services.h"
 
 namespace klarvo::sim {
 namespace {

@@ -5,7 +5,7 @@
 #include <sstream>
 #include <stdexcept>
 
-#include "command_line.h"
+#include "cli/command_line.h"
 #include "hostsim/company/ini_store.h"
 #include "hostsim/company/table_edits.h"
 #include "hostsim/company/table_file.h"

@@ -1,7 +1,7 @@
 #include "hostsim/session/linked_plugin.h"
 
 #include "hostsim/host.h"
-#include "plugin/linked_module.h"
+#include "src/plugin/linked_module.h"
 
 namespace klarvo::sim {
 

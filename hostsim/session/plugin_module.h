@@ -1,7 +1,7 @@
 #pragma once
 // The plug-in as the host loads it: a module whose entry points the host reaches by ordinal.
 
-#include "host/module_entries.h"
+#include "src/host/module_entries.h"
 
 namespace klarvo::sim {
 

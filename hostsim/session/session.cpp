@@ -4,8 +4,7 @@
 #include <iostream>
 #include <stdexcept>
 
-#include "command_line.h"
-#include "host/mazovia.h"
+#include "cli/command_line.h"
 #include "hostsim/company/company_generator.h"
 #include "hostsim/company/table_file.h"
 #include "hostsim/host.h"
@@ -17,6 +16,7 @@
 #include "hostsim/session/plugin_session.h"
 #include "hostsim/session/process.h"
 #include "klarvo_version.h"
+#include "src/host/mazovia.h"
 
 namespace klarvo::sim {
 namespace {

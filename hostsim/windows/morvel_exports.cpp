@@ -2,11 +2,11 @@
 // stub that jumps to the simulated host's implementation. The data items are exported as
 // themselves (see dialog_services.cpp).
 
-#include "hostsim/services/exports.h"
 #include "hostsim/host.h"
-#include "host/module_entries.h"
-#include "host/service_list.h"
-#include "host/types.h"
+#include "hostsim/services/exports.h"
+#include "src/host/module_entries.h"
+#include "src/host/service_list.h"
+#include "src/host/types.h"
 
 #define KLARVO_EXPORT_STUB(number, name, type)                         \
     ".globl " KLARVO_ASM_SYMBOL(klarvo_export_##number) "\n"            \

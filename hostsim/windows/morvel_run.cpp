@@ -1,8 +1,8 @@
 // MORVEL.dll's own command line, which morvel.exe hands its arguments to: the host program
 // loading the real Klarvo.dll from the folder of the program.
 
-#include "plugin_dll.h"
 #include "hostsim/session/session.h"
+#include "hostsim/windows/plugin_dll.h"
 
 extern "C" int klarvo_run_program(int argc, char** argv) {
     klarvo::sim::PluginDll plugin = klarvo::sim::PluginDll::BesideProgram();

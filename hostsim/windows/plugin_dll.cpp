@@ -1,4 +1,4 @@
-#include "plugin_dll.h"
+#include "hostsim/windows/plugin_dll.h"
 
 #include <windows.h>
 

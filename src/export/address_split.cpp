@@ -1,4 +1,4 @@
-#include "export/address_split.h"
+#include "src/export/address_split.h"
 
 #include <algorithm>
 

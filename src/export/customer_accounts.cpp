@@ -1,15 +1,15 @@
-#include "export/customer_accounts.h"
+#include "src/export/customer_accounts.h"
 
 #include <cstdio>
 
-#include "export/address_split.h"
-#include "export/customer_marks.h"
-#include "export/field_text.h"
-#include "services/customers.h"
-#include "host/mazovia.h"
-#include "host/records.h"
-#include "teta/format.h"
-#include "teta/terms.h"
+#include "src/export/address_split.h"
+#include "src/export/customer_marks.h"
+#include "src/export/field_text.h"
+#include "src/host/mazovia.h"
+#include "src/host/records.h"
+#include "src/services/customers.h"
+#include "src/teta/format.h"
+#include "src/teta/terms.h"
 
 namespace klarvo::exporting {
 namespace {

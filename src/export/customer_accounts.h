@@ -4,7 +4,7 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "export/output_file.h"
+#include "src/export/output_file.h"
 
 namespace klarvo::exporting {
 

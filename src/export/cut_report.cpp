@@ -1,11 +1,11 @@
-#include "export/cut_report.h"
+#include "src/export/cut_report.h"
 
 #include <cstdio>
 #include <cstring>
 
-#include "host/mazovia.h"
-#include "host/polish_count.h"
-#include "services/message_boxes.h"
+#include "src/host/mazovia.h"
+#include "src/host/polish_count.h"
+#include "src/services/message_boxes.h"
 
 namespace klarvo::exporting {
 namespace {

@@ -4,8 +4,8 @@
 // what Teta reads; the user is told before the summary, once per export, so that nothing changes
 // unseen.
 
-#include "export/customer_accounts.h"
-#include "posting/posting_line.h"
+#include "src/export/customer_accounts.h"
+#include "src/posting/posting_line.h"
 
 namespace klarvo::exporting {
 

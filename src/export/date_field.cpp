@@ -1,10 +1,10 @@
-#include "export/date_field.h"
+#include "src/export/date_field.h"
 
 #include <cstdint>
 
-#include "export/decimal_text.h"
-#include "services/dates.h"
-#include "host/records.h"
+#include "src/export/decimal_text.h"
+#include "src/host/records.h"
+#include "src/services/dates.h"
 
 namespace klarvo::exporting {
 

@@ -1,9 +1,9 @@
-#include "export/export_command.h"
+#include "src/export/export_command.h"
 
-#include "export/export_object.h"
-#include "frame/from_host.h"
-#include "host/types.h"
-#include "services/mode_flags.h"
+#include "src/export/export_object.h"
+#include "src/frame/from_host.h"
+#include "src/host/types.h"
+#include "src/services/mode_flags.h"
 
 namespace klarvo::exporting {
 

@@ -1,13 +1,13 @@
-#include "export/export_object.h"
+#include "src/export/export_object.h"
 
 #include <cstdio>
 
-#include "export/form_description.h"
-#include "frame/dialog_table.h"
-#include "host/forms.h"
-#include "host/mazovia.h"
-#include "posting/posting_scheme.h"
-#include "services/form_runs.h"
+#include "src/export/form_description.h"
+#include "src/frame/dialog_table.h"
+#include "src/host/forms.h"
+#include "src/host/mazovia.h"
+#include "src/posting/posting_scheme.h"
+#include "src/services/form_runs.h"
 
 namespace klarvo::exporting {
 namespace {

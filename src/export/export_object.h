@@ -5,9 +5,9 @@
 
 #include <cstdint>
 
-#include "export/export_run.h"
-#include "host/dialog.h"
-#include "services/dialog_base.h"
+#include "src/export/export_run.h"
+#include "src/host/dialog.h"
+#include "src/services/dialog_base.h"
 
 namespace klarvo::exporting {
 

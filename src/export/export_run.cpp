@@ -1,25 +1,25 @@
-#include "export/export_run.h"
+#include "src/export/export_run.h"
 
 #include <cstdio>
 #include <optional>
 #include <utility>
 
-#include "export/customer_accounts.h"
-#include "export/customer_marks.h"
-#include "export/date_field.h"
-#include "export/decimal_text.h"
-#include "export/sales_register.h"
-#include "host/posting_scheme_buffer.h"
-#include "host/records.h"
-#include "posting/posting_scheme.h"
-#include "services/customers.h"
-#include "services/dates.h"
-#include "services/files.h"
-#include "services/memory_blocks.h"
-#include "services/message_boxes.h"
-#include "services/progress.h"
-#include "services/tables.h"
-#include "teta/format.h"
+#include "src/export/customer_accounts.h"
+#include "src/export/customer_marks.h"
+#include "src/export/date_field.h"
+#include "src/export/decimal_text.h"
+#include "src/export/sales_register.h"
+#include "src/host/posting_scheme_buffer.h"
+#include "src/host/records.h"
+#include "src/posting/posting_scheme.h"
+#include "src/services/customers.h"
+#include "src/services/dates.h"
+#include "src/services/files.h"
+#include "src/services/memory_blocks.h"
+#include "src/services/message_boxes.h"
+#include "src/services/progress.h"
+#include "src/services/tables.h"
+#include "src/teta/format.h"
 
 namespace klarvo::exporting {
 namespace {

@@ -4,11 +4,11 @@
 
 #include <cstdint>
 
-#include "export/cut_report.h"
-#include "export/export_settings.h"
-#include "export/output_file.h"
-#include "frame/held.h"
-#include "host/types.h"
+#include "src/export/cut_report.h"
+#include "src/export/export_settings.h"
+#include "src/export/output_file.h"
+#include "src/frame/held.h"
+#include "src/host/types.h"
 
 namespace klarvo::exporting {
 

@@ -1,9 +1,9 @@
-#include "export/export_settings.h"
+#include "src/export/export_settings.h"
 
 #include <cstdlib>
 #include <cstring>
 
-#include "services/settings_file.h"
+#include "src/services/settings_file.h"
 
 namespace klarvo::exporting {
 namespace {

@@ -3,7 +3,7 @@
 
 #include <cstdint>
 
-#include "host/types.h"
+#include "src/host/types.h"
 
 namespace klarvo::exporting {
 

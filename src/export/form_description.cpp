@@ -1,12 +1,12 @@
-#include "export/form_description.h"
+#include "src/export/form_description.h"
 
 #include <array>
 #include <span>
 #include <string>
 
-#include "host/forms.h"
-#include "host/mazovia.h"
-#include "posting/posting_scheme.h"
+#include "src/host/forms.h"
+#include "src/host/mazovia.h"
+#include "src/posting/posting_scheme.h"
 
 namespace klarvo::exporting {
 namespace {

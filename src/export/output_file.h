@@ -1,7 +1,7 @@
 #pragma once
 // An output file of the export and whether everything written to it reached the file.
 
-#include "services/files.h"
+#include "src/services/files.h"
 
 namespace klarvo::exporting {
 

@@ -1,14 +1,14 @@
-#include "export/sales_register.h"
+#include "src/export/sales_register.h"
 
 #include <cstdint>
 #include <cstring>
 #include <optional>
 
-#include "export/field_text.h"
-#include "host/mazovia.h"
-#include "host/posting_scheme_buffer.h"
-#include "host/records.h"
-#include "teta/format.h"
+#include "src/export/field_text.h"
+#include "src/host/mazovia.h"
+#include "src/host/posting_scheme_buffer.h"
+#include "src/host/records.h"
+#include "src/teta/format.h"
 
 namespace klarvo::exporting {
 namespace {

@@ -3,11 +3,11 @@
 
 #include <string_view>
 
-#include "export/date_field.h"
-#include "export/field_text.h"
-#include "export/output_file.h"
-#include "host/records.h"
-#include "posting/posting_line.h"
+#include "src/export/date_field.h"
+#include "src/export/field_text.h"
+#include "src/export/output_file.h"
+#include "src/host/records.h"
+#include "src/posting/posting_line.h"
 
 namespace klarvo::exporting {
 

@@ -1,10 +1,10 @@
-#include "frame/binding.h"
+#include "src/frame/binding.h"
 
 #include <cstdio>
 #include <cstdlib>
 #include <string>
 
-#include "host/services.h"
+#include "src/host/services.h"
 
 namespace klarvo::frame {
 

@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <stdexcept>
 
-#include "frame/module_state.h"
+#include "src/frame/module_state.h"
 
 namespace klarvo::frame {
 

@@ -14,11 +14,11 @@
 #include <new>
 #include <utility>
 
-#include "frame/binding.h"
-#include "frame/from_host.h"
-#include "frame/slot_jump.h"
-#include "host/dialog.h"
-#include "host/services.h"
+#include "src/frame/binding.h"
+#include "src/frame/from_host.h"
+#include "src/frame/slot_jump.h"
+#include "src/host/dialog.h"
+#include "src/host/services.h"
 
 namespace klarvo::frame {
 

@@ -1,9 +1,9 @@
-#include "frame/from_host.h"
+#include "src/frame/from_host.h"
 
-#include "frame/message_title.h"
-#include "frame/service_call.h"
-#include "host/mazovia.h"
-#include "host/windows.h"
+#include "src/frame/message_title.h"
+#include "src/frame/service_call.h"
+#include "src/host/mazovia.h"
+#include "src/host/windows.h"
 
 namespace klarvo::frame {
 

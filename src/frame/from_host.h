@@ -9,10 +9,10 @@
 
 #include <new>
 
-#include "frame/binding.h"
-#include "frame/held.h"
-#include "host/exception_frame.h"
-#include "host/host_fault.h"
+#include "src/frame/binding.h"
+#include "src/frame/held.h"
+#include "src/host/exception_frame.h"
+#include "src/host/host_fault.h"
 
 namespace klarvo::frame {
 

@@ -1,7 +1,7 @@
-#include "frame/held.h"
+#include "src/frame/held.h"
 
 #if defined(_WIN32)
-#include "host/exception_frame.h"
+#include "src/host/exception_frame.h"
 #endif
 
 namespace klarvo::frame {

@@ -9,7 +9,7 @@
 #include <exception>
 #include <utility>
 
-#include "host/host_fault.h"
+#include "src/host/host_fault.h"
 
 namespace klarvo::frame {
 

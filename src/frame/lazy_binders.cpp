@@ -4,9 +4,9 @@
 // leaving the stack exactly as the caller built it. Typed, aligned and with unwind information,
 // as a function of the compiler's own would be.
 
-#include "frame/lazy_binders.h"
+#include "src/frame/lazy_binders.h"
 
-#include "frame/slot_offsets.h"
+#include "src/frame/slot_offsets.h"
 
 #if defined(__i386__)
 asm(".text\n"

@@ -6,8 +6,8 @@
 // address of its own slot. Both are written in the assembler (lazy_binders.cpp). Natively slots
 // start empty and are bound by typed calls.
 
-#include "host/services.h"
-#include "host/types.h"
+#include "src/host/services.h"
+#include "src/host/types.h"
 
 #if defined(__i386__)
 #define KLARVO_DECLARE_LAZY_BINDER(number, name, type) extern "C" void klarvo_lazy_binder_##number();

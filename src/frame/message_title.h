@@ -1,7 +1,7 @@
 #pragma once
 // The title of every message box that the plug-in shows, its reports of its own failures included.
 
-#include "host/mazovia.h"
+#include "src/host/mazovia.h"
 
 namespace klarvo::frame {
 

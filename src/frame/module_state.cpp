@@ -1,10 +1,10 @@
-#include "frame/module_state.h"
+#include "src/frame/module_state.h"
 
 #include <algorithm>
 #include <cstring>
 
-#include "frame/lazy_binders.h"
-#include "host/services.h"
+#include "src/frame/lazy_binders.h"
+#include "src/host/services.h"
 
 extern "C" {
 klarvo::frame::CodeAddress klarvo_service_slots[klarvo::host::kServiceCount] = {KLARVO_STARTING_SLOTS};

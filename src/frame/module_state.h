@@ -7,10 +7,10 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "frame/platform.h"
-#include "host/module_entries.h"
-#include "host/records.h"
-#include "host/types.h"
+#include "src/frame/platform.h"
+#include "src/host/module_entries.h"
+#include "src/host/records.h"
+#include "src/host/types.h"
 
 namespace klarvo::frame {
 

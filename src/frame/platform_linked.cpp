@@ -1,8 +1,8 @@
-#include "frame/platform_linked.h"
+#include "src/frame/platform_linked.h"
 
 #include <cstring>
 
-#include "host/module_entries.h"
+#include "src/host/module_entries.h"
 
 namespace klarvo::platform {
 namespace {

@@ -2,7 +2,7 @@
 // The platform stand-in for a host linked into the same program: the host module "MORVEL" is
 // the linked host, whose exports a lookup function answers.
 
-#include "frame/platform.h"
+#include "src/frame/platform.h"
 
 namespace klarvo::platform {
 

@@ -1,6 +1,6 @@
 #include <windows.h>
 
-#include "frame/platform.h"
+#include "src/frame/platform.h"
 
 namespace klarvo::platform {
 

@@ -2,8 +2,8 @@
 // Typed calls of the host services: Call<host::service::ShowMessage>(...) goes through the
 // service's slot with the signature that the service list gives it.
 
-#include "frame/binding.h"
-#include "host/services.h"
+#include "src/frame/binding.h"
+#include "src/host/services.h"
 
 namespace klarvo::frame {
 

@@ -1,8 +1,8 @@
-#include "frame/slot_jump.h"
+#include "src/frame/slot_jump.h"
 
-#include "frame/slot_offsets.h"
-#include "host/service_list.h"
-#include "host/types.h"
+#include "src/frame/slot_offsets.h"
+#include "src/host/service_list.h"
+#include "src/host/types.h"
 
 #if defined(__x86_64__)
 #define KLARVO_SLOT_ADDRESSING "(%rip)"

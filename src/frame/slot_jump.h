@@ -6,7 +6,7 @@
 
 #include <array>
 
-#include "host/dialog.h"
+#include "src/host/dialog.h"
 
 #define KLARVO_DECLARE_SLOT_JUMP(X, entry, number) extern "C" void klarvo_slot_jump_##number();
 KLARVO_DIALOG_OPERATIONS(KLARVO_DECLARE_SLOT_JUMP, unused)

@@ -6,7 +6,7 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "host/services.h"
+#include "src/host/services.h"
 
 namespace klarvo::host {
 

@@ -1,7 +1,7 @@
-#include "host/exception_frame.h"
+#include "src/host/exception_frame.h"
 
 #if defined(_WIN32)
-#include "host/types.h"
+#include "src/host/types.h"
 
 // RtlUnwind gives every frame between the raise and ours its unwinding call, with the caller's
 // registers kept around it.

@@ -1,4 +1,4 @@
-#include "host/mazovia.h"
+#include "src/host/mazovia.h"
 
 #include <cstdio>
 

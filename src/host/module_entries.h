@@ -2,7 +2,7 @@
 // How the host and a module it loads call each other at load: the module's entry points by
 // ordinal, and the host's entry function (ordinal 30006 of the host module).
 
-#include "host/types.h"
+#include "src/host/types.h"
 
 namespace klarvo::host {
 

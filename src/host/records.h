@@ -7,7 +7,7 @@
 #include <cstring>
 #include <string_view>
 
-#include "host/types.h"
+#include "src/host/types.h"
 
 namespace klarvo::host {
 

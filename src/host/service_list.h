@@ -8,7 +8,7 @@
 #include <cstdint>
 #include <utility>
 
-#include "host/types.h"
+#include "src/host/types.h"
 
 namespace klarvo::host {
 struct WDialogBase;

@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-#include "host/service_list.h"
+#include "src/host/service_list.h"
 
 namespace klarvo::host {
 

@@ -3,7 +3,7 @@
 
 #include <windows.h>
 
-#include "frame/binding.h"
+#include "src/frame/binding.h"
 
 namespace {
 

@@ -1,17 +1,17 @@
-#include "plugin/entry_points.h"
+#include "src/plugin/entry_points.h"
 
 #include <cstdio>
 #include <cstring>
 
-#include "export/export_command.h"
-#include "frame/from_host.h"
-#include "frame/module_state.h"
-#include "host/command_registration.h"
-#include "host/mazovia.h"
-#include "plugin/identity.h"
-#include "plugin/load_checks.h"
-#include "services/host_module.h"
-#include "services/settings_file.h"
+#include "src/export/export_command.h"
+#include "src/frame/from_host.h"
+#include "src/frame/module_state.h"
+#include "src/host/command_registration.h"
+#include "src/host/mazovia.h"
+#include "src/plugin/identity.h"
+#include "src/plugin/load_checks.h"
+#include "src/services/host_module.h"
+#include "src/services/settings_file.h"
 
 namespace klarvo::plugin {
 namespace {

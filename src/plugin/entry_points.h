@@ -2,7 +2,7 @@
 // The DLL's four entry points, exported by ordinal only (30001, 30008, 30009, 30010). Each
 // removes its own arguments from the stack.
 
-#include "host/module_entries.h"
+#include "src/host/module_entries.h"
 
 extern "C" {
 

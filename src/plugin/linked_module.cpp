@@ -1,9 +1,9 @@
-#include "plugin/linked_module.h"
+#include "src/plugin/linked_module.h"
 
-#include "frame/binding.h"
-#include "frame/module_state.h"
-#include "frame/platform_linked.h"
-#include "plugin/entry_points.h"
+#include "src/frame/binding.h"
+#include "src/frame/module_state.h"
+#include "src/frame/platform_linked.h"
+#include "src/plugin/entry_points.h"
 
 namespace klarvo::plugin {
 namespace {

@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-#include "host/module_entries.h"
+#include "src/host/module_entries.h"
 
 namespace klarvo::plugin {
 

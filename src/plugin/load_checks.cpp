@@ -1,16 +1,16 @@
-#include "plugin/load_checks.h"
+#include "src/plugin/load_checks.h"
 
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
 
-#include "frame/binding.h"
-#include "frame/module_state.h"
-#include "host/mazovia.h"
-#include "host/module_entries.h"
-#include "plugin/identity.h"
-#include "services/host_module.h"
-#include "services/tables.h"
+#include "src/frame/binding.h"
+#include "src/frame/module_state.h"
+#include "src/host/mazovia.h"
+#include "src/host/module_entries.h"
+#include "src/plugin/identity.h"
+#include "src/services/host_module.h"
+#include "src/services/tables.h"
 
 namespace klarvo::plugin {
 namespace {

@@ -1,7 +1,7 @@
 #include <string>
 
-#include "host/mazovia.h"
-#include "posting/posting_scheme.h"
+#include "src/host/mazovia.h"
+#include "src/posting/posting_scheme.h"
 
 namespace klarvo::posting {
 namespace {

@@ -1,12 +1,12 @@
-#include "posting/posting_line.h"
+#include "src/posting/posting_line.h"
 
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
 
-#include "services/posting_scheme_entries.h"
-#include "host/records.h"
-#include "services/texts.h"
+#include "src/host/records.h"
+#include "src/services/posting_scheme_entries.h"
+#include "src/services/texts.h"
 
 namespace klarvo::posting {
 namespace {

@@ -3,7 +3,7 @@
 
 #include <cstdint>
 
-#include "teta/format.h"
+#include "src/teta/format.h"
 
 namespace klarvo::posting {
 

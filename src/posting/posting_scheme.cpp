@@ -1,14 +1,14 @@
-#include "posting/posting_scheme.h"
+#include "src/posting/posting_scheme.h"
 
 #include <algorithm>
 #include <cstdio>
 #include <string_view>
 
-#include "services/configuration.h"
-#include "host/mazovia.h"
-#include "host/polish_count.h"
-#include "services/message_boxes.h"
-#include "services/posting_scheme_entries.h"
+#include "src/host/mazovia.h"
+#include "src/host/polish_count.h"
+#include "src/services/configuration.h"
+#include "src/services/message_boxes.h"
+#include "src/services/posting_scheme_entries.h"
 
 namespace klarvo::posting {
 namespace {

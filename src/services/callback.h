@@ -4,9 +4,9 @@
 
 #include <cstddef>
 
-#include "frame/held.h"
-#include "host/dialog.h"
-#include "frame/service_call.h"
+#include "src/frame/held.h"
+#include "src/frame/service_call.h"
+#include "src/host/dialog.h"
 
 namespace klarvo::services {
 

@@ -3,7 +3,7 @@
 
 #include <cstdint>
 
-#include "frame/service_call.h"
+#include "src/frame/service_call.h"
 
 namespace klarvo::services {
 

@@ -4,9 +4,9 @@
 
 #include <utility>
 
-#include "frame/held.h"
-#include "frame/service_call.h"
-#include "host/dialog.h"
+#include "src/frame/held.h"
+#include "src/frame/service_call.h"
+#include "src/host/dialog.h"
 
 namespace klarvo::services {
 

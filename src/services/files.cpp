@@ -1,8 +1,8 @@
-#include "services/files.h"
+#include "src/services/files.h"
 
 #include <utility>
 
-#include "frame/held.h"
+#include "src/frame/held.h"
 
 namespace klarvo::services {
 namespace {

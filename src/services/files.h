@@ -1,7 +1,7 @@
 #pragma once
 // Output files, opened, written and closed by the host on the plug-in's behalf.
 
-#include "frame/service_call.h"
+#include "src/frame/service_call.h"
 
 namespace klarvo::services {
 

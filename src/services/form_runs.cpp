@@ -1,10 +1,10 @@
-#include "services/form_runs.h"
+#include "src/services/form_runs.h"
 
 #include <utility>
 
-#include "host/forms.h"
-#include "services/callback.h"
-#include "services/posting_scheme_entries.h"
+#include "src/host/forms.h"
+#include "src/services/callback.h"
+#include "src/services/posting_scheme_entries.h"
 
 namespace klarvo::services {
 namespace {

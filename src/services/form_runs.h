@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-#include "host/dialog.h"
+#include "src/host/dialog.h"
 
 namespace klarvo::services {
 

@@ -4,9 +4,9 @@
 
 #include <cstdint>
 
-#include "frame/service_call.h"
-#include "host/command_registration.h"
-#include "host/windows.h"
+#include "src/frame/service_call.h"
+#include "src/host/command_registration.h"
+#include "src/host/windows.h"
 
 namespace klarvo::services {
 

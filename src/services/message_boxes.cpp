@@ -1,10 +1,10 @@
-#include "services/message_boxes.h"
+#include "src/services/message_boxes.h"
 
 #include <cstdarg>
 
-#include "frame/message_title.h"
-#include "frame/service_call.h"
-#include "host/windows.h"
+#include "src/frame/message_title.h"
+#include "src/frame/service_call.h"
+#include "src/host/windows.h"
 
 namespace klarvo::services {
 

@@ -4,8 +4,8 @@
 #include <cstdint>
 #include <utility>
 
-#include "frame/held.h"
-#include "frame/service_call.h"
+#include "src/frame/held.h"
+#include "src/frame/service_call.h"
 
 namespace klarvo::services {
 

@@ -1,8 +1,8 @@
 #pragma once
 // The host's posting-scheme buffer, as the host hands it out.
 
-#include "frame/service_call.h"
-#include "host/posting_scheme_buffer.h"
+#include "src/frame/service_call.h"
+#include "src/host/posting_scheme_buffer.h"
 
 namespace klarvo::services {
 

@@ -3,9 +3,9 @@
 
 #include <utility>
 
-#include "frame/held.h"
-#include "frame/service_call.h"
-#include "host/windows.h"
+#include "src/frame/held.h"
+#include "src/frame/service_call.h"
+#include "src/host/windows.h"
 
 namespace klarvo::services {
 

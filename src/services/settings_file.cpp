@@ -1,9 +1,9 @@
-#include "services/settings_file.h"
+#include "src/services/settings_file.h"
 
 #include <cstdarg>
 
-#include "frame/service_call.h"
-#include "host/stores.h"
+#include "src/frame/service_call.h"
+#include "src/host/stores.h"
 
 namespace klarvo::services {
 namespace {

@@ -1,4 +1,4 @@
-#include "services/tables.h"
+#include "src/services/tables.h"
 
 #include <utility>
 

@@ -1,8 +1,8 @@
 #pragma once
 // Host tables: descriptors, their record buffers and the document walk.
 
-#include "frame/held.h"
-#include "frame/service_call.h"
+#include "src/frame/held.h"
+#include "src/frame/service_call.h"
 
 namespace klarvo::services {
 

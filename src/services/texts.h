@@ -1,7 +1,7 @@
 #pragma once
 // The host's small text and amount helpers.
 
-#include "frame/service_call.h"
+#include "src/frame/service_call.h"
 
 namespace klarvo::services {
 

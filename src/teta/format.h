@@ -5,7 +5,7 @@
 
 #include <cstddef>
 
-#include "host/mazovia.h"
+#include "src/host/mazovia.h"
 
 namespace klarvo::teta {
 

@@ -3,7 +3,7 @@
 // plug-in's notices of what it shortened and in klarvo-check's findings. Written once in UTF-8;
 // the plug-in takes them in the host's code page.
 
-#include "host/mazovia.h"
+#include "src/host/mazovia.h"
 
 namespace klarvo::teta::term {
 

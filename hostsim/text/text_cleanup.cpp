@@ -1,4 +1,4 @@
-#include "hostsim/services/text_cleanup.h"
+#include "hostsim/text/text_cleanup.h"
 
 #include <cstring>
 

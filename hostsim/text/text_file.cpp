@@ -1,4 +1,4 @@
-#include "hostsim/services/text_file.h"
+#include "hostsim/text/text_file.h"
 
 #include <vector>
 

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "host/command_registration.h"
+#include "src/host/command_registration.h"
 
 namespace klarvo::sim {
 

@@ -1,4 +1,4 @@
-#include "hostsim/services/formatting.h"
+#include "hostsim/text/formatting.h"
 
 #include <algorithm>
 #include <cctype>

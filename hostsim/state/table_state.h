@@ -8,7 +8,7 @@
 #include <optional>
 #include <vector>
 
-#include "host/types.h"
+#include "src/host/types.h"
 
 namespace klarvo::sim {
 

@@ -1,7 +1,7 @@
 #pragma once
 // The state of the services behind the posting schemes: the posting-scheme buffer.
 
-#include "host/posting_scheme_buffer.h"
+#include "src/host/posting_scheme_buffer.h"
 
 namespace klarvo::sim {
 
