@@ -31,11 +31,12 @@
 #include "hostsim/host.h"
 #include "hostsim/session/plugin_session.h"
 #include "klarvo_version.h"
+#include "src/teta/format.h"
 
 namespace klarvo::bench {
 namespace {
 
-const char* const kOutputFiles[] = {"!Fs_pln.fkw", "!Konta.fkx"};
+const char* const kOutputFiles[] = {teta::kRegisterFileName, teta::kAccountsFileName};
 
 // At most this much slower than the direct writer; or, where the host's own services are what is
 // left above that, the plug-in's own time at most this share of the direct writer's.

@@ -13,6 +13,7 @@
 #include "src/export/address_split.h"
 #include "src/host/mazovia.h"
 #include "src/host/records.h"
+#include "src/teta/format.h"
 
 namespace klarvo::bench {
 namespace {
@@ -21,7 +22,7 @@ namespace k4 = host::k4;
 
 class File {
 public:
-    explicit File(const std::filesystem::path& path) : stream_(std::fopen(path.string().c_str(), "wb")) {
+    explicit File(const std::filesystem::path& path) : stream_(sim::OpenTextFile(path)) {
         if (!stream_) throw std::runtime_error(path.string() + ": cannot be written");
     }
     ~File() { std::fclose(stream_); }
@@ -47,10 +48,6 @@ void DashedDate(const std::string& date, char (&out)[11]) {
     std::snprintf(out, sizeof out, "%.4s-%.2s-%.2s", date.c_str(), date.c_str() + 4, date.c_str() + 6);
 }
 
-const char* const kRecord =
-    "%-15s■%9.2f■%9.2f■%s■%s■%s■%s■%-7s■%s■%s■FA■   ■PLN■ ■ ■000000000,00■000000000,00■ ■ ■ ■ ■"
-    "000000000000■00000,000000■ ■ ■ ■ ■ ■ ■\r\n"_mz;
-
 // One mark per customer number 1 to 65999: companies in [0], natural persons in [1].
 using Marks = std::vector<std::vector<bool>>;
 
@@ -59,18 +56,22 @@ void Mark(Marks& marks, std::int32_t customer) {
     if (customer < 0 && customer > -66000) marks[1][-customer] = true;
 }
 
+// The register token of a posting on the credit side: its letter, the mark and the register.
+std::string RegisterToken(char letter) { return std::string{letter, teta::kRegisterTokenMark} + teta::kSalesRegister; }
+
 void WriteRegister(const sim::Company& company, const Period& period, Marks& marks, const std::filesystem::path& path) {
+    const std::string netToken = RegisterToken('N'), vatToken = RegisterToken('V');
     File file(path);
     char today[11];
     DashedDate(period.today, today);
-    Print(file.Stream(), "SP■    ■%s■\r\n"_mz, today);
+    Print(file.Stream(), teta::kRegisterHeaderFormat.text, today);
     for (const sim::Document& document : company.documents) {
         const std::string date = document.date;
         if (document.included == 0 || date.empty() || date < period.from || date > period.to) continue;
         const std::int32_t customer = document.customer;
         Mark(marks, customer);
         char account[32], documentDate[11], dueDate[11] = "";
-        std::snprintf(account, 13, "201-%04d", static_cast<int>(customer));
+        std::snprintf(account, teta::kAccountLength + 1, "201-%04d", static_cast<int>(customer));
         DashedDate(date, documentDate);
         const std::int16_t days = document.paymentDays;
         const std::string due = days > 0 ? sim::FormatHostDate(sim::AddDays(*sim::ParseHostDate(date), days)) : date;
@@ -78,15 +79,16 @@ void WriteRegister(const sim::Company& company, const Period& period, Marks& mar
         const char* number = document.number.c_str();
         const double gross = document.amounts[2] / 10000, net = document.amounts[0] / 10000, vat = document.amounts[1] / 10000;
         const auto posted = [](double amount) { return amount <= -0.00001 || amount >= 0.00001; };
+        const char* const record = teta::kPostingRecordFormat.text;
         if (posted(gross))
-            Print(file.Stream(), kRecord, account, gross, 0.0, number, documentDate, dueDate, documentDate, "",
-                         documentDate, "Sprzedaż"_mz);
+            Print(file.Stream(), record, account, gross, 0.0, number, documentDate, dueDate, documentDate, "", documentDate,
+                  "Sprzedaż"_mz);
         if (posted(net))
-            Print(file.Stream(), kRecord, "731-1", 0.0, net, number, documentDate, dueDate, documentDate,
-                         "N|2200", documentDate, "Netto");
+            Print(file.Stream(), record, "731-1", 0.0, net, number, documentDate, dueDate, documentDate, netToken.c_str(),
+                  documentDate, "Netto");
         if (posted(vat))
-            Print(file.Stream(), kRecord, "221-2", 0.0, vat, number, documentDate, dueDate, documentDate,
-                         "V|2200", documentDate, "Vat");
+            Print(file.Stream(), record, "221-2", 0.0, vat, number, documentDate, dueDate, documentDate, vatToken.c_str(),
+                  documentDate, "Vat");
     }
 }
 
@@ -103,27 +105,27 @@ struct Text {
     }
 };
 
-// An account number longer than its 30 characters loses its blanks.
-void DropBlanksBeyond30(char* text) {
-    if (std::strlen(text) > 30) *std::remove(text, text + std::strlen(text), ' ') = '\0';
+// An account number longer than its field loses its blanks.
+void DropBlanksBeyondWidth(char* text) {
+    if (std::strlen(text) > teta::kBankAccountWidth) *std::remove(text, text + std::strlen(text), ' ') = '\0';
 }
 
 void WriteAccount(std::FILE* file, const char* customer) {
     const exporting::AddressParts address = exporting::SplitAddress(host::BoundedText(customer, k4::kAddress));
     const exporting::DigitSplit bank = exporting::SplitAtFirstDigit(host::BoundedText(customer, k4::kBankAccount));
-    Print(file, "Ź2Ź%dŹ%20.20sŹ%60.60sŹ%6.6sŹ%25.25sŹ%32.32sŹ%30.30sŹ%30.30sŹ%18.18sŹ%0.2fŹ%0.2f\r\n"_mz,
+    Print(file, teta::kAccountRecordFormat.text,
                  host::ReadField<std::int32_t>(customer, k4::kNumber),
                  Text(host::BoundedText(customer, k4::kShortName), nullptr).text,
                  Text(host::BoundedText(customer, k4::kName), &sim::CleanName).text,
                  Text(address.postcode, &sim::CleanAddressPart).text, Text(address.city, &sim::CleanAddressPart).text,
                  Text(address.street, &sim::CleanAddressPart).text, Text(bank.leading, nullptr).text,
-                 Text(bank.digits, &DropBlanksBeyond30).text, Text(host::BoundedText(customer, k4::kTaxId), nullptr).text,
+                 Text(bank.digits, &DropBlanksBeyondWidth).text, Text(host::BoundedText(customer, k4::kTaxId), nullptr).text,
                  host::ReadField<double>(customer, k4::kCreditLimit), host::ReadField<double>(customer, k4::kDiscount));
 }
 
 void WriteAccounts(const sim::Company& company, const Marks& marks, const std::filesystem::path& path) {
     File file(path);
-    Print(file.Stream(), "%6sŹ%6s\r\n"_mz, "", "");
+    Print(file.Stream(), "%s\n", teta::kAccountsHeader.text);
     // Companies in ascending order, then natural persons by ascending absolute number.
     for (const int sign : {+1, -1})
         for (std::int32_t i = 1; i < 66000; ++i) {
@@ -137,8 +139,8 @@ void WriteAccounts(const sim::Company& company, const Marks& marks, const std::f
 
 void WriteDirectly(const sim::Company& company, const Period& period, const std::filesystem::path& folder) {
     Marks marks(2, std::vector<bool>(66000));
-    WriteRegister(company, period, marks, folder / "!Fs_pln.fkw");
-    WriteAccounts(company, marks, folder / "!Konta.fkx");
+    WriteRegister(company, period, marks, folder / teta::kRegisterFileName);
+    WriteAccounts(company, marks, folder / teta::kAccountsFileName);
 }
 
 }  // namespace klarvo::bench

@@ -79,14 +79,16 @@ AccountsContent CheckAccounts(std::istream& in, const std::string& file, Finding
         const RecordPlace place = PlaceOf(file, line.number, findings);
         std::vector<std::string_view> fields = SplitFields(line.text, kSeparator);
         if (fields.size() != kFieldCount + 1 || !fields[0].empty()) {
-            findings.Fault(FindingKind::Structure, file, line.number, Text::AccountFieldsRule,
+            findings.Fault(FindingKind::Structure, file, line.number, {Text::AccountFieldsRule, {std::to_string(kFieldCount)}},
                            Message{Text::AccountFields,
-                                   {Counted(findings.language(), static_cast<std::int64_t>(fields.size() - 1), Noun::FieldAfterZ)}});
+                                   {Counted(findings.language(), static_cast<std::int64_t>(fields.size() - 1), Noun::FieldAfterZ),
+                                    std::to_string(kFieldCount)}});
             continue;
         }
         fields.erase(fields.begin());
         ++content.customers;
-        if (fields[0] != "2") place.Fault(FindingKind::Structure, 0, {Text::NotTheConstant, {"2"}});
+        if (fields[0] != teta::kAccountRecordKind)
+            place.Fault(FindingKind::Structure, 0, {Text::NotTheConstant, {std::string(teta::kAccountRecordKind)}});
         const auto number = CustomerNumber(fields[1]);
         const std::string customer(fields[1]), name = mazovia::ToUtf8(Trimmed(fields[3]));
         if (!number)

@@ -20,14 +20,16 @@ const Kind kKinds[] = {
 };
 
 bool IsHeader(TetaFile file, std::string_view line) {
-    if (file == TetaFile::CustomerAccounts) return line == "      Ź      "_mz;
+    if (file == TetaFile::CustomerAccounts) return line == teta::kAccountsHeader.view();
     const std::vector<std::string_view> fields = SplitFields(line, teta::kRegisterSeparator);
-    return fields.size() == 4 && fields[0] == "SP" && fields[1] == "    " && fields[3].empty() && IsDate(fields[2]);
+    return fields.size() == 4 && fields[0] == teta::kRegisterKind && fields[1].size() == teta::kRegisterHeaderBlanks &&
+           fields[1].find_first_not_of(' ') == std::string_view::npos && fields[3].empty() && IsDate(fields[2]);
 }
 
 // Which file a first line that is no right header line looks like, if either.
 std::optional<TetaFile> LooksLike(std::string_view line) {
-    if (line.starts_with("SP"_mz) && line.find(teta::kRegisterSeparator) == 2) return TetaFile::SalesRegister;
+    if (line.starts_with(teta::kRegisterKind) && line.find(teta::kRegisterSeparator) == teta::kRegisterKind.size())
+        return TetaFile::SalesRegister;
     if (line.find(teta::kAccountsSeparator) != std::string_view::npos &&
         line.find(teta::kRegisterSeparator) == std::string_view::npos)
         return TetaFile::CustomerAccounts;

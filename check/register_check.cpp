@@ -26,14 +26,6 @@ const Text kFieldNames[] = {
     Text::FieldDocumentDate9, Text::FieldDescription,
 };
 
-// The fields that are the same in every record.
-const std::map<std::size_t, std::string_view> kConstants = {
-    {10, "FA"},           {11, "   "},          {12, "PLN"},          {13, " "}, {14, " "},
-    {15, "000000000,00"}, {16, "000000000,00"}, {17, " "},            {18, " "}, {19, " "},
-    {20, " "},            {21, "000000000000"}, {22, "00000,000000"}, {23, " "}, {24, " "},
-    {25, " "},            {26, " "},            {27, " "},            {28, " "},
-};
-
 // A record of this file, as findings name it.
 RecordPlace PlaceOf(const std::string& file, std::int64_t line, Findings& findings) {
     return {file, line, findings, [](std::size_t field) {
@@ -149,7 +141,8 @@ void RegisterReader::EndPart(const DocumentPart& part) {
 
 void RegisterReader::CheckCustomer(const RecordPlace& place, std::string_view account) {
     if (account.size() == kAccountLength)
-        place.Note(FindingKind::Customers, 0, Text::FullAccountRule, {Text::FullAccount, {mazovia::ToUtf8(account)}});
+        place.Note(FindingKind::Customers, teta::kAccountField, {Text::FullAccountRule, {std::to_string(kAccountLength)}},
+                   {Text::FullAccount, {mazovia::ToUtf8(account), Counted(findings_.language(), kAccountLength, Noun::Character)}});
     const auto customer = CustomerOfAccount(account, context_.scheme);
     if (customer && CustomerSet::InRange(*customer)) content_.booked.Add(*customer);
     if (!context_.accounts || !customer || context_.accounts->numbers.Has(*customer)) return;
@@ -161,19 +154,23 @@ void RegisterReader::CheckCustomer(const RecordPlace& place, std::string_view ac
 }
 
 void RegisterReader::CheckFields(const RecordPlace& place, const std::vector<std::string_view>& fields) {
-    if (fields[0].size() != teta::kAccountWidth || fields[0][0] == ' ' || Trimmed(fields[0]).size() > kAccountLength)
-        place.Fault(FindingKind::Structure, 0, Text::NotAnAccount);
-    for (const std::size_t index : {4, 5, 6, 8})
+    const std::string_view account = fields[teta::kAccountField];
+    if (account.size() != teta::kAccountWidth || account[0] == ' ' || Trimmed(account).size() > kAccountLength)
+        place.Fault(FindingKind::Structure, teta::kAccountField, {Text::NotAnAccount, {std::to_string(kAccountLength), std::to_string(teta::kAccountWidth)}});
+    for (const std::size_t index : {teta::kDocumentDateField, teta::kDueDateField, teta::kOperationDateField, teta::kTaxDateField})
         if (!IsDate(fields[index])) place.Fault(FindingKind::Structure, index, Text::NotADate);
-    for (const std::size_t index : {6, 8})
-        if (fields[index] != fields[4]) place.Fault(FindingKind::Structure, index, Text::NotTheDocumentDate);
-    if (IsDate(fields[4]) && IsDate(fields[5]) && fields[5] < fields[4])
-        place.Fault(FindingKind::Structure, 5, Text::DueBeforeDocument);
-    if (fields[9].size() > teta::kDescriptionLength) place.Fault(FindingKind::Structure, 9, Text::LongDescription);
-    for (const auto& [index, expected] : kConstants)
-        if (fields[index] != expected)
-            place.Fault(FindingKind::Structure, index, {Text::NotTheConstant, {std::string(expected)}});
-    for (const std::size_t index : {0, 3, 7, 9})
+    const std::string_view documentDate = fields[teta::kDocumentDateField], dueDate = fields[teta::kDueDateField];
+    for (const std::size_t index : {teta::kOperationDateField, teta::kTaxDateField})
+        if (fields[index] != documentDate) place.Fault(FindingKind::Structure, index, Text::NotTheDocumentDate);
+    if (IsDate(documentDate) && IsDate(dueDate) && dueDate < documentDate)
+        place.Fault(FindingKind::Structure, teta::kDueDateField, Text::DueBeforeDocument);
+    if (fields[teta::kDescriptionField].size() > teta::kDescriptionLength)
+        place.Fault(FindingKind::Structure, teta::kDescriptionField,
+                    {Text::LongDescription, {Counted(findings_.language(), teta::kDescriptionLength, Noun::Character)}});
+    for (const teta::ConstantField& constant : teta::kPostingConstants)
+        if (fields[constant.position] != constant.text)
+            place.Fault(FindingKind::Structure, constant.position, {Text::NotTheConstant, {std::string(constant.text)}});
+    for (const std::size_t index : {teta::kAccountField, teta::kDocumentNumberField, teta::kRegisterTokenField, teta::kDescriptionField})
         if (const auto strange = StrangeCharacter(fields[index]))
             place.Fault(FindingKind::Characters, index, Text::StrangeCharacterRule, strange);
 }
@@ -182,25 +179,30 @@ void RegisterReader::Record(const Line& line) {
     const RecordPlace place = PlaceOf(file_, line.number, findings_);
     const std::vector<std::string_view> fields = SplitFields(line.text, kSeparator);
     if (fields.size() != kFieldCount + 1 || !fields.back().empty()) {
-        findings_.Fault(FindingKind::Structure, file_, line.number, Text::PostingFieldsRule,
+        // Only the fields that a separator ends count: a last one without it is no whole field.
+        findings_.Fault(FindingKind::Structure, file_, line.number, {Text::PostingFieldsRule, {std::to_string(kFieldCount)}},
                         Message{Text::PostingFields,
-                                {Counted(findings_.language(), static_cast<std::int64_t>(fields.size() - (fields.back().empty() ? 1 : 0)),
-                                         Noun::FieldWithSeparator)}});
+                                {Counted(findings_.language(), static_cast<std::int64_t>(fields.size() - 1), Noun::FieldWithSeparator),
+                                 std::to_string(kFieldCount)}});
         return;
     }
     ++content_.postings;
     CheckFields(place, fields);
-    const auto debit = Hundredths(fields[1], 9), credit = Hundredths(fields[2], 9);
-    for (const auto& [index, amount] : {std::pair{std::size_t{1}, debit}, std::pair{std::size_t{2}, credit}})
-        if (!amount) place.Fault(FindingKind::Structure, index, {Text::NotAnAmount, {"%9.2f"}});
-    const std::string_view token = fields[7];
-    if (token.size() != 7 || (token != "       " && token.substr(1) != "|2200 "))
-        place.Fault(FindingKind::Structure, 7, Text::NotAToken);
-    else if (token != "       " && credit == 0)
-        place.Fault(FindingKind::Structure, 7, Text::TokenWithoutCredit);
-    CheckCustomer(place, Trimmed(fields[0]));
+    const auto debit = Hundredths(fields[teta::kDebitField], teta::kAmountWidth);
+    const auto credit = Hundredths(fields[teta::kCreditField], teta::kAmountWidth);
+    for (const auto& [index, amount] : {std::pair{teta::kDebitField, debit}, std::pair{teta::kCreditField, credit}})
+        if (!amount) place.Fault(FindingKind::Structure, index, {Text::NotAnAmount, {std::string(teta::kAmountFormat.view())}});
+    const std::string_view token = fields[teta::kRegisterTokenField];
+    const bool blankToken = token.find_first_not_of(' ') == std::string_view::npos;
+    if (token.size() != teta::kRegisterTokenWidth || (!blankToken && token.substr(1) != teta::kRegisterTokenTail.view()))
+        place.Fault(FindingKind::Structure, teta::kRegisterTokenField,
+                    {Text::NotAToken, {std::to_string(teta::kRegisterTokenWidth), mazovia::ToUtf8(teta::kRegisterTokenTail.view())}});
+    else if (!blankToken && credit == 0)
+        place.Fault(FindingKind::Structure, teta::kRegisterTokenField, Text::TokenWithoutCredit);
+    CheckCustomer(place, Trimmed(fields[teta::kAccountField]));
 
-    DocumentKey key{std::string(fields[3]), std::string(fields[4])};
+    const std::string_view documentDate = fields[teta::kDocumentDateField];
+    DocumentKey key{std::string(fields[teta::kDocumentNumberField]), std::string(documentDate)};
     if (!open_ || open_->key != key) {
         if (open_) EndPart(*open_);
         open_ = DocumentPart{std::move(key), 0, 0, line.number};
@@ -212,9 +214,10 @@ void RegisterReader::Record(const Line& line) {
     content_.debit += debit.value_or(0);
     content_.credit += credit.value_or(0);
     if (rows_)
-        rows_({std::string(Trimmed(fields[0])), std::string(Trimmed(fields[1])), std::string(Trimmed(fields[2])),
-               std::string(fields[3]), std::string(fields[4]), std::string(fields[5]), std::string(Trimmed(fields[7])),
-               std::string(fields[9])});
+        rows_({std::string(Trimmed(fields[teta::kAccountField])), std::string(Trimmed(fields[teta::kDebitField])),
+               std::string(Trimmed(fields[teta::kCreditField])), std::string(fields[teta::kDocumentNumberField]),
+               std::string(documentDate), std::string(fields[teta::kDueDateField]), std::string(Trimmed(token)),
+               std::string(fields[teta::kDescriptionField])});
 }
 
 void RegisterReader::Close() {

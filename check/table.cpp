@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "src/host/mazovia.h"
+#include "src/teta/format.h"
 
 namespace klarvo::check {
 namespace {
@@ -20,23 +21,33 @@ std::string Quoted(const std::string& utf8, char separator) {
 
 }  // namespace
 
+// The columns of the listings, each as wide as its field where the file gives it a width.
 const std::vector<TableColumn>& PostingTable() {
     static const std::vector<TableColumn> columns = {
-        {"account", Text::FieldAccount, 12, false},     {"debit", Text::FieldDebit, 12, true},
-        {"credit", Text::FieldCredit, 12, true},        {"document", Text::ColumnDocument, 16, false},
-        {"date", Text::ColumnDate, 10, false},          {"due_date", Text::FieldDueDate, 10, false},
-        {"token", Text::ColumnToken, 6, false},         {"description", Text::FieldDescription, 30, false},
+        {"account", Text::FieldAccount, teta::kAccountLength, false},
+        {"debit", Text::FieldDebit, 12, true},
+        {"credit", Text::FieldCredit, 12, true},
+        {"document", Text::ColumnDocument, 16, false},
+        {"date", Text::ColumnDate, 10, false},
+        {"due_date", Text::FieldDueDate, 10, false},
+        {"token", Text::ColumnToken, 6, false},
+        {"description", Text::FieldDescription, teta::kDescriptionLength, false},
     };
     return columns;
 }
 
 const std::vector<TableColumn>& AccountTable() {
     static const std::vector<TableColumn> columns = {
-        {"customer", Text::FieldCustomerNumber, 15, false}, {"short_name", Text::FieldShortName, 20, false},
-        {"name", Text::FieldName, 40, false},               {"postcode", Text::FieldPostcode, 8, false},
-        {"city", Text::FieldCity, 25, false},               {"street", Text::FieldStreet, 32, false},
-        {"bank", Text::FieldBank, 12, false},               {"bank_account", Text::FieldBankAccount, 30, false},
-        {"tax_id", Text::FieldTaxId, 18, false},            {"credit_limit", Text::FieldCreditLimit, 12, true},
+        {"customer", Text::FieldCustomerNumber, 15, false},
+        {"short_name", Text::FieldShortName, teta::kShortNameWidth, false},
+        {"name", Text::FieldName, 40, false},
+        {"postcode", Text::FieldPostcode, 8, false},
+        {"city", Text::FieldCity, teta::kCityWidth, false},
+        {"street", Text::FieldStreet, teta::kStreetWidth, false},
+        {"bank", Text::FieldBank, 12, false},
+        {"bank_account", Text::FieldBankAccount, teta::kBankAccountWidth, false},
+        {"tax_id", Text::FieldTaxId, teta::kTaxIdWidth, false},
+        {"credit_limit", Text::FieldCreditLimit, 12, true},
         {"discount", Text::FieldDiscount, 8, true},
     };
     return columns;

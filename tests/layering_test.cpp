@@ -1,7 +1,7 @@
 // The layers of the code, read from its includes: every include of the project names its file's
 // path from the top of the tree, every file includes only what its folder may, no files and no
 // units (a header with its source file) include each other in a loop, no two folders hold files of
-// the same name, and the host's facts are stated by their owners alone.
+// the same name, and the facts of the host and of the Teta files are stated by their owners alone.
 
 #include <gtest/gtest.h>
 
@@ -214,6 +214,12 @@ const Fact kFacts[] = {
     {"src/host/", "the progress window", R"(\b856\b)"},
     {"src/host/", "the stop window's number, buttons and style", R"(\b(15000|0xF001|0x6E2E)\b)"},
     {"src/host/", "the document walk", R"(\b811\b)"},
+    {"src/teta/format.h", "the sales register's number", R"(\b2200\b)"},
+    {"src/teta/format.h", "the file names", R"re("!(Fs_pln\.fkw|Konta\.fkx)")re"},
+    {"src/teta/format.h", "the posting record's constant fields", R"(000000000,00|00000,000000|"FA"|"PLN")"},
+    {"src/teta/format.h", "the posting record's widths", R"(%-15s|%9\.2f|%-7s)"},
+    {"src/teta/format.h", "the account record's widths", R"(%(\d+)\.\1s)"},
+    {"src/teta/format.h", "a field count or length in words", R"(\b(29|12|15|30) (fields|pól|characters|znaków)\b)"},
 };
 
 TEST(Facts, AreStatedByTheirOwnersAlone) {

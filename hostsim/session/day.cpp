@@ -10,6 +10,7 @@
 #include "hostsim/session/outcome.h"
 #include "hostsim/session/plugin_session.h"
 #include "hostsim/session/process.h"
+#include "src/teta/format.h"
 
 namespace klarvo::sim {
 namespace {
@@ -205,7 +206,7 @@ std::optional<std::string> Day::UnlikeFresh(const fs::path& folder, const std::v
     // A session that could not read the company showed no message and wrote no file of them.
     if (const auto difference = FirstDifference(shown, FileIfAny(messages).value_or("")))
         return "the messages shown: " + *difference;
-    for (const char* name : {"!Fs_pln.fkw", "!Konta.fkx"})
+    for (const char* name : {teta::kRegisterFileName, teta::kAccountsFileName})
         if (const auto difference = FirstDifference(FileIfAny(options_.company / name), FileIfAny(company / name)))
             return std::string(name) + " " + *difference;
     return std::nullopt;

@@ -9,6 +9,7 @@
 #include "hostsim/company/seeded_random.h"
 #include "hostsim/company/table_file.h"
 #include "hostsim/session/day_script.h"
+#include "src/teta/format.h"
 
 namespace klarvo::sim {
 namespace {
@@ -95,7 +96,7 @@ public:
 private:
     void Failure() {
         const std::size_t roll = random_.Below(100);
-        const char* file = random_.Chance(50) ? "!Fs_pln.fkw" : "!Konta.fkx";
+        const char* file = random_.Chance(50) ? teta::kRegisterFileName : teta::kAccountsFileName;
         if (roll < 86) {
             const FailingService& service = random_.Pick(kFailingServices);
             lines_.push_back("throw-in " + std::to_string(service.number) + ":" + std::to_string(1 + random_.Below(service.calls)));

@@ -75,8 +75,7 @@ CustomerChanges WriteCustomerAccount(const void* customer, OutputFile& file) {
             NoteFirst(changes.cut, column, number, column.field->text, column.field->text, column.width);
     }
 
-    // Every field is preceded by the separator Ź (0xA0), the first one (empty) included.
-    Print(file, "Ź2Ź%dŹ%20.20sŹ%60.60sŹ%6.6sŹ%25.25sŹ%32.32sŹ%30.30sŹ%30.30sŹ%18.18sŹ%0.2fŹ%0.2f\n"_mz, number,
+    Print(file, teta::kAccountRecordFormat.text, number,
           shortName.text, name.text, postcode.text, city.text, street.text, bankName.text, bankNumber.text,
           taxId.text, host::ReadField<double>(customer, k4::kCreditLimit),
           host::ReadField<double>(customer, k4::kDiscount));

@@ -6,6 +6,7 @@
 #include "src/host/mazovia.h"
 #include "src/host/polish_count.h"
 #include "src/services/message_boxes.h"
+#include "src/teta/format.h"
 
 namespace klarvo::exporting {
 namespace {
@@ -39,9 +40,9 @@ void CutReport::Show() const {
         std::snprintf(text + used, sizeof text - used, format, arguments...);
     };
     if (postings_ > 0)
-        append("Konta dłuższe niż 12 znaków skrócono w %d %s (pierwsze z pozycji Dekret_%d schematu:\n"
+        append("Konta dłuższe niż %d znaków skrócono w %d %s (pierwsze z pozycji Dekret_%d schematu:\n"
                "\"%s\" zapisano jako \"%s\"). Różni kontrahenci mogą mieć teraz wspólne konto.\n"_mz,
-               postings_, kInPostings.After(postings_), firstEntry_, accountBefore_, accountAfter_);
+               static_cast<int>(teta::kAccountLength), postings_, kInPostings.After(postings_), firstEntry_, accountBefore_, accountAfter_);
     if (customers_ > 0)
         append("Teksty dłuższe niż ich pola w pliku Konta.fkx skrócono u %d %s (np. kontrahent %d,\n"
                "pole %s: \"%.80s\" zapisano jako \"%s\").\n"_mz,

@@ -124,7 +124,7 @@ void ExportRun::Write() {
     services::ShowProgressCaption("Dokumenty sprzedaży"_mz);
     if (invoices) ExportInvoices();
     // Two empty six-character fields around the separator Ź (0xA0).
-    Print(accountsFile_, "%6sŹ%6s\n"_mz, "", "");
+    Print(accountsFile_, "%s\n", teta::kAccountsHeader.text);
     services::ShowProgressCaption("Kontrahenci"_mz);
     WriteCustomerAccounts(+1);
     services::ShowProgressCaption("Os. fizyczne"_mz);
@@ -148,7 +148,7 @@ void ExportRun::WriteRegisterHeader() {
     char today[host::kTodayBufferSize] = "";
     services::Today(today);
     // Fields end with the separator ■ (0xFE).
-    Print(registerFile_, "SP■    ■%s■\n"_mz, FormatDate(today).text);
+    Print(registerFile_, teta::kRegisterHeaderFormat.text, FormatDate(today).text);
 }
 
 bool ExportRun::IsSelected(const void* document) const {

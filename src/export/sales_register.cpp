@@ -13,11 +13,6 @@
 namespace klarvo::exporting {
 namespace {
 
-// Fields 1 to 10 and 12 are values; the others are constant. Every field ends with ■ (0xFE).
-const char* const kPostingRecordFormat =
-    "%-15s■%9.2f■%9.2f■%s■%s■%s■%s■%-7s■%s■%s■FA■%s■PLN■ ■ ■000000000,00■000000000,00■ ■ ■ ■ ■"
-    "000000000000■00000,000000■ ■ ■ ■ ■ ■ ■\n"_mz;
-
 constexpr double kSmallestAmount = 0.00001;
 
 // A text of a posting line in a field of the record: at most Length characters, copied and kept
@@ -54,12 +49,12 @@ bool WritePostingRecord(OutputFile& file, const posting::PostingLine& line, cons
     char token[2 + sizeof teta::kSalesRegister] = "";
     if (hasCredit && description.text[0]) {
         token[0] = description.text[0];
-        token[1] = '|';
+        token[1] = teta::kRegisterTokenMark;
         std::memcpy(token + 2, teta::kSalesRegister, sizeof teta::kSalesRegister);
     }
-    Print(file, kPostingRecordFormat, hasDebit ? debit.text : credit.text, hasDebit ? line.amount : 0.0,
+    Print(file, teta::kPostingRecordFormat.text, hasDebit ? debit.text : credit.text, hasDebit ? line.amount : 0.0,
           hasCredit ? line.amount : 0.0, document.number.text, document.dates.document.text, document.dates.due.text,
-          document.dates.document.text, token, document.dates.document.text, description.text, "   ");
+          document.dates.document.text, token, document.dates.document.text, description.text);
     return document.numberReplaced || debit.replaced || credit.replaced || description.replaced;
 }
 
