@@ -62,10 +62,11 @@ TEST(CustomerAccounts, TextsWithoutTheirNulStayInsideTheirFields) {
     std::memcpy(record.data() + host::k4::kCreditLimit.offset, &amount, sizeof amount);
     std::memcpy(record.data() + host::k4::kDiscount.offset, &amount, sizeof amount);
 
-    exporting::OutputFile file{services::OpenOutputFile("record.fkx")};
-    ASSERT_NE(file.handle, nullptr);
+    exporting::OutputFile file;
+    file.open.Take(services::OpenOutputFile("record.fkx"));
+    ASSERT_NE(file.open.Get(), nullptr);
     exporting::WriteCustomerAccount(record.data(), file);
-    EXPECT_TRUE(services::CloseFile(file.handle));
+    EXPECT_TRUE(services::CloseFile(file.open.HandOver()));
     EXPECT_FALSE(file.failed);
 
     std::string line = company.Read("record.fkx");

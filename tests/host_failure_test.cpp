@@ -16,6 +16,7 @@
 #include "hostsim/session/session.h"
 #include "src/frame/from_host.h"
 #include "src/frame/held.h"
+#include "src/frame/hold.h"
 #include "src/host/host_fault.h"
 #include "tests/test_company.h"
 
@@ -155,6 +156,29 @@ TEST(HeldByThePlugin, AnUnwindingGivesBackWhatIsAboveItsMarkLatestFirst) {
     EXPECT_EQ(givenBack, (std::vector<int>{5, 4, 3, 1}));
 }
 
+std::vector<int>* g_released = nullptr;
+
+void ReleaseFailingForTwo(int id) {
+    g_released->push_back(id);
+    if (id == 2) HostFails();
+}
+
+// Holds go back at the end of their scope, the latest first; one whose release fails in the host
+// keeps none of the others back, and its failure passes on once all were asked.
+TEST(HeldByThePlugin, HoldsGoBackLatestFirstPastAFailingRelease) {
+    std::vector<int> released;
+    g_released = &released;
+    frame::CatchingHostFault(
+        [](void*) {
+            frame::Hold<int, ReleaseFailingForTwo> first, failing, last;
+            first.Take(1);
+            failing.Take(2);
+            last.Take(3);
+        },
+        nullptr);
+    EXPECT_EQ(released, (std::vector<int>{3, 2, 1}));
+}
+
 // A release that fails otherwise than through the host (a crash, a fault of the plug-in's own) is
 // not taken for the host's failure: it passes on to the host's own handling of a crash.
 TEST(HeldByThePlugin, ACrashInsideAReleaseIsNotTakenForTheHostsFailure) {
@@ -213,6 +237,23 @@ TEST_P(AnExceptionUnwindingThePlugin, GivesBackOnlyWhenItIsTheHosts) {
     const Holder last(&afterwards, 3);
     frame::GiveBackAbove(mark);
     EXPECT_EQ(afterwards, std::vector<int>{3});
+}
+
+// A crash in a release while the host's exception is given back cuts that give-back short:
+// afterwards the plug-in no longer counts itself as unwinding, so that a later release that fails
+// passes on as any service's failure does.
+TEST(HeldByThePlugin, ACrashInAGiveBackEndsIt) {
+    const bool returned = host::CatchRaised(
+        [](void*) {
+            const frame::HostExceptionFrame frame;
+            const frame::Held crashing{nullptr, [](void*) {
+                                           RaiseException(EXCEPTION_ACCESS_VIOLATION, EXCEPTION_NONCONTINUABLE, 0, nullptr);
+                                       }};
+            RaiseException(host::kHostFaultCode, EXCEPTION_NONCONTINUABLE, 0, nullptr);
+        },
+        nullptr, [](unsigned long) { return true; }, nullptr);
+    EXPECT_FALSE(returned);
+    EXPECT_FALSE(frame::Unwinding());
 }
 
 INSTANTIATE_TEST_SUITE_P(Codes, AnExceptionUnwindingThePlugin,

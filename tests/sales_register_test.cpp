@@ -97,9 +97,10 @@ TEST_P(LineAmounts, AreWrittenWhenNotCloseToZeroWithSignAndFullWidth) {
     posting::PostingLine line;
     std::strcpy(line.debitAccount, "201-0042");
     line.amount = c.amount;
-    exporting::OutputFile file{services::OpenOutputFile("record.fkw")};
+    exporting::OutputFile file;
+    file.open.Take(services::OpenOutputFile("record.fkw"));
     exporting::WritePostingRecord(file, line, {"FV/1", {{"2024-01-02"}, {"2024-01-03"}}});
-    ASSERT_TRUE(services::CloseFile(file.handle));
+    ASSERT_TRUE(services::CloseFile(file.open.HandOver()));
     const std::vector<std::string> fields = SplitAt(company.Read("record.fkw"), "\xFE");
     ASSERT_EQ(fields.size(), 30u);
     EXPECT_EQ(fields[1], c.written);

@@ -47,34 +47,23 @@ constexpr auto kNotEmptied =
     "Nie importuj plików eksportu do systemu Teta. Usuń przyczynę błędu i powtórz eksport."_mz;
 
 bool Open(OutputFile& file, const FileTexts& texts) {
-    file.handle = services::OpenOutputFile(texts.name);
+    if (host::HostFile* handle = services::OpenOutputFile(texts.name)) file.open.Take(handle);
     file.failed = false;
-    if (!file.handle) services::ShowMessage(texts.notOpen);
-    return file.handle != nullptr;
+    if (!file.open.Holding()) services::ShowMessage(texts.notOpen);
+    return file.open.Holding();
 }
 
 // The handle is let go before the host is asked: a close that fails is not asked again.
 void Close(OutputFile& file) {
-    if (host::HostFile* handle = std::exchange(file.handle, nullptr); handle && !services::CloseFile(handle))
-        file.failed = true;
+    if (host::HostFile* handle = file.open.HandOver(); handle && !services::CloseFile(handle)) file.failed = true;
 }
 
 }  // namespace
 
 ExportRun::ExportRun() {
-    try {
-        Construct();
-    } catch (...) {
-        // A constructor that does not finish runs no destructor: what it took goes back here.
-        GiveBack();
-        throw;
-    }
-}
-
-void ExportRun::Construct() {
     settings_ = LoadExportSettings();
-    companyMarks_ = services::AllocateZeroedBlock(kCustomerMarkCount);
-    personMarks_ = services::AllocateZeroedBlock(kCustomerMarkCount);
+    for (MarksHold* marks : {&companyMarks_, &personMarks_})
+        if (unsigned char* block = services::AllocateZeroedBlock(kCustomerMarkCount)) marks->Take(block);
     customerTable_ = services::DescribeTable(host::Table::Customers);
     documentTable_ = services::DescribeTable(host::Table::SalesDocuments);
     preparedUnreadTable_ = services::DescribeTable(host::Table::PreparedUnread);
@@ -87,30 +76,15 @@ void ExportRun::Construct() {
     customerRecord_ = customerTable_->recordBuffer;
     documentRecord_ = documentTable_->recordBuffer;
     preparedUnreadRecord_ = preparedUnreadTable_->recordBuffer;
-    if (!companyMarks_ || !personMarks_)
+    if (!companyMarks_.Holding() || !personMarks_.Holding())
         services::ShowMessage("Błąd: brak pamięci na eksport!"_mz);
 }
 
-ExportRun::~ExportRun() noexcept(false) { GiveBack(); }
-
-// Each thing is marked as given back before the host is asked, so that nothing goes back twice
-// when the host fails in between, and a failure does not keep the rest from going back.
-void ExportRun::GiveBack() {
-    frame::TakingBack takingBack;
-    for (OutputFile* file : {&registerFile_, &accountsFile_})
-        if (host::HostFile* handle = std::exchange(file->handle, nullptr))
-            takingBack.Ask([handle] { services::CloseFile(handle); });
-    // Files that a run left half written must not reach the accounts.
-    if (std::exchange(runUnfinished_, false))
-        for (const char* name : {teta::kRegisterFileName, teta::kAccountsFileName})
-            takingBack.Ask([name] { services::EmptyOutputFile(name); });
-    for (unsigned char** marks : {&companyMarks_, &personMarks_})
-        if (unsigned char* block = std::exchange(*marks, nullptr)) takingBack.Ask([block] { services::FreeBlock(block); });
-    takingBack.Done();
-}
+void ExportRun::EmptyUnfinished(const char* name) { services::EmptyOutputFile(name); }
 
 bool ExportRun::CanRun() const {
-    return customerRecord_ && documentRecord_ && preparedUnreadRecord_ && companyMarks_ && personMarks_;
+    return customerRecord_ && documentRecord_ && preparedUnreadRecord_ && companyMarks_.Holding() &&
+           personMarks_.Holding();
 }
 
 void ExportRun::Write() {
@@ -118,7 +92,8 @@ void ExportRun::Write() {
     if (invoices && !LoadInvoiceScheme()) return;
     if (!Open(registerFile_, kRegisterTexts)) return;
     if (!Open(accountsFile_, kAccountsTexts)) return services::ShowMessage(kAccountsLeftOver);
-    runUnfinished_ = true;
+    registerUnfinished_.Take(teta::kRegisterFileName);
+    accountsUnfinished_.Take(teta::kAccountsFileName);
     services::ProgressWindow progress;
     WriteRegisterHeader();
     services::ShowProgressCaption("Dokumenty sprzedaży"_mz);
@@ -165,7 +140,7 @@ void ExportRun::ExportInvoices() {
         if (!IsSelected(documentRecord_)) continue;
         services::FillDocumentAmounts(documentAmounts_);
         WriteDocumentPostings();
-        MarkCustomer(companyMarks_, personMarks_,
+        MarkCustomer(companyMarks_.Get(), personMarks_.Get(),
                      host::ReadField<std::int32_t>(documentRecord_, host::tspr::kCustomer));
         ++invoiceCount_;
         char counter[16];
@@ -178,7 +153,8 @@ void ExportRun::CloseFilesAndReport() {
     Close(registerFile_);
     Close(accountsFile_);
     // The run is whole once the host has closed both files without failing.
-    runUnfinished_ = false;
+    registerUnfinished_.HandOver();
+    accountsUnfinished_.HandOver();
     if (registerFile_.failed || accountsFile_.failed) return ReportFailedWrite();
     cuts_.Show();
     services::ShowFormattedMessage(
@@ -201,7 +177,7 @@ void ExportRun::WriteDocumentPostings() {
 }
 
 void ExportRun::WriteCustomerAccounts(int sign) {
-    const unsigned char* marks = sign > 0 ? companyMarks_ : personMarks_;
+    const unsigned char* marks = sign > 0 ? companyMarks_.Get() : personMarks_.Get();
     for (std::int32_t i = 1; i < static_cast<std::int32_t>(kCustomerMarkCount); ++i)
         if (marks[i] && services::FindCustomer(sign * i)) cuts_.NoteCustomer(WriteCustomerAccount(customerRecord_, accountsFile_));
 }

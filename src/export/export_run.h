@@ -7,21 +7,19 @@
 #include "src/export/cut_report.h"
 #include "src/export/export_settings.h"
 #include "src/export/output_file.h"
-#include "src/frame/held.h"
+#include "src/frame/hold.h"
 #include "src/host/types.h"
+#include "src/services/memory_blocks.h"
 
 namespace klarvo::exporting {
 
 class ExportRun {
 public:
     // Loads the settings, allocates the customer marks and binds the host tables; tells the user
-    // when a table is missing or the marks cannot be had.
+    // when a table is missing or the marks cannot be had. On every way out, an exception's
+    // included, the run closes any file still open, empties both files of a run that broke off
+    // and releases the marks, in that order.
     ExportRun();
-    // Closes any file still open (and empties both files of a run that broke off) and releases
-    // the marks; so does an exception that passes the run.
-    ~ExportRun() noexcept(false);
-    ExportRun(const ExportRun&) = delete;
-    ExportRun& operator=(const ExportRun&) = delete;
 
     // False when construction could not bind the tables or allocate the marks.
     bool CanRun() const;
@@ -40,8 +38,12 @@ public:
     static constexpr std::int32_t kCorrectionsExported = 0;
 
 private:
-    void Construct();
-    void GiveBack();
+    // A file that a run left half written must not reach the accounts.
+    static void EmptyUnfinished(const char* name);
+
+    using MarksHold = frame::Hold<unsigned char*, services::FreeBlock>;
+    using UnfinishedHold = frame::Hold<const char*, EmptyUnfinished>;
+
     bool LoadInvoiceScheme();
     void WriteRegisterHeader();
     void ExportInvoices();
@@ -51,16 +53,18 @@ private:
     void CloseFilesAndReport();
     void ReportFailedWrite();
 
-    frame::Held held_{this, [](void* run) { static_cast<ExportRun*>(run)->GiveBack(); }};
-    bool runUnfinished_ = false;  // both files opened, and not yet both closed at the run's end
     CutReport cuts_;
     std::int32_t invoiceCount_ = 0;
     ExportSettings settings_{};
     double documentAmounts_[kAmountCount] = {};
-    unsigned char* companyMarks_ = nullptr;
-    unsigned char* personMarks_ = nullptr;
-    OutputFile registerFile_;
+    // Given back in the reverse order: the files closed, the register first, then emptied
+    // while the run is unfinished (both opened and not yet both closed at its end), then the marks.
+    MarksHold personMarks_;
+    MarksHold companyMarks_;
+    UnfinishedHold accountsUnfinished_;
+    UnfinishedHold registerUnfinished_;
     OutputFile accountsFile_;
+    OutputFile registerFile_;
     host::TableDescriptor* customerTable_ = nullptr;
     host::TableDescriptor* documentTable_ = nullptr;
     host::TableDescriptor* preparedUnreadTable_ = nullptr;

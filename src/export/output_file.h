@@ -6,13 +6,14 @@
 namespace klarvo::exporting {
 
 struct OutputFile {
-    host::HostFile* handle = nullptr;
+    // Open until closed at the run's end; closed on every other way out.
+    services::FileHold open;
     bool failed = false;
 };
 
 template <class... Arguments>
 void Print(OutputFile& file, const char* format, Arguments... arguments) {
-    if (!services::PrintToFile(file.handle, format, arguments...)) file.failed = true;
+    if (!services::PrintToFile(file.open.Get(), format, arguments...)) file.failed = true;
 }
 
 }  // namespace klarvo::exporting

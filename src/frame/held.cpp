@@ -1,5 +1,10 @@
 #include "src/frame/held.h"
 
+#include <exception>
+#include <utility>
+
+#include "src/host/host_fault.h"
+
 #if defined(_WIN32)
 #include "src/host/exception_frame.h"
 #endif
@@ -13,7 +18,10 @@ int g_givingBack = 0;  // nested give-backs of unwindings under way
 
 }  // namespace
 
-Held::Held(void* holder, GiveBack giveBack) : holder_(holder), giveBack_(giveBack), below_(g_top) { g_top = this; }
+Held::Held(void* holder, GiveBack giveBack)
+    : holder_(holder), giveBack_(giveBack), below_(g_top), givingBack_(g_givingBack) {
+    g_top = this;
+}
 
 Held::Held() : Held(nullptr, [](void*) {}) {}
 
@@ -39,6 +47,8 @@ void ForgetAbove(Held& mark) {
     Held* held = g_top;
     while (held && held != &mark) held = held->below_;
     if (held) g_top = mark.below_;
+    // The crash passed the give-back's own end, which would have counted it off.
+    g_givingBack = mark.givingBack_;
 }
 
 bool Unwinding() { return g_givingBack > 0 || std::uncaught_exceptions() > 0; }

@@ -4,7 +4,7 @@
 
 #include <cstddef>
 
-#include "src/frame/held.h"
+#include "src/frame/hold.h"
 #include "src/frame/service_call.h"
 #include "src/host/dialog.h"
 
@@ -16,35 +16,26 @@ template <std::size_t Count>
 class CallbackObjects {
 public:
     CallbackObjects(host::WDialogBase* owner, host::DataItem item) {
-        for (; built_.count < Count; ++built_.count) frame::Call<host::service::MakeCallback>(&built_.storage[built_.count], owner, item);
+        for (std::size_t i = 0; i < Count; ++i) {
+            frame::Call<host::service::MakeCallback>(&storage_[i], owner, item);
+            built_[i].Take(&storage_[i]);
+        }
     }
-    CallbackObjects(const CallbackObjects&) = delete;
-    CallbackObjects& operator=(const CallbackObjects&) = delete;
 
     // The second operation of the object's virtual table.
     int Value(std::size_t index) {
         using Operation = int(KLARVO_THISCALL*)(host::CallbackStorage*);
-        host::CallbackStorage* object = &built_.storage[index];
+        host::CallbackStorage* object = &storage_[index];
         const auto* table = *reinterpret_cast<Operation* const*>(object);
         return table[1](object);
     }
 
 private:
-    // A member, so that its destructor also runs when the constructor's body throws.
-    struct Built {
-        frame::Held held{this, [](void* built) { static_cast<Built*>(built)->DestroyAll(); }};
-        host::CallbackStorage storage[Count];
-        std::size_t count = 0;
-        ~Built() noexcept(false) { DestroyAll(); }
-        void DestroyAll() {
-            frame::TakingBack takingBack;
-            while (count > 0) {
-                host::CallbackStorage* callback = &storage[--count];
-                takingBack.Ask([callback] { frame::Call<host::service::DestroyCallback>(callback); });
-            }
-            takingBack.Done();
-        }
-    } built_;
+    static void Destroy(host::CallbackStorage* callback) { frame::Call<host::service::DestroyCallback>(callback); }
+
+    host::CallbackStorage storage_[Count];
+    // Members, so that they also go back when the constructor's body throws; the last first.
+    frame::Hold<host::CallbackStorage*, Destroy> built_[Count];
 };
 
 }  // namespace klarvo::services

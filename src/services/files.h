@@ -1,6 +1,7 @@
 #pragma once
 // Output files, opened, written and closed by the host on the plug-in's behalf.
 
+#include "src/frame/hold.h"
 #include "src/frame/service_call.h"
 
 namespace klarvo::services {
@@ -22,6 +23,11 @@ inline constexpr int kCloseFailed = -1;
 
 // false when the file could not be written to its end.
 inline bool CloseFile(host::HostFile* file) { return frame::Call<host::service::CloseFile>(file) != kCloseFailed; }
+
+// A file given back on a way out: a close that fails counts as done, since nothing more can be
+// asked.
+inline void CloseGivenBackFile(host::HostFile* file) { CloseFile(file); }
+using FileHold = frame::Hold<host::HostFile*, CloseGivenBackFile>;
 
 // Leaves the file empty (creating it when needed); false when it could not be opened or closed.
 bool EmptyOutputFile(const char* name);

@@ -1,9 +1,7 @@
 #pragma once
 // The host's progress window.
 
-#include <utility>
-
-#include "src/frame/held.h"
+#include "src/frame/hold.h"
 #include "src/frame/service_call.h"
 #include "src/host/windows.h"
 
@@ -14,19 +12,15 @@ class ProgressWindow {
 public:
     ProgressWindow() {
         frame::Call<host::service::OpenProgress>(host::kProgressWindow);
-        open_ = true;
+        open_.Take();
     }
-    ~ProgressWindow() noexcept(false) { Close(); }
-    ProgressWindow(const ProgressWindow&) = delete;
-    ProgressWindow& operator=(const ProgressWindow&) = delete;
 
-    void Close() {
-        if (std::exchange(open_, false)) frame::AskHostToTakeBack([] { frame::Call<host::service::CloseProgress>(); });
-    }
+    void Close() { open_.Release(); }
 
 private:
-    frame::Held held_{this, [](void* window) { static_cast<ProgressWindow*>(window)->Close(); }};
-    bool open_ = false;
+    static void CloseWindow() { frame::Call<host::service::CloseProgress>(); }
+
+    frame::Hold<frame::Nothing, CloseWindow> open_;
 };
 
 // Each sets one text and lets the host bring the window up to date.

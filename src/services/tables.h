@@ -1,7 +1,7 @@
 #pragma once
 // Host tables: descriptors, their record buffers and the document walk.
 
-#include "src/frame/held.h"
+#include "src/frame/hold.h"
 #include "src/frame/service_call.h"
 
 namespace klarvo::services {
@@ -19,21 +19,19 @@ inline void PrepareTable(host::TableDescriptor* table) { frame::Call<host::servi
 class DocumentWalk {
 public:
     DocumentWalk();
-    ~DocumentWalk() noexcept(false);
-    DocumentWalk(const DocumentWalk&) = delete;
-    DocumentWalk& operator=(const DocumentWalk&) = delete;
 
     bool Started() const { return started_; }
     // Loads the next document; false at the end.
     bool Next();
 
 private:
-    void End();
+    static void DestroyWalker(host::WalkerStorage* walker);
+    static void EndWalk(host::WalkerStorage* walker);
 
-    frame::Held held_{this, [](void* walk) { static_cast<DocumentWalk*>(walk)->End(); }};
     host::WalkerStorage walker_;
-    bool live_ = false;     // the host has a walker in our storage
-    bool walking_ = false;  // and its walk has not been ended
+    // The host has a walker in our storage; and its walk has not been ended, which goes first.
+    frame::Hold<host::WalkerStorage*, DestroyWalker> live_;
+    frame::Hold<host::WalkerStorage*, EndWalk> walking_;
     bool started_ = false;
 };
 

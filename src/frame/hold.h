@@ -1,0 +1,53 @@
+#pragma once
+// A hold on something of the host's: what the plug-in took (a file, a walker, a flag, a block of
+// memory) and the call that gives it back. It goes back on every way out: by Release, by the
+// destructor, or by the give-back of an exception of the host, which runs no destructor of ours.
+// It is marked as given back before the host is asked, so that nothing goes back twice.
+
+#include <type_traits>
+#include <utility>
+
+#include "src/frame/held.h"
+
+namespace klarvo::frame {
+
+// What a hold keeps when its give-back call takes no argument (the progress window).
+struct Nothing {};
+
+template <class Thing, auto GiveBack>
+class Hold {
+public:
+    Hold() = default;
+    ~Hold() noexcept(false) { Release(); }
+    Hold(const Hold&) = delete;
+    Hold& operator=(const Hold&) = delete;
+
+    // Holds `thing` from now on. A hold taken before the host is asked for the thing makes the
+    // asking undone also when it fails half-way.
+    void Take(Thing thing = {}) {
+        thing_ = thing;
+        holding_ = true;
+    }
+    bool Holding() const { return holding_; }
+    Thing Get() const { return thing_; }
+    // Lets go of the thing without giving it back: something else holds it now.
+    Thing HandOver() {
+        holding_ = false;
+        return std::exchange(thing_, Thing{});
+    }
+    void Release() {
+        if (!holding_) return;
+        const Thing thing = HandOver();
+        if constexpr (std::is_same_v<Thing, Nothing>)
+            AskHostToTakeBack([] { GiveBack(); });
+        else
+            AskHostToTakeBack([thing] { GiveBack(thing); });
+    }
+
+private:
+    Held held_{this, [](void* hold) { static_cast<Hold*>(hold)->Release(); }};
+    Thing thing_{};
+    bool holding_ = false;
+};
+
+}  // namespace klarvo::frame
