@@ -10,12 +10,7 @@
 
 #if defined(__i386__)
 asm(".text\n"
-#if defined(_WIN32)
-    ".def " KLARVO_ASM_SYMBOL(klarvo_bind_and_jump) "; .scl 2; .type 32; .endef\n"
-#endif
-    ".globl " KLARVO_ASM_SYMBOL(klarvo_bind_and_jump) "\n"
-    ".p2align 4\n"
-    KLARVO_ASM_SYMBOL(klarvo_bind_and_jump) ":\n"
+    KLARVO_ASM_FUNCTION(klarvo_bind_and_jump)
     "    .cfi_startproc\n"
     "    .cfi_adjust_cfa_offset 4\n"    // the slot's address, pushed by the binder
     "    pushal\n"                      // eax, ecx, edx, ebx, esp, ebp, esi, edi: 32 bytes
@@ -33,8 +28,7 @@ asm(".text\n"
 
 // Each binder pushes the address of its own slot and goes on to the shared routine.
 #define KLARVO_LAZY_BINDER(number, name, type)                                            \
-    ".globl " KLARVO_ASM_SYMBOL(klarvo_lazy_binder_##number) "\n"                         \
-    KLARVO_ASM_SYMBOL(klarvo_lazy_binder_##number) ":\n"                                  \
+    KLARVO_ASM_FUNCTION(klarvo_lazy_binder_##number)                                      \
     "    pushl $" KLARVO_ASM_SYMBOL(klarvo_service_slots) "+klarvo_slot_" #number "\n"     \
     "    jmp " KLARVO_ASM_SYMBOL(klarvo_bind_and_jump) "\n"
 

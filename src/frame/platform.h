@@ -6,7 +6,7 @@
 #include <cstddef>
 #include <cstdint>
 
-namespace klarvo::platform {
+namespace klarvo::frame::platform {
 
 using CodeAddress = void (*)();
 using ModuleHandle = void*;
@@ -23,4 +23,4 @@ CodeAddress ModuleExport(ModuleHandle module, std::uint16_t ordinal);
 bool DebuggerPresent();
 void DebugOutput(const char* text);
 
-}  // namespace klarvo::platform
+}  // namespace klarvo::frame::platform

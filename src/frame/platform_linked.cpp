@@ -4,7 +4,7 @@
 
 #include "src/host/module_entries.h"
 
-namespace klarvo::platform {
+namespace klarvo::frame::platform {
 namespace {
 
 ExportLookup g_linkedHost = nullptr;
@@ -34,4 +34,4 @@ CodeAddress ModuleExport(ModuleHandle module, std::uint16_t ordinal) {
 bool DebuggerPresent() { return false; }
 void DebugOutput(const char*) {}
 
-}  // namespace klarvo::platform
+}  // namespace klarvo::frame::platform

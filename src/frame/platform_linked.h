@@ -4,7 +4,7 @@
 
 #include "src/frame/platform.h"
 
-namespace klarvo::platform {
+namespace klarvo::frame::platform {
 
 using ExportLookup = CodeAddress (*)(std::uint16_t ordinal);
 
@@ -14,4 +14,4 @@ ModuleHandle LinkedPluginModule();
 // Connects the stand-in to the host that lives in this program.
 void LinkHost(ExportLookup lookup);
 
-}  // namespace klarvo::platform
+}  // namespace klarvo::frame::platform

@@ -2,7 +2,7 @@
 
 #include "src/frame/platform.h"
 
-namespace klarvo::platform {
+namespace klarvo::frame::platform {
 
 ModuleHandle LoadedModule(const char* name) { return GetModuleHandleA(name); }
 
@@ -18,4 +18,4 @@ CodeAddress ModuleExport(ModuleHandle module, std::uint16_t ordinal) {
 bool DebuggerPresent() { return IsDebuggerPresent() != 0; }
 void DebugOutput(const char* text) { OutputDebugStringA(text); }
 
-}  // namespace klarvo::platform
+}  // namespace klarvo::frame::platform

@@ -13,8 +13,7 @@
 #endif
 
 #define KLARVO_SLOT_JUMP(X, entry, number)                                \
-    ".globl " KLARVO_ASM_SYMBOL(klarvo_slot_jump_##number) "\n"           \
-    KLARVO_ASM_SYMBOL(klarvo_slot_jump_##number) ":\n"                    \
+    KLARVO_ASM_FUNCTION(klarvo_slot_jump_##number)                        \
     "    jmp *" KLARVO_ASM_SYMBOL(klarvo_service_slots) "+klarvo_slot_" #number KLARVO_SLOT_ADDRESSING "\n"
 
 asm(".text\n" KLARVO_SLOT_OFFSETS KLARVO_DIALOG_OPERATIONS(KLARVO_SLOT_JUMP, unused));

@@ -6,10 +6,7 @@
 // RtlUnwind gives every frame between the raise and ours its unwinding call, with the caller's
 // registers kept around it.
 asm(".text\n"
-    ".def " KLARVO_ASM_SYMBOL(klarvo_unwind_to) "; .scl 2; .type 32; .endef\n"
-    ".globl " KLARVO_ASM_SYMBOL(klarvo_unwind_to) "\n"
-    ".p2align 4\n"
-    KLARVO_ASM_SYMBOL(klarvo_unwind_to) ":\n"
+    KLARVO_ASM_FUNCTION(klarvo_unwind_to)
     "    .cfi_startproc\n"
     "    pushl %ebp\n"
     "    .cfi_adjust_cfa_offset 4\n"

@@ -11,24 +11,24 @@ namespace {
 // Another load of the module in the same program starts where the first one did.
 void StartFreshLoad(HostExports host) {
     frame::ResetModule();
-    platform::LinkHost(host);
+    frame::platform::LinkHost(host);
 }
 
 }  // namespace
 
-host::ModuleHandle LinkedModuleHandle() { return platform::LinkedPluginModule(); }
+host::ModuleHandle LinkedModuleHandle() { return frame::platform::LinkedPluginModule(); }
 
 void AttachLinkedModule(HostExports host) {
     StartFreshLoad(host);
-    frame::AttachModule(platform::LinkedPluginModule());
+    frame::AttachModule(frame::platform::LinkedPluginModule());
 }
 
 host::ModuleEntries LoadLinkedModule(HostExports host) {
     StartFreshLoad(host);
-    frame::LoadModule(platform::LinkedPluginModule());
+    frame::LoadModule(frame::platform::LinkedPluginModule());
     return {&klarvo_initialise, &klarvo_register_or_report, &klarvo_unused_30009, &klarvo_unused_30010};
 }
 
-void UnloadLinkedModule() { platform::LinkHost(nullptr); }
+void UnloadLinkedModule() { frame::platform::LinkHost(nullptr); }
 
 }  // namespace klarvo::plugin
