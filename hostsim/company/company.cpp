@@ -59,8 +59,8 @@ std::string ParseDate(const Cell& cell) {
 }
 
 void LoadCustomers(const std::filesystem::path& folder, Company& company) {
-    const std::map<std::string, ColumnReader> columns = {
-        {"number", [](std::vector<char>& r, const Cell& c) {
+    const std::map<std::string, ColumnReader<Record>> columns = {
+        {"number", [](Record& r, const Cell& c) {
              const auto number = ParseInteger<std::int32_t>(c);
              if (number == 0) c.Reject("is not a customer number (0 means none)");
              PutValue(r, k4::kNumber, number);
@@ -70,11 +70,11 @@ void LoadCustomers(const std::filesystem::path& folder, Company& company) {
         {"address", Text(k4::kAddress)},
         {"tax_id", Text(k4::kTaxId)},
         {"bank_account", Text(k4::kBankAccount)},
-        {"credit_limit", [](std::vector<char>& r, const Cell& c) { PutValue(r, k4::kCreditLimit, ParseDouble(c)); }},
-        {"discount", [](std::vector<char>& r, const Cell& c) { PutValue(r, k4::kDiscount, ParseDouble(c)); }},
+        {"credit_limit", [](Record& r, const Cell& c) { PutValue(r, k4::kCreditLimit, ParseDouble(c)); }},
+        {"discount", [](Record& r, const Cell& c) { PutValue(r, k4::kDiscount, ParseDouble(c)); }},
     };
     ReadTable(folder / "customers.csv", columns, {"number"}, [&](int line, const auto& fill) {
-        std::vector<char> record(k4::kRecordLength, '\0');
+        Record record(k4::kRecordLength, '\0');
         fill(record);
         const auto number = host::ReadField<std::int32_t>(record.data(), k4::kNumber);
         if (!company.customerByNumber.emplace(number, company.customers.size()).second)
@@ -85,35 +85,23 @@ void LoadCustomers(const std::filesystem::path& folder, Company& company) {
 }
 
 void LoadDocuments(const std::filesystem::path& folder, Company& company) {
-    std::map<std::string, ColumnReader> columns = {
-        {"number", Text(tspr::kNumber)},
-        {"date", [](std::vector<char>& r, const Cell& c) { PutText(r, tspr::kDate, Cell{c.file, c.line, c.column, ParseDate(c)}); }},
-        {"payment_days", [](std::vector<char>& r, const Cell& c) { PutValue(r, tspr::kPaymentDays, ParseInteger<std::int16_t>(c)); }},
-        {"customer", [](std::vector<char>& r, const Cell& c) { PutValue(r, tspr::kCustomer, ParseInteger<std::int32_t>(c)); }},
-        {"included", [](std::vector<char>& r, const Cell& c) {
-             const auto included = ParseInteger<std::int32_t>(c);
-             if (included != 0 && included != 1) c.Reject("is neither 0 nor 1");
-             PutValue(r, tspr::kIncluded, included);
+    std::map<std::string, ColumnReader<Document>> columns = {
+        {"number", [](Document& d, const Cell& c) { d.number = HostText(c, tspr::kNumber.room); }},
+        {"date", [](Document& d, const Cell& c) { std::memcpy(d.date, ParseDate(c).c_str(), sizeof d.date); }},
+        {"payment_days", [](Document& d, const Cell& c) { d.paymentDays = ParseInteger<std::int16_t>(c); }},
+        {"customer", [](Document& d, const Cell& c) { d.customer = ParseInteger<std::int32_t>(c); }},
+        {"included", [](Document& d, const Cell& c) {
+             d.included = ParseInteger<std::int32_t>(c);
+             if (d.included != 0 && d.included != 1) c.Reject("is neither 0 nor 1");
          }},
     };
-    // Amounts go beside the record; the row's amounts are collected here while it is read.
-    std::array<double, kDocumentAmountCount> amounts{};
     for (int code = 1; code <= kDocumentAmountCount; ++code)
-        columns["amount_" + std::to_string(code)] = [&amounts, code](std::vector<char>&, const Cell& c) {
-            amounts[code - 1] = ParseTenThousandths(c);
+        columns["amount_" + std::to_string(code)] = [code](Document& d, const Cell& c) {
+            d.amounts[code - 1] = ParseTenThousandths(c);
         };
     ReadTable(folder / "documents.csv", columns, {}, [&](int line, const auto& fill) {
-        std::vector<char> record(tspr::kRecordLength, '\0');
-        PutValue(record, tspr::kIncluded, std::int32_t{1});
-        amounts.fill(0);
-        fill(record);
         Document document;
-        document.number = host::TextField(record.data(), tspr::kNumber);
-        std::memcpy(document.date, host::TextField(record.data(), tspr::kDate), sizeof document.date);
-        document.paymentDays = host::ReadField<std::int16_t>(record.data(), tspr::kPaymentDays);
-        document.customer = host::ReadField<std::int32_t>(record.data(), tspr::kCustomer);
-        document.included = host::ReadField<std::int32_t>(record.data(), tspr::kIncluded);
-        document.amounts = amounts;
+        fill(document);
         // The host's dates end with 9999-12-31; a due date past it could not be held.
         if (const auto date = ParseHostDate(document.date); date && document.paymentDays > 0 &&
                                                              AddDays(*date, document.paymentDays).year > kLastYear)

@@ -62,7 +62,7 @@ std::string Printable(const std::string& text, std::size_t characters) {
     return shown.text + (shown.cut ? "…" : "");
 }
 
-void PutText(std::vector<char>& record, host::TextAt field, const Cell& cell) {
+std::string HostText(const Cell& cell, std::size_t room) {
     if (cell.text.find('\0') != std::string::npos) cell.Reject("holds a NUL byte, which ends a text of the host");
     if (!mazovia::IsValidUtf8(cell.text)) cell.Reject("is not valid UTF-8");
     std::string bytes;
@@ -71,13 +71,17 @@ void PutText(std::vector<char>& record, host::TextAt field, const Cell& cell) {
     } catch (const std::invalid_argument& error) {
         cell.Reject(std::string("cannot be held by the host: ") + error.what());
     }
-    if (bytes.size() + 1 > field.room)
-        cell.Reject("is longer than the " + std::to_string(field.room - 1) + " characters of its field");
+    if (bytes.size() + 1 > room) cell.Reject("is longer than the " + std::to_string(room - 1) + " characters of its field");
+    return bytes;
+}
+
+void PutText(Record& record, host::TextAt field, const Cell& cell) {
+    const std::string bytes = HostText(cell, field.room);
     std::copy(bytes.begin(), bytes.end(), record.begin() + static_cast<std::ptrdiff_t>(field.offset));
 }
 
-ColumnReader Text(host::TextAt field) {
-    return [=](std::vector<char>& r, const Cell& c) { PutText(r, field, c); };
+ColumnReader<Record> Text(host::TextAt field) {
+    return [=](Record& r, const Cell& c) { PutText(r, field, c); };
 }
 
 std::string ReadFile(const std::filesystem::path& path) {
@@ -89,13 +93,15 @@ std::string ReadFile(const std::filesystem::path& path) {
     return content.str();
 }
 
-void ReadTable(const std::filesystem::path& path, const std::map<std::string, ColumnReader>& columns,
-               const std::vector<std::string>& required, const RowReader& rowDone) {
+void ForEachRow(const std::filesystem::path& path, const std::vector<std::string>& columns,
+                const std::vector<std::string>& required,
+                const std::function<void(int line, const std::vector<Cell>& cells)>& each) {
     const std::string file = path.filename().string();
     const CsvTable table = ParseCsv(ReadFile(path), file);
     for (std::size_t i = 0; i < table.header.size(); ++i) {
         const std::string& name = table.header[i];
-        if (!columns.count(name)) throw std::runtime_error(file + ", line 1: unknown column " + Quoted(name));
+        if (std::find(columns.begin(), columns.end(), name) == columns.end())
+            throw std::runtime_error(file + ", line 1: unknown column " + Quoted(name));
         if (std::find(table.header.begin(), table.header.begin() + static_cast<std::ptrdiff_t>(i), name) !=
             table.header.begin() + static_cast<std::ptrdiff_t>(i))
             throw std::runtime_error(file + ", line 1, column " + std::to_string(i + 1) + ": the column " +
@@ -112,10 +118,10 @@ void ReadTable(const std::filesystem::path& path, const std::map<std::string, Co
                 const Cell cell{file, row.line, name, *present[name]};
                 cell.Reject("is empty, and the column is required");
             }
-        rowDone(row.line, [&](std::vector<char>& record) {
-            for (const auto& [name, text] : present)
-                if (!text->empty()) columns.at(name)(record, Cell{file, row.line, name, *text});
-        });
+        std::vector<Cell> cells;
+        for (const auto& [name, text] : present)
+            if (!text->empty()) cells.push_back(Cell{file, row.line, name, *text});
+        each(row.line, cells);
     }
 }
 

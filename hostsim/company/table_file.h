@@ -1,6 +1,6 @@
 #pragma once
-// A table file of the company folder: CSV rows read into host records, column by column, with
-// every bad value rejected by file, line and column.
+// A table file of the company folder: CSV rows read into host records or the simulator's own
+// rows, column by column, with every bad value rejected by file, line and column.
 
 #include <cstring>
 #include <charconv>
@@ -44,7 +44,12 @@ Integer ParseInteger(const Cell& cell) {
     return value;
 }
 
-void PutText(std::vector<char>& record, host::TextAt field, const Cell& cell);
+using Record = std::vector<char>;
+
+// The text of a cell in the host's code page, for a field of `room` bytes with its NUL.
+std::string HostText(const Cell& cell, std::size_t room);
+
+void PutText(Record& record, host::TextAt field, const Cell& cell);
 
 template <class T>
 void PutValue(std::vector<char>& record, std::size_t offset, T value) {
@@ -56,18 +61,33 @@ void PutValue(std::vector<char>& record, host::ValueAt<T> field, T value) {
     PutValue(record, field.offset, value);
 }
 
-using ColumnReader = std::function<void(std::vector<char>& record, const Cell& cell)>;
+// What a column fills of a row.
+template <class Row>
+using ColumnReader = std::function<void(Row& row, const Cell& cell)>;
 
 // A text column that fills its field of the record, its NUL included.
-ColumnReader Text(host::TextAt field);
+ColumnReader<Record> Text(host::TextAt field);
 
 std::string ReadFile(const std::filesystem::path& path);
 
-// Called once per row with the row's line and a function that fills a record from the row.
-using RowReader = std::function<void(int line, const std::function<void(std::vector<char>& record)>& fill)>;
+// Reads every row of a table file whose header names only `columns`, `required` among them, and
+// hands each row's line and non-empty cells to `each`.
+void ForEachRow(const std::filesystem::path& path, const std::vector<std::string>& columns,
+                const std::vector<std::string>& required,
+                const std::function<void(int line, const std::vector<Cell>& cells)>& each);
 
-// Reads every row of a table file; each named column fills its part of the row's record.
-void ReadTable(const std::filesystem::path& path, const std::map<std::string, ColumnReader>& columns,
-               const std::vector<std::string>& required, const RowReader& rowDone);
+// Reads every row of a table file; `rowDone` is called once per row with the row's line and a
+// function that fills a Row from it, each named column its part.
+template <class Row, class RowDone>
+void ReadTable(const std::filesystem::path& path, const std::map<std::string, ColumnReader<Row>>& columns,
+               const std::vector<std::string>& required, const RowDone& rowDone) {
+    std::vector<std::string> names;
+    for (const auto& column : columns) names.push_back(column.first);
+    ForEachRow(path, names, required, [&](int line, const std::vector<Cell>& cells) {
+        rowDone(line, [&](Row& row) {
+            for (const Cell& cell : cells) columns.at(cell.column)(row, cell);
+        });
+    });
+}
 
 }  // namespace klarvo::sim

@@ -12,11 +12,11 @@ namespace {
 
 using host::PostingSchemeEntry;
 
-ColumnReader Code(std::size_t offset) {
-    return [=](std::vector<char>& r, const Cell& c) { PutValue(r, offset, ParseInteger<std::int16_t>(c)); };
+ColumnReader<Record> Code(std::size_t offset) {
+    return [=](Record& r, const Cell& c) { PutValue(r, offset, ParseInteger<std::int16_t>(c)); };
 }
 
-ColumnReader EntryText(std::size_t offset, std::size_t room) { return Text({offset, room}); }
+ColumnReader<Record> EntryText(std::size_t offset, std::size_t room) { return Text({offset, room}); }
 
 // The entry index stands in front of the entry's own bytes.
 constexpr std::size_t kEntry = sizeof(PostingSchemeEntry);
@@ -24,8 +24,8 @@ constexpr std::size_t kEntry = sizeof(PostingSchemeEntry);
 }  // namespace
 
 std::vector<SchemeEdit> LoadSchemeEdits(const std::filesystem::path& file) {
-    const std::map<std::string, ColumnReader> columns = {
-        {"entry", [](std::vector<char>& r, const Cell& c) {
+    const std::map<std::string, ColumnReader<Record>> columns = {
+        {"entry", [](Record& r, const Cell& c) {
              const auto index = ParseInteger<std::int32_t>(c);
              if (index < 0 || index >= host::kSchemeEntryCount) c.Reject("is not an entry from 0 to 13");
              PutValue(r, kEntry, index);
@@ -41,7 +41,7 @@ std::vector<SchemeEdit> LoadSchemeEdits(const std::filesystem::path& file) {
     std::vector<SchemeEdit> edits;
     std::set<int> seen;
     ReadTable(file, columns, {"entry"}, [&](int line, const auto& fill) {
-        std::vector<char> record(kEntry + sizeof(std::int32_t), '\0');
+        Record record(kEntry + sizeof(std::int32_t), '\0');
         fill(record);
         SchemeEdit edit{};
         std::memcpy(&edit.index, record.data() + kEntry, sizeof edit.index);
