@@ -28,9 +28,6 @@
 
 namespace klarvo::sim {
 
-// The caption under which the plug-in registers its command and names itself at load.
-inline constexpr char kPluginCaption[] = "Eksport Teta (txt)";
-
 // A contract of the host that the plug-in broke.
 class ContractViolation : public std::logic_error {
 public:

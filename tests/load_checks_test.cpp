@@ -9,6 +9,7 @@
 #include "hostsim/session/plugin_session.h"
 #include "src/frame/binding.h"
 #include "src/plugin/entry_points.h"
+#include "src/plugin/identity.h"
 #include "src/plugin/load_checks.h"
 #include "tests/test_company.h"
 
@@ -133,6 +134,7 @@ TEST_F(EntryPoints, InitialiseWritesTheDisplayNameOnlyWhenGivenABuffer) {
 }
 
 TEST_F(EntryPoints, InitialiseWithoutAnEntryFunctionWithdrawsTheCommandAndChecksNothing) {
+    host->module.displayName = plugin::kDisplayName;  // as the host keeps it from the initialising
     EXPECT_EQ(klarvo_register_or_report(0), 0);
     ASSERT_NE(host->module.registration, nullptr);
     host->records.describedTables.clear();
@@ -168,6 +170,7 @@ TEST_P(InstallNotice, IsShownUntilSwitchedOffAndItsAnswerKept) {
     options.company = company.Folder();
     options.noticeAnswer = GetParam().answer;
     LinkedHost host(options);
+    host.module.displayName = plugin::kDisplayName;  // as the host keeps it from the initialising
     EXPECT_EQ(klarvo_register_or_report(0), 0);
     EXPECT_EQ(host.module.notices.size(), GetParam().shown ? 1u : 0u);
     if (GetParam().shown) {

@@ -53,7 +53,7 @@ void RegisterCommand(const void* record) {
     const auto* registration = static_cast<const CommandRegistration*>(record);
     host.Require(registration->kind == kMenuCommandKind && registration->number == kExportCommandNumber &&
                  registration->reserved == 0 && registration->reserved2 == 0 && registration->command &&
-                 std::strcmp(registration->caption, kPluginCaption) == 0,
+                 registration->caption && registration->caption == host.module.displayName,
                  "a command registration record that is not the plug-in's");
     host.Require(!host.module.registration, "a command registered twice");
     host.module.registration = registration;

@@ -25,15 +25,15 @@ private:
 // A failure of the host inside an entry point ends the module's session; the host goes on.
 ModuleStart StartModule(Host& host, const host::ModuleEntries& plugin) {
     const host::HostEntryFunction entry = reinterpret_cast<host::HostEntryFunction>(HostExport(host::kHostEntryOrdinal));
-    std::vector<char> name(sizeof kPluginCaption, '\0');
+    std::vector<char> name(host::kDisplayNameRoom, '\0');
     int initialised = -1;
     if (!host.CallModule([&] { initialised = plugin.initialise(entry, name.data()); })) return ModuleStart::Refused;
     if (initialised != 0) {
         host.CallModule([&] { plugin.registerOrReport(1); });
         return ModuleStart::Refused;
     }
-    host.Require(std::memcmp(name.data(), kPluginCaption, sizeof kPluginCaption) == 0,
-                 std::string("the module gave another display name than \"") + kPluginCaption + "\"");
+    host.Require(name.back() == '\0' && name[0] != '\0', "the module gave no display name that its buffer holds");
+    host.module.displayName = name.data();
     if (!host.CallModule([&] { plugin.registerOrReport(0); })) return ModuleStart::Initialised;
     host.Require(host.module.registration != nullptr, "the module registered no command");
     return ModuleStart::Registered;

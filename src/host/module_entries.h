@@ -2,6 +2,8 @@
 // How the host and a module it loads call each other at load: the module's entry points by
 // ordinal, and the host's entry function (ordinal 30006 of the host module).
 
+#include <cstddef>
+
 #include "src/host/types.h"
 
 namespace klarvo::host {
@@ -9,9 +11,10 @@ namespace klarvo::host {
 // The host's entry function: two 32-bit integers, removed by the caller.
 using HostEntryFunction = int (*)(int, int);
 
-// 30001: initialise with the host's entry function and a buffer for the display name (at least
-// 19 bytes), or withdraw with a null entry function. 0 or -1.
+// 30001: initialise with the host's entry function and a buffer of kDisplayNameRoom bytes for
+// the display name, or withdraw with a null entry function. 0 or -1.
 using InitialiseEntry = int(KLARVO_STDCALL*)(HostEntryFunction entry, char* displayName);
+inline constexpr std::size_t kDisplayNameRoom = 19;
 // 30008: non-zero shows the load failure report, 0 registers the module's command. Always 0.
 using RegisterEntry = int(KLARVO_STDCALL*)(int report);
 // 30009 and 30010: no function of a module like this one; 30010 answers kNoFunctionAnswer.

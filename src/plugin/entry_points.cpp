@@ -48,6 +48,7 @@ int KLARVO_STDCALL klarvo_initialise(klarvo::host::HostEntryFunction entry, char
             return 0;
         }
         klarvo::frame::Module().hostEntry = entry;
+        static_assert(sizeof kDisplayName <= klarvo::host::kDisplayNameRoom, "the host's buffer holds the name");
         if (displayName) std::memcpy(displayName, kDisplayName, sizeof kDisplayName);
         return RunLoadChecks();
     });
