@@ -31,16 +31,43 @@ Held::~Held() {
     if (*link) *link = below_;
 }
 
+#if defined(_WIN32)
+namespace {
+
+// Around a give-back: a crash in one of its releases (any exception but the host's failure, which
+// that release's own attempt takes) cuts the whole give-back short. The system then unwinds past
+// the frame whose unwinding asked for the give-back without calling it again, so this frame
+// forgets what was held down to that frame's mark.
+struct GiveBackFrame : host::ExceptionRegistration {
+    Held* mark;
+
+    static int __stdcall Handle(void* record, void* frame, void*, void*) noexcept {
+        if (host::IsUnwinding(record) && static_cast<const host::ExceptionRecordHead*>(record)->code != host::kHostFaultCode)
+            ForgetAbove(*static_cast<GiveBackFrame*>(static_cast<host::ExceptionRegistration*>(frame))->mark);
+        return host::kContinueSearch;
+    }
+};
+
+}  // namespace
+#endif
+
 void GiveBackAbove(Held& mark) {
     struct GivingBack {
         GivingBack() { ++g_givingBack; }
         ~GivingBack() { --g_givingBack; }
     } givingBack;
+#if defined(_WIN32)
+    GiveBackFrame frame{{nullptr, &GiveBackFrame::Handle}, &mark};
+    host::PushExceptionFrame(&frame);
+#endif
     while (g_top && g_top != &mark) {
         Held* held = std::exchange(g_top, g_top->below_);
         CatchingHostFault(held->giveBack_, held->holder_);
     }
     if (g_top == &mark) g_top = mark.below_;
+#if defined(_WIN32)
+    host::PopExceptionFrame(&frame);
+#endif
 }
 
 void ForgetAbove(Held& mark) {
