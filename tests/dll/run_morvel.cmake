@@ -3,7 +3,7 @@
 #   MORVEL, WINE_RUN, SAMPLE, WORK, COMMAND, ARGS (after the company folder, separated by
 #   blanks), EXIT,
 #   OUTPUT (a text the output or the errors must contain, optional), GOLDEN (folder of the
-#   expected files, optional), CHECK (klarvo-check, run on the written files when GOLDEN is
+#   expected files, each compared with the written file of its name; optional), CHECK (klarvo-check, run on the written files when GOLDEN is
 #   given), INI (the company's Klarvo.ini, with \n for a line end, optional)
 separate_arguments(ARGS UNIX_COMMAND "${ARGS}")
 file(REMOVE_RECURSE "${WORK}")
@@ -25,7 +25,9 @@ if(DEFINED OUTPUT)
     endif()
 endif()
 if(DEFINED GOLDEN)
-    foreach(name "!Fs_pln.fkw" "!Konta.fkx")
+    # Every file the golden folder holds, and only those.
+    file(GLOB goldens RELATIVE "${GOLDEN}" "${GOLDEN}/*")
+    foreach(name IN LISTS goldens)
         execute_process(COMMAND ${CMAKE_COMMAND} -E compare_files "${WORK}/${name}" "${GOLDEN}/${name}"
                         RESULT_VARIABLE different)
         if(different)
