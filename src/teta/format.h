@@ -111,18 +111,21 @@ inline constexpr BuiltFormat kRegisterHeaderFormat = BuiltFormat{} << kRegisterK
 constexpr BuiltFormat PostingRecordFormat() {
     BuiltFormat format;
     for (std::size_t field = 0; field < kPostingFieldCount; ++field) {
-        const ConstantField* constant = nullptr;
-        for (const ConstantField& candidate : kPostingConstants)
-            if (candidate.position == field) constant = &candidate;
-        if (constant) format << constant->text;
-        else if (field == kAccountField) format << "%-" << kAccountWidth << 's';
-        else if (field == kDebitField || field == kCreditField) format << std::string_view(kAmountFormat.text);
-        else if (field == kRegisterTokenField) format << "%-" << kRegisterTokenWidth << 's';
-        else format << "%s";
+        for (const ConstantField& constant : kPostingConstants)
+            if (constant.position == field) format << constant.text;
+        if (field == kAccountField)
+            format << "%-" << kAccountWidth << 's';
+        else if (field == kDebitField || field == kCreditField)
+            format << kAmountFormat.view();
+        else if (field == kRegisterTokenField)
+            format << "%-" << kRegisterTokenWidth << 's';
+        else if (field <= kDescriptionField)
+            format << "%s";
         format << kRegisterSeparator;
     }
     return format << '\n';
 }
+static_assert(kPostingConstants[0].position == kDescriptionField + 1, "the constant fields follow the values");
 inline constexpr BuiltFormat kPostingRecordFormat = PostingRecordFormat();
 
 // The customer accounts: the header line "      Ź      ", then one record per customer, each of
