@@ -39,9 +39,10 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     std::vector<char> record(klarvo::host::k4::kRecordLength, '\0');
     std::copy(data, data + std::min(size, record.size()), record.begin());
-    klarvo::exporting::OutputFile file{klarvo::services::OpenOutputFile("record.fkx")};
+    klarvo::exporting::OutputFile file;
+    file.open.Take(klarvo::services::OpenOutputFile("record.fkx"));
     klarvo::exporting::WriteCustomerAccount(record.data(), file);
-    if (!klarvo::services::CloseFile(file.handle) || file.failed) std::abort();
+    if (!klarvo::services::CloseFile(file.open.HandOver()) || file.failed) std::abort();
 
     std::ifstream in(g_folder / "record.fkx", std::ios::binary);
     const std::string line{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
