@@ -113,14 +113,20 @@ bool Host::EnterService(std::size_t serviceIndex) {
     const std::uint16_t number = kServiceNumbers[serviceIndex];
     const int call = ++serviceCalls_[serviceIndex];
     const int commandCall = ++commandCalls_[serviceIndex];
-    const auto& throwIns = options_.throwIns;
-    const auto named = std::find_if(throwIns.begin(), throwIns.end(), [&](const ThrowIn& t) {
-        return t.service == number && (t.withinCommand ? inCommand_ && t.call == commandCall : t.call == call);
-    });
-    if (named == throwIns.end()) return false;
-    NoteFailure("service " + std::to_string(number) + " failed on its call " + std::to_string(named->call) +
-                    (named->withinCommand ? " of the command (--throw-in-command)" : " (--throw-in)"),
-                true);
+    const auto names = [number](const std::vector<ThrowIn>& throwIns, int counted) {
+        return std::any_of(throwIns.begin(), throwIns.end(),
+                           [&](const ThrowIn& t) { return t.service == number && t.call == counted; });
+    };
+    const auto fails = [&](int counted, const char* how) {
+        NoteFailure("service " + std::to_string(number) + " failed on its call " + std::to_string(counted) + how, true);
+    };
+    const HostFailures& failures = options_.failures;
+    if (names(failures.throwIn, call))
+        fails(call, " (--throw-in)");
+    else if (inCommand_ && names(failures.throwInCommand, commandCall))
+        fails(commandCall, " of the command (--throw-in-command)");
+    else
+        return false;
     if (std::find(std::begin(kReleases), std::end(kReleases), number) != std::end(kReleases)) return true;
     RaiseFault();
 }

@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "hostsim/company/company.h"
+#include "hostsim/faults/host_failures.h"
 #include "hostsim/forms/scheme_file.h"
 #include "hostsim/service_meter.h"
 #include "hostsim/state/dialog_state.h"
@@ -50,13 +51,6 @@ struct FormAnswers {
     bool draw = false;                            // the form is drawn as it opens
 };
 
-// A service of the host that fails on one of its calls, raising the host's exception.
-struct ThrowIn {
-    std::uint16_t service = 0;
-    int call = 1;                // from 1
-    bool withinCommand = false;  // counted from the start of the user's command, not of the host
-};
-
 struct HostOptions {
     std::filesystem::path company;
     std::string today = "20240315";  // host date string
@@ -72,15 +66,13 @@ struct HostOptions {
     std::uint32_t missingFeatures = 0;        // the host entry function's answer to (1, -1)
     std::optional<std::int32_t> noticeAnswer;  // what the user leaves in the install notice
     bool walkFails = false;                // the document walk cannot start
-    std::set<std::string> failingFiles;    // output files whose writes fail, as on a full disk
-    std::set<std::string> unopenableFiles;  // output files the host cannot open (another program holds them)
-    std::vector<ThrowIn> throwIns;
+    HostFailures failures;
 };
 
 // A failure of the host that passed through the module.
 struct HostFailure {
     std::string what;
-    bool injected;  // made by ThrowIn
+    bool injected;  // made by a ThrowIn
 };
 
 class Host {
@@ -109,7 +101,7 @@ public:
     // module ends the call and is kept; false then.
     bool CallModule(const std::function<void()>& call);
 
-    // A service's first step: counts its calls and fails one that a ThrowIn names, also while an
+    // A service's first step: counts its calls and fails one that a ThrowIn of the failures names, also while an
     // earlier failure unwinds the module. A service that takes something back fails after it did
     // (the module asked, and could do nothing more): true then, for Serve to raise the failure.
     bool EnterService(std::size_t serviceIndex);

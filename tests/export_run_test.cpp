@@ -166,7 +166,7 @@ TEST_F(ExportRun, AnAccountsFileThatCannotBeOpenedIsNamedAsLeftFromAnEarlierRun)
     company.Write("!Konta.fkx", "an earlier run's accounts");
     company.Write("!Fs_pln.fkw", "an earlier run's register");
     sim::HostOptions options = January();
-    options.unopenableFiles = {"!Konta.fkx"};
+    options.failures.unwritable = {"!Konta.fkx"};
     const ExportOutcome outcome = RunExport(company, options);
     EXPECT_TRUE(outcome.violations.empty());
     EXPECT_EQ(Texts(outcome), (std::vector<std::string>{"Błąd: plik Konta.fkx nie jest otwarty!", kAccountsLeftOver}));
@@ -193,7 +193,7 @@ class FailingWrite : public ExportRun, public ::testing::WithParamInterface<std:
 
 TEST_P(FailingWrite, EmptiesBothFilesAndIsReportedInsteadOfTheSummary) {
     sim::HostOptions options = January();
-    options.failingFiles = {GetParam().first};
+    options.failures.fullDisk = {GetParam().first};
     const ExportOutcome outcome = RunExport(company, options);
     EXPECT_TRUE(outcome.violations.empty());
     EXPECT_EQ(Texts(outcome), (std::vector<std::string>{GetParam().second, kBothEmptied}));

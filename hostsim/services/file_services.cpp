@@ -22,7 +22,7 @@ using namespace klarvo::host;
 HostFile* OpenFile(const char* name, const char* mode, int, int, int, int, int, int, int) {
     Host& host = Host::Active();
     host.Require(std::strcmp(mode, "wt") == 0, std::string("an output file opened in mode ") + mode);
-    if (host.Options().unopenableFiles.count(name)) return nullptr;
+    if (host.Options().failures.unwritable.count(name)) return nullptr;
     std::FILE* stream = OpenTextFile(host.PathOf(name));
     if (!stream) return nullptr;
     auto* file = new HostFile{stream, name};
@@ -36,7 +36,7 @@ int WriteFile(HostFile* file, const char* format, ...) {
     const int written = Serve<service::WriteFile::kNumber>([&] {
         Host& host = Host::Active();
         host.Require(host.files.open.count(file) == 1, "a write to a file that is not open");
-        return host.Options().failingFiles.count(file->name) ? -1 : WriteFormatted(file->stream, format, arguments);
+        return host.Options().failures.fullDisk.count(file->name) ? -1 : WriteFormatted(file->stream, format, arguments);
     });
     va_end(arguments);
     return written;

@@ -13,15 +13,6 @@
 namespace klarvo::sim {
 namespace {
 
-template <class Number>
-Number NumberAnswer(const std::string& option, const std::string& text, int base = 10) {
-    Number value{};
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value, base);
-    if (error != std::errc{} || end != text.data() + text.size() || text.empty())
-        Refuse(option, "takes a number, not " + Quoted(text));
-    return value;
-}
-
 std::string Listed(std::vector<int> numbers) {
     std::sort(numbers.begin(), numbers.end());
     std::string list;
@@ -45,12 +36,8 @@ std::vector<int> ServiceNumbers() { return {std::begin(host::kServiceNumbers), s
 
 void Refuse(const std::string& option, const std::string& why) { throw CLI::ValidationError(option, why); }
 
-ThrowIn ThrowInAnswer(const std::string& option, const std::string& text, bool withinCommand) {
-    const std::size_t colon = text.find(':');
-    ThrowIn throwIn{KnownNumber<std::uint16_t>(option, text.substr(0, colon), ServiceNumbers(), "service"), 1, withinCommand};
-    if (colon != std::string::npos) throwIn.call = NumberAnswer<int>(option, text.substr(colon + 1));
-    if (throwIn.call < 1) Refuse(option, "counts calls from 1");
-    return throwIn;
+std::uint16_t ServiceAnswer(const std::string& option, const std::string& text) {
+    return KnownNumber<std::uint16_t>(option, text, ServiceNumbers(), "service");
 }
 
 std::string OutputFileAnswer(const std::string& option, const std::string& text) {
@@ -107,7 +94,7 @@ void AddHostOptions(CLI::App& command, HostOptions& o) {
         ->group(group);
     command.add_option_function<std::vector<std::string>>("--missing-service", [&o](const std::vector<std::string>& values) {
         for (const std::string& v : values)
-            o.missingServices.insert(KnownNumber<std::uint16_t>("--missing-service", v, ServiceNumbers(), "service"));
+            o.missingServices.insert(ServiceAnswer("--missing-service", v));
     }, "a service the host does not export (repeatable)")->group(group)->type_name("N");
     command.add_option_function<std::vector<std::string>>("--missing-table", [&o](const std::vector<std::string>& values) {
         for (const std::string& v : values)
@@ -134,27 +121,6 @@ void AddHostOptions(CLI::App& command, HostOptions& o) {
     }, "the features the host says it lacks")->group(group)->type_name("HEX");
     command.add_option("--notice-answer", o.noticeAnswer, "what the user leaves in the install notice (1: do not show again)")
         ->group(group);
-}
-
-void AddFailureOptions(CLI::App& command, HostOptions& o) {
-    const char* group = "Failures of the host and its disk";
-    command.add_option_function<std::vector<std::string>>(kThrowInOption, [&o](const std::vector<std::string>& values) {
-        for (const std::string& v : values) o.throwIns.push_back(ThrowInAnswer(kThrowInOption, v, false));
-    }, "the host's service SERVICE fails on its CALL-th call (default the first), raising the host's exception "
-       "through the plug-in, also while an earlier failure passes (repeatable); exit code 4 when the plug-in gave "
-       "back everything it held, 3 when not")
-        ->group(group)->type_name("SERVICE[:CALL]");
-    command.add_option_function<std::vector<std::string>>(kThrowInCommandOption, [&o](const std::vector<std::string>& values) {
-        for (const std::string& v : values) o.throwIns.push_back(ThrowInAnswer(kThrowInCommandOption, v, true));
-    }, "the same, with the calls counted from the start of the user's command (repeatable)")
-        ->group(group)->type_name("SERVICE[:CALL]");
-    command.add_option_function<std::vector<std::string>>("--full-disk", [&o](const std::vector<std::string>& values) {
-        for (const std::string& v : values) o.failingFiles.insert(OutputFileAnswer("--full-disk", v));
-    }, "every write to this output file fails, as on a full disk (repeatable)")->group(group)->type_name("NAME");
-    command.add_option_function<std::vector<std::string>>("--unwritable", [&o](const std::vector<std::string>& values) {
-        for (const std::string& v : values) o.unopenableFiles.insert(OutputFileAnswer("--unwritable", v));
-    }, "the host cannot open this output file, as when another program holds it (repeatable)")
-        ->group(group)->type_name("NAME");
 }
 
 }  // namespace klarvo::sim

@@ -2,11 +2,14 @@
 // The options of morvel's commands, read alike from morvel's command line and from the lines of
 // a day's script: the form's answers, the scheme editor's input, and the host's conditions.
 
+#include <charconv>
+#include <cstdint>
 #include <filesystem>
 #include <string>
 
 #include <CLI/CLI.hpp>
 
+#include "hostsim/company/table_file.h"
 #include "hostsim/host.h"
 
 namespace klarvo::sim {
@@ -32,19 +35,20 @@ void ApplyAbandon(HostOptions& options, bool abandon);
 // features and the install notice's answer.
 void AddHostOptions(CLI::App& command, HostOptions& options);
 
-// What fails in the host or on its disk during the command: a service's call, a file's writes,
-// an output file that cannot be opened.
-void AddFailureOptions(CLI::App& command, HostOptions& options);
+// A number in `base`; anything else is refused naming the option.
+template <class Number>
+Number NumberAnswer(const std::string& option, const std::string& text, int base = 10) {
+    Number value{};
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value, base);
+    if (error != std::errc{} || end != text.data() + text.size() || text.empty())
+        Refuse(option, "takes a number, not " + Quoted(text));
+    return value;
+}
 
-// SERVICE[:CALL]: a service of the plug-in's list and a call from 1.
-ThrowIn ThrowInAnswer(const std::string& option, const std::string& text, bool withinCommand);
+// A service of the plug-in's list.
+std::uint16_t ServiceAnswer(const std::string& option, const std::string& text);
 
 // A bare file name of the host's working folder.
 std::string OutputFileAnswer(const std::string& option, const std::string& text);
-
-// The option of a failure counted from the host's start, and the same counted from the start of
-// the user's command.
-inline constexpr char kThrowInOption[] = "--throw-in";
-inline constexpr char kThrowInCommandOption[] = "--throw-in-command";
 
 }  // namespace klarvo::sim

@@ -143,10 +143,8 @@ int Day::Run(const std::vector<DayAction>& actions) {
 HostOptions Day::NextOptions(HostOptions options) {
     options.company = options_.company;
     options.echoMessages = true;
-    options.throwIns.insert(options.throwIns.end(), next_.throwIns.begin(), next_.throwIns.end());
-    options.failingFiles.insert(next_.failingFiles.begin(), next_.failingFiles.end());
-    options.unopenableFiles.insert(next_.unopenableFiles.begin(), next_.unopenableFiles.end());
-    next_ = {};
+    for (const AskedFailure& failure : next_) failure.NoteInto(options.failures);
+    next_.clear();
     return options;
 }
 
@@ -181,7 +179,10 @@ int Day::Export(const HostOptions& answers, const std::vector<std::string>& argu
     FreshFolder fresh;
     CopyFiles(options_.company, fresh.Path() / "company");
     std::vector<std::string> freshArguments = arguments;
-    freshArguments.insert(freshArguments.end(), next_.arguments.begin(), next_.arguments.end());
+    for (const AskedFailure& failure : next_) {
+        const std::vector<std::string> asked = failure.FreshArguments();
+        freshArguments.insert(freshArguments.end(), asked.begin(), asked.end());
+    }
     const int code = Command(answers, &ExportOutcome);
     unlikeFresh_ = UnlikeFresh(fresh.Path(), freshArguments, code);
     if (unlikeFresh_) {
@@ -226,11 +227,8 @@ int Day::ChangeCompany(const std::function<void(const fs::path& company)>& chang
     }
 }
 
-int Day::FailNext(const Conditions& conditions) {
-    next_.arguments.insert(next_.arguments.end(), conditions.arguments.begin(), conditions.arguments.end());
-    next_.throwIns.insert(next_.throwIns.end(), conditions.throwIns.begin(), conditions.throwIns.end());
-    next_.failingFiles.insert(conditions.failingFiles.begin(), conditions.failingFiles.end());
-    next_.unopenableFiles.insert(conditions.unopenableFiles.begin(), conditions.unopenableFiles.end());
+int Day::FailNext(const AskedFailure& failure) {
+    next_.push_back(failure);
     return kDone;
 }
 

@@ -7,12 +7,12 @@
 #include <cstddef>
 #include <filesystem>
 #include <functional>
-#include <set>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "hostsim/host.h"
+#include "hostsim/session/failure_options.h"
 #include "hostsim/session/plugin_module.h"
 
 namespace klarvo::sim {
@@ -36,15 +36,6 @@ struct DayOptions {
     std::vector<std::size_t> measureAfter;
 };
 
-// What fails in the host or on its disk during the next action, as the options of a session of
-// its own would say it.
-struct Conditions {
-    std::vector<std::string> arguments;  // for morvel export: --throw-in-command, --full-disk, --unwritable
-    std::vector<ThrowIn> throwIns;       // counted from the start of the action
-    std::set<std::string> failingFiles;
-    std::set<std::string> unopenableFiles;
-};
-
 class Day {
 public:
     // Starts the host on the company (throws std::runtime_error when it cannot be read).
@@ -63,14 +54,14 @@ public:
     int Scheme(const HostOptions& answers);
     int Form(const HostOptions& answers);
     int ChangeCompany(const std::function<void(const std::filesystem::path& company)>& change);
-    int FailNext(const Conditions& conditions);
+    int FailNext(const AskedFailure& failure);
     int WithdrawAndStart();
     int Refuse(const HostOptions& unfitHost);
     int Reload();
     int Keep(const std::filesystem::path& folder);
 
 private:
-    // The host set up for the next action: its options, with the conditions noted for it.
+    // The host set up for the next action: its options, with the failures asked for it.
     HostOptions NextOptions(HostOptions options);
     // Whether the next action can begin: the company read again (false, told, when it cannot).
     bool Begin(HostOptions options);
@@ -94,7 +85,7 @@ private:
     PluginModule& plugin_;
     Host host_;
     std::optional<host::ModuleEntries> entries_;
-    Conditions next_;
+    std::vector<AskedFailure> next_;  // for the next action that calls the plug-in
     std::optional<std::string> unlikeFresh_;  // of the action just run
     std::size_t exports_ = 0;
 };

@@ -1,7 +1,8 @@
 #include "hostsim/session/day_script.h"
 
 #include <algorithm>
-#include <array>
+#include <functional>
+#include <optional>
 #include <sstream>
 #include <stdexcept>
 
@@ -23,44 +24,35 @@ struct LineValues {
     HostOptions answers;
     bool abandon = false;
     std::vector<std::string> words;
-    Conditions conditions;
+    std::optional<AskedFailure> failure;
 };
 
 // An action of the script: its word, what it does, its options and words, and what it runs.
 struct ActionKind {
-    const char* name;
-    const char* shape;  // of its options and words, for the help
-    const char* description;
-    void (*setUp)(CLI::App& action, LineValues& values, const fs::path& folder);
-    Run (*make)(LineValues& values, const std::vector<std::string>& arguments, const fs::path& folder);
+    std::string name;
+    std::string shape;  // of its options and words, for the help
+    std::string description;
+    std::function<void(CLI::App& action, LineValues& values, const fs::path& folder)> setUp;
+    std::function<Run(LineValues& values, const std::vector<std::string>& arguments, const fs::path& folder)> make;
 };
 
 void Words(CLI::App& action, LineValues& values, const char* shape, const char* description, int count) {
     action.add_option("words", values.words, description)->required()->expected(count)->type_name(shape);
 }
 
-// SERVICE[:CALL], NAME: a condition of the next action, in the day and as a fresh session's option.
-template <void (*Note)(Conditions& conditions, const std::string& value)>
-void ConditionWord(CLI::App& action, LineValues& values, const char* shape, const char* description) {
-    action.add_option_function<std::string>("word", [&values](const std::string& v) { Note(values.conditions, v); }, description)
-        ->required()->type_name(shape);
-}
-
-void NoteThrowIn(Conditions& c, const std::string& value) {
-    c.throwIns.push_back(ThrowInAnswer("throw-in", value, false));
-    c.arguments = {kThrowInCommandOption, value};
-}
-void NoteFullDisk(Conditions& c, const std::string& value) {
-    c.failingFiles.insert(OutputFileAnswer("full-disk", value));
-    c.arguments = {"--full-disk", value};
-}
-void NoteUnwritable(Conditions& c, const std::string& value) {
-    c.unopenableFiles.insert(OutputFileAnswer("unwritable", value));
-    c.arguments = {"--unwritable", value};
-}
-
-Run FailNext(LineValues& v, const std::vector<std::string>&, const fs::path&) {
-    return [conditions = v.conditions](Day& day) { return day.FailNext(conditions); };
+// A failure of the host or its disk for the next action, read as its option would read it.
+ActionKind FailureAction(const FailureKind& kind) {
+    return {kind.scriptWord, kind.shape, kind.scriptHelp,
+            [&kind](CLI::App& a, LineValues& v, const fs::path&) {
+                a.add_option_function<std::string>("value", [&kind, &v](const std::string& value) {
+                     HostFailures tried;
+                     kind.note(tried, kind.scriptWord, value);
+                     v.failure = AskedFailure{&kind, value};
+                 }, kind.shape)->required()->type_name(kind.shape);
+            },
+            [](LineValues& v, const std::vector<std::string>&, const fs::path&) -> Run {
+                return [failure = *v.failure](Day& day) { return day.FailNext(failure); };
+            }};
 }
 
 // A change to a file of the company folder.
@@ -68,7 +60,10 @@ Run Change(std::function<void(const fs::path& company)> change) {
     return [change = std::move(change)](Day& day) { return day.ChangeCompany(change); };
 }
 
-const ActionKind kActions[] = {
+// The actions of a script; the failures of the host and its disk come from their table, after the
+// commands.
+std::vector<ActionKind> MakeActions() {
+    std::vector<ActionKind> actions = {
     {"export", "[--from D] [--to D] [--invoices|--no-invoices] [--cancel] [--today D] [--progress]",
      "the user picks \"Eksport Teta (txt)\", answers the range form as morvel export does and presses OK",
      [](CLI::App& a, LineValues& v, const fs::path&) { AddExportOptions(a, v.answers); },
@@ -91,18 +86,6 @@ const ActionKind kActions[] = {
      [](LineValues& v, const std::vector<std::string>&, const fs::path&) -> Run {
          return [answers = v.answers](Day& day) { return day.Form(answers); };
      }},
-    {"throw-in", "SERVICE[:CALL]",
-     "the next action that calls the plug-in: the service fails on its CALL-th call of that action",
-     [](CLI::App& a, LineValues& v, const fs::path&) { ConditionWord<&NoteThrowIn>(a, v, "SERVICE[:CALL]", "the failing call"); },
-     &FailNext},
-    {"full-disk", "NAME",
-     "the next action that calls the plug-in: every write to the output file fails",
-     [](CLI::App& a, LineValues& v, const fs::path&) { ConditionWord<&NoteFullDisk>(a, v, "NAME", "the output file"); },
-     &FailNext},
-    {"unwritable", "NAME",
-     "the next action that calls the plug-in: the host cannot open the output file",
-     [](CLI::App& a, LineValues& v, const fs::path&) { ConditionWord<&NoteUnwritable>(a, v, "NAME", "the output file"); },
-     &FailNext},
     {"customer", "NUMBER COLUMN VALUE",
      "customers.csv: the cell of COLUMN of the customer NUMBER set to VALUE",
      [](CLI::App& a, LineValues& v, const fs::path&) { Words(a, v, "NUMBER COLUMN VALUE", "the customer, column and value", 3); },
@@ -174,7 +157,17 @@ const ActionKind kActions[] = {
      [](LineValues& v, const std::vector<std::string>&, const fs::path& folder) -> Run {
          return [to = folder / v.words[0]](Day& day) { return day.Keep(to); };
      }},
-};
+    };
+    auto at = std::find_if(actions.begin(), actions.end(), [](const ActionKind& k) { return k.name == "form"; }) + 1;
+    for (const FailureKind& kind : FailureKinds())
+        if (kind.scriptWord) at = actions.insert(at, FailureAction(kind)) + 1;
+    return actions;
+}
+
+const std::vector<ActionKind>& Actions() {
+    static const std::vector<ActionKind> actions = MakeActions();
+    return actions;
+}
 
 // The words of a line: separated by blanks; a double-quoted word may hold blanks, and a backslash
 // before a quote or a backslash inside it stands for that character.
@@ -200,21 +193,19 @@ std::vector<std::string> Split(const std::string& line) {
     }
 }
 
-constexpr std::size_t kActionCount = std::size(kActions);
-
 // Every action as a command of the app, each filling its own values.
-CLI::App& Actions(CLI::App& app, std::array<LineValues, kActionCount>& values, const fs::path& folder) {
+CLI::App& AddActions(CLI::App& app, std::vector<LineValues>& values, const fs::path& folder) {
     app.require_subcommand(1, 1);
-    for (std::size_t i = 0; i < kActionCount; ++i)
-        kActions[i].setUp(*app.add_subcommand(kActions[i].name, kActions[i].description), values[i], folder);
+    for (std::size_t i = 0; i < Actions().size(); ++i)
+        Actions()[i].setUp(*app.add_subcommand(Actions()[i].name, Actions()[i].description), values[i], folder);
     return app;
 }
 
 DayAction ReadLine(const std::string& place, const std::string& line, const std::vector<std::string>& words,
                    const fs::path& folder) {
-    std::array<LineValues, kActionCount> values;
+    std::vector<LineValues> values(Actions().size());
     CLI::App app{"", place};
-    Actions(app, values, folder);
+    AddActions(app, values, folder);
     std::ostringstream said;
     try {
         if (cli::Parse(app, words, {}, said, said)) throw std::runtime_error(said.str());
@@ -226,10 +217,10 @@ DayAction ReadLine(const std::string& place, const std::string& line, const std:
         throw;
     }
     const std::size_t kind = static_cast<std::size_t>(
-        std::find_if(std::begin(kActions), std::end(kActions), [&](const ActionKind& k) { return k.name == words.front(); }) -
-        std::begin(kActions));
+        std::find_if(Actions().begin(), Actions().end(), [&](const ActionKind& k) { return k.name == words.front(); }) -
+        Actions().begin());
     try {
-        return {place, line, kActions[kind].make(values[kind], {words.begin() + 1, words.end()}, folder)};
+        return {place, line, Actions()[kind].make(values[kind], {words.begin() + 1, words.end()}, folder)};
     } catch (const CLI::ValidationError& error) {
         throw std::runtime_error(place + ": " + error.what());
     }
@@ -272,8 +263,8 @@ std::string ScriptWord(const std::string& word) {
 std::string DayScriptHelp() {
     std::string help = "The actions of a day's script, one a line (# begins a comment; relative paths are taken from the "
                        "script's folder):\n";
-    for (const ActionKind& kind : kActions)
-        help += std::string("  ") + kind.name + (*kind.shape ? " " : "") + kind.shape + "\n      " + kind.description + "\n";
+    for (const ActionKind& kind : Actions())
+        help += "  " + kind.name + (kind.shape.empty() ? "" : " ") + kind.shape + "\n      " + kind.description + "\n";
     return help;
 }
 

@@ -11,6 +11,7 @@
 #include "hostsim/session/command_options.h"
 #include "hostsim/session/day.h"
 #include "hostsim/session/day_random.h"
+#include "hostsim/session/failure_options.h"
 #include "hostsim/session/day_script.h"
 #include "hostsim/session/outcome.h"
 #include "hostsim/session/plugin_session.h"
