@@ -99,14 +99,14 @@ void Host::BeginAction(HostOptions options) {
 }
 
 bool Host::CallModule(const std::function<void()>& call) {
-    const bool returned = CatchHostFault(call);
+    const bool returned = CatchHostFault(options_.failures.hostFailure, call);
     if (!returned) raising_ = false;
     return returned;
 }
 
 void Host::RaiseFault() {
     raising_ = true;
-    RaiseHostFault(failure_->what);
+    RaiseHostFault(options_.failures.hostFailure, failure_->what);
 }
 
 bool Host::EnterService(std::size_t serviceIndex) {

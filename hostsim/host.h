@@ -105,6 +105,8 @@ public:
     // earlier failure unwinds the module. A service that takes something back fails after it did
     // (the module asked, and could do nothing more): true then, for Serve to raise the failure.
     bool EnterService(std::size_t serviceIndex);
+    // The calls of each service since the host started (in a day, the action), by ServiceIndex.
+    const PerService<int>& ServiceCalls() const { return serviceCalls_; }
     // The calls of each service since the user's command started, by ServiceIndex.
     const PerService<int>& CommandCalls() const { return commandCalls_; }
     // Notes a failure of a service, to be raised into the module.

@@ -8,6 +8,7 @@
 #include <fstream>
 
 #include "hostsim/company/table_file.h"
+#include "hostsim/faults/fault_raising.h"
 #include "hostsim/session/day.h"
 #include "hostsim/session/day_random.h"
 #include "hostsim/session/day_script.h"
@@ -53,7 +54,7 @@ protected:
 
 TEST_F(DayInTheHost, TheSampleDayIsTheSameAsFreshSessions) {
     EXPECT_EQ(Run(sim::ReadDayScript(kSample / "day.txt")), 0) << errors;
-    EXPECT_NE(output.find("33 actions, 14 exports, each the same as in a fresh session"), std::string::npos) << output;
+    EXPECT_NE(output.find("34 actions, 14 exports, each the same as in a fresh session"), std::string::npos) << output;
 }
 
 // Whatever ran before an export in the day, the export is the same as in a session of its own.
@@ -76,6 +77,20 @@ INSTANTIATE_TEST_SUITE_P(
                       "customer 17 short_name ŹRÓDŁO-NOWE\nremove-document FV/2/2024",
                       "ini Klarvo.ini Klarvo OpcjeWstep \"0,20230101,20231231\"", "ini config.ini ToburDekrSpr Dekret_1 zepsute"}),
     [](const ::testing::TestParamInfo<std::string>& info) { return "Case" + std::to_string(info.index); });
+
+// In each way the host can raise its failures in: a failure in the document walk, in the scheme
+// editor's list, and in a release while the first failure unwinds the plug-in.
+std::vector<std::string> FailuresInEveryWay() {
+    std::vector<std::string> lines;
+    for (const sim::FailureWayName& way : sim::RaisableWays())
+        for (const std::string& failure : {"throw-in 52279:4\n" + kJanuary, std::string("throw-in 38400:5\nscheme --edit scheme.csv"),
+                                           "throw-in 52279:4\nthrow-in 50538\n" + kJanuary})
+            lines.push_back("host-failure " + std::string(way.name) + "\n" + failure);
+    return lines;
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryWay, BeforeAnExport, ::testing::ValuesIn(FailuresInEveryWay()),
+                         [](const ::testing::TestParamInfo<std::string>& info) { return "Case" + std::to_string(info.index); });
 
 // On Windows the random days run with the real DLL (the Dll.* tests), which is what the fresh
 // sessions run there too.

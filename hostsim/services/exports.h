@@ -11,8 +11,8 @@
 #include <type_traits>
 #include <utility>
 
+#include "hostsim/faults/fault_raising.h"
 #include "hostsim/host.h"
-#include "src/host/host_fault.h"
 #include "src/host/types.h"
 
 namespace klarvo::sim {
@@ -41,9 +41,8 @@ decltype(auto) Serve(Body body) {
             if (failsOnceDone) host.RaiseFault();
             return result;
         }
-    } catch (const host::HostFault&) {
-        throw;
     } catch (const std::exception& error) {
+        if (RaisedByTheHost()) throw;
         host.NoteFailure(error.what());
     }
     if (!host.Raising()) host.RaiseFault();

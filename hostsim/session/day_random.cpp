@@ -8,6 +8,7 @@
 #include "hostsim/company/csv.h"
 #include "hostsim/company/seeded_random.h"
 #include "hostsim/company/table_file.h"
+#include "hostsim/faults/fault_raising.h"
 #include "hostsim/session/day_script.h"
 #include "src/teta/format.h"
 
@@ -81,7 +82,7 @@ public:
                 Change();
                 continue;
             }
-            if (random_.Chance(40) && lines_.size() + 1 < count) Failure();
+            if (random_.Chance(40) && lines_.size() + 2 < count) Failure();
             if (roll < 62) Export();
             else if (roll < 74) Scheme();
             else if (roll < 80) lines_.push_back("form");
@@ -99,6 +100,7 @@ private:
         const char* file = random_.Chance(50) ? teta::kRegisterFileName : teta::kAccountsFileName;
         if (roll < 86) {
             const FailingService& service = random_.Pick(kFailingServices);
+            lines_.push_back(std::string("host-failure ") + random_.Pick(ways_).name);
             lines_.push_back("throw-in " + std::to_string(service.number) + ":" + std::to_string(1 + random_.Below(service.calls)));
         } else {
             lines_.push_back((roll < 93 ? "full-disk " : "unwritable ") + ScriptWord(file));
@@ -187,6 +189,8 @@ private:
     SeededRandom random_;
     fs::path folder_;
     std::vector<std::string> customers_, documents_, added_;
+    // Each failure of a service is raised in one of the ways this target's host knows, at random.
+    const std::vector<FailureWayName> ways_{RaisableWays().begin(), RaisableWays().end()};
     std::vector<std::string> lines_;
 };
 

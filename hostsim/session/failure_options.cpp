@@ -1,5 +1,6 @@
 #include "hostsim/session/failure_options.h"
 
+#include "hostsim/faults/fault_raising.h"
 #include "hostsim/session/command_options.h"
 
 namespace klarvo::sim {
@@ -12,6 +13,16 @@ ThrowIn ThrowInAnswer(const std::string& named, const std::string& text) {
     if (colon != std::string::npos) throwIn.call = NumberAnswer<int>(named, text.substr(colon + 1));
     if (throwIn.call < 1) Refuse(named, "counts calls from 1");
     return throwIn;
+}
+
+// A way this target's host can raise its failures in.
+FailureWay WayAnswer(const std::string& named, const std::string& text) {
+    std::string names;
+    for (const FailureWayName& way : RaisableWays()) {
+        if (text == way.name) return way.way;
+        names += std::string(names.empty() ? "" : ", ") + way.name;
+    }
+    Refuse(named, "takes one of " + names + " (the ways this host raises its failures in), not " + Quoted(text));
 }
 
 const FailureKind kFailureKinds[] = {
@@ -34,6 +45,13 @@ const FailureKind kFailureKinds[] = {
      "the host cannot open this output file, as when another program holds it (repeatable)",
      "the next action that calls the plug-in: the host cannot open the output file",
      [](HostFailures& f, const std::string& named, const std::string& v) { f.unwritable.insert(OutputFileAnswer(named, v)); }},
+    {"--host-failure", "host-failure", nullptr, "WAY",
+     "how the host raises a failure of its services and catches it again: own (its own code, unwound with its "
+     "record; the default), except (RaiseException under an __except frame, whose unwind passes no record), cxx (a "
+     "C++ exception of the Microsoft compiler), longjmp (the Microsoft C runtime's longjmp to the host's setjmp); "
+     "natively own (HostFault) and cxx (a std::runtime_error)",
+     "the next action that calls the plug-in: how the host raises its failures (own, except, cxx, longjmp)",
+     [](HostFailures& f, const std::string& named, const std::string& v) { f.hostFailure = WayAnswer(named, v); }},
 };
 
 }  // namespace

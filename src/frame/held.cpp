@@ -3,7 +3,7 @@
 #include <exception>
 #include <utility>
 
-#include "src/host/host_fault.h"
+#include "src/frame/hosts_exception.h"
 
 #if defined(_WIN32)
 #include "src/host/exception_frame.h"
@@ -18,10 +18,7 @@ int g_givingBack = 0;  // nested give-backs of unwindings under way
 
 }  // namespace
 
-Held::Held(void* holder, GiveBack giveBack)
-    : holder_(holder), giveBack_(giveBack), below_(g_top), givingBack_(g_givingBack) {
-    g_top = this;
-}
+Held::Held(void* holder, GiveBack giveBack) : holder_(holder), giveBack_(giveBack), below_(g_top) { g_top = this; }
 
 Held::Held() : Held(nullptr, [](void*) {}) {}
 
@@ -34,16 +31,23 @@ Held::~Held() {
 #if defined(_WIN32)
 namespace {
 
-// Around a give-back: a crash in one of its releases (any exception but the host's failure, which
-// that release's own attempt takes) cuts the whole give-back short. The system then unwinds past
-// the frame whose unwinding asked for the give-back without calling it again, so this frame
-// forgets what was held down to that frame's mark.
+// Around a give-back. Every failure raised in a release is contained there, but a release can also
+// leave by an unwind of its own, such as the host's longjmp back to its own frame: this frame then
+// gives back the rest on that unwind's way. The system goes on past the frame whose unwinding asked
+// for the give-back without calling it again, and the give-back cut short no longer counts.
 struct GiveBackFrame : host::ExceptionRegistration {
     Held* mark;
+    int givingBack;  // the give-backs under way before this one
 
     static int __stdcall Handle(void* record, void* frame, void*, void*) noexcept {
-        if (host::IsUnwinding(record) && static_cast<const host::ExceptionRecordHead*>(record)->code != host::kHostFaultCode)
-            ForgetAbove(*static_cast<GiveBackFrame*>(static_cast<host::ExceptionRegistration*>(frame))->mark);
+        if (!host::IsUnwinding(record)) return host::kContinueSearch;
+        const auto* self = static_cast<GiveBackFrame*>(static_cast<host::ExceptionRegistration*>(frame));
+        try {
+            GiveBackAbove(*self->mark);
+        } catch (...) {
+            // What could not be given back stays with the host, which is unwinding anyway.
+        }
+        g_givingBack = self->givingBack;
         return host::kContinueSearch;
     }
 };
@@ -52,17 +56,17 @@ struct GiveBackFrame : host::ExceptionRegistration {
 #endif
 
 void GiveBackAbove(Held& mark) {
+#if defined(_WIN32)
+    GiveBackFrame frame{{nullptr, &GiveBackFrame::Handle}, &mark, g_givingBack};
+    host::PushExceptionFrame(&frame);
+#endif
     struct GivingBack {
         GivingBack() { ++g_givingBack; }
         ~GivingBack() { --g_givingBack; }
     } givingBack;
-#if defined(_WIN32)
-    GiveBackFrame frame{{nullptr, &GiveBackFrame::Handle}, &mark};
-    host::PushExceptionFrame(&frame);
-#endif
     while (g_top && g_top != &mark) {
         Held* held = std::exchange(g_top, g_top->below_);
-        CatchingHostFault(held->giveBack_, held->holder_);
+        Contained(held->giveBack_, held->holder_);
     }
     if (g_top == &mark) g_top = mark.below_;
 #if defined(_WIN32)
@@ -70,41 +74,32 @@ void GiveBackAbove(Held& mark) {
 #endif
 }
 
-void ForgetAbove(Held& mark) {
-    Held* held = g_top;
-    while (held && held != &mark) held = held->below_;
-    if (held) g_top = mark.below_;
-    // The crash passed the give-back's own end, which would have counted it off.
-    g_givingBack = mark.givingBack_;
-}
-
 bool Unwinding() { return g_givingBack > 0 || std::uncaught_exceptions() > 0; }
 
-#if defined(_WIN32)
-void CatchingHostFault(void (*call)(void* context), void* context) {
-    // What the call took before it failed lies above this mark, and goes back while the
-    // abandoned frames are still whole. Only the host's own exception is taken: any other is a
-    // crash, and goes on to whatever the host does with one.
+void Contained(void (*call)(void* context), void* context) {
+    // A failure of the host contained here is not the one on its way to the host.
+    const HostsExceptionKept note;
     struct Attempt {
         void (*call)(void* context);
         void* context;
-        Held mark;
+        Held mark;  // what the call took before it failed lies above it
+
+        void operator()() const {
+            try {
+                call(context);
+            } catch (...) {
+                // An exception of the plug-in's own, or natively the host's: the destructors on its
+                // way gave back what the call took.
+            }
+        }
     } attempt{call, context, {}};
-    host::CatchRaised([](void* tried) {
-            const Attempt* attempt = static_cast<Attempt*>(tried);
-            attempt->call(attempt->context);
-        },
-        &attempt, [](unsigned long code) { return code == host::kHostFaultCode; },
-        [](void* tried) { GiveBackAbove(static_cast<Attempt*>(tried)->mark); });
-}
+#if defined(_WIN32)
+    // Every structured exception raised inside is taken: the host's failure of any kind, a crash.
+    // What the call took goes back while the abandoned frames are still whole.
+    host::CatchRaised(attempt, [&attempt] { GiveBackAbove(attempt.mark); }, [](unsigned long) { return true; });
 #else
-void CatchingHostFault(void (*call)(void* context), void* context) {
-    // The holders' destructors gave back what the call took before its failure came here.
-    try {
-        call(context);
-    } catch (const host::HostFault&) {
-    }
-}
+    attempt();
 #endif
+}
 
 }  // namespace klarvo::frame

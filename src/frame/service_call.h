@@ -1,8 +1,10 @@
 #pragma once
 // Typed calls of the host services: Call<host::service::ShowMessage>(...) goes through the
-// service's slot with the signature that the service list gives it.
+// service's slot with the signature that the service list gives it. Whatever a service throws is
+// the host's failure, and is noted as such on its way.
 
 #include "src/frame/binding.h"
+#include "src/frame/hosts_exception.h"
 #include "src/host/services.h"
 
 namespace klarvo::frame {
@@ -12,9 +14,20 @@ typename Service::Pointer Bound() {
     return reinterpret_cast<typename Service::Pointer>(BoundSlot(Service::kIndex));
 }
 
+// A call of a host service through what Bound gave.
+template <class Function, class... Arguments>
+decltype(auto) CallHost(Function function, Arguments... arguments) {
+    try {
+        return function(arguments...);
+    } catch (...) {
+        NoteHostsException();
+        throw;
+    }
+}
+
 template <class Service, class... Arguments>
 decltype(auto) Call(Arguments... arguments) {
-    return Bound<Service>()(arguments...);
+    return CallHost(Bound<Service>(), arguments...);
 }
 
 }  // namespace klarvo::frame

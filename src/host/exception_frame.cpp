@@ -4,7 +4,7 @@
 #include "src/host/types.h"
 
 // RtlUnwind gives every frame between the raise and ours its unwinding call, with the caller's
-// registers kept around it.
+// registers kept around it; with no record, RtlUnwind makes one of STATUS_UNWIND.
 asm(".text\n"
     KLARVO_ASM_FUNCTION(klarvo_unwind_to)
     "    .cfi_startproc\n"
@@ -21,7 +21,7 @@ asm(".text\n"
     "    .cfi_offset %edi, -20\n"
     "    pushl %ebp\n"
     "    pushl $0\n"          // return value
-    "    pushl 12(%ebp)\n"    // the exception record
+    "    pushl 12(%ebp)\n"    // the exception record, or null
     "    pushl $1f\n"         // where the unwind goes on
     "    pushl 8(%ebp)\n"     // the frame to unwind to
     "    call " KLARVO_ASM_SYMBOL(RtlUnwind@16) "\n"
@@ -43,7 +43,8 @@ namespace klarvo::host {
 namespace {
 
 struct CatchingFrame : ExceptionRegistration {
-    bool (*takes)(unsigned long code);
+    TakesCode takes;
+    UnwindRecord record;
     void (*caught)(void* context);
     void* context;
     void* resume[5];  // for __builtin_setjmp
@@ -54,22 +55,20 @@ struct CatchingFrame : ExceptionRegistration {
         auto* self = static_cast<CatchingFrame*>(static_cast<ExceptionRegistration*>(frame));
         if (IsUnwinding(record) || !self->takes(static_cast<const ExceptionRecordHead*>(record)->code))
             return kContinueSearch;
-        klarvo_unwind_to(frame, record);
-        if (self->caught) {
-            try {
-                self->caught(self->context);
-            } catch (...) {
-                // Goes no further: the system's dispatcher lies between here and any catch.
-            }
+        klarvo_unwind_to(frame, self->record == UnwindRecord::Passed ? record : nullptr);
+        try {
+            self->caught(self->context);
+        } catch (...) {
+            // Goes no further: the system's dispatcher lies between here and any catch.
         }
         __builtin_longjmp(self->resume, 1);
     }
 };
 }  // namespace
 
-bool CatchRaised(void (*call)(void* context), void* context, bool (*takes)(unsigned long code),
-                 void (*caught)(void* context)) {
-    CatchingFrame frame{{nullptr, &CatchingFrame::Handle}, takes, caught, context, {}};
+bool CatchRaisedIn(void (*call)(void* context), void (*caught)(void* context), void* context, TakesCode takes,
+                   UnwindRecord record) {
+    CatchingFrame frame{{nullptr, &CatchingFrame::Handle}, takes, record, caught, context, {}};
     PushExceptionFrame(&frame);
     if (__builtin_setjmp(frame.resume)) {
         PopExceptionFrame(&frame);

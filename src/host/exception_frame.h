@@ -45,12 +45,34 @@ inline void PopExceptionFrame(const ExceptionRegistration* frame) {
     asm volatile("movl %0, %%fs:0" : : "r"(frame->previous) : "memory");
 }
 
-// Runs `call(context)` inside a frame that takes the exceptions raised within it whose code
-// `takes` accepts: every frame above is unwound (its handler gives back what it holds), then
-// `caught(context)` runs while the abandoned frames' memory is still whole, and CatchRaised
-// returns false. True when `call` returned.
-bool CatchRaised(void (*call)(void* context), void* context, bool (*takes)(unsigned long code),
-                 void (*caught)(void* context));
+// What a catching frame's unwind of the frames above it passes them: the exception's record, as a
+// C++ catch of a Microsoft-style compiler passes it, or none, as an __except frame's global unwind
+// and a longjmp do (the frames then see STATUS_UNWIND).
+enum class UnwindRecord { Passed, Withheld };
+
+using TakesCode = bool (*)(unsigned long code);
+
+bool CatchRaisedIn(void (*call)(void* context), void (*caught)(void* context), void* context, TakesCode takes,
+                   UnwindRecord record);
+
+// Runs `call()` inside a frame that takes the exceptions raised within it whose code `takes`
+// accepts: every frame above is unwound (its handler gives back what it holds), then `caught()`
+// runs while the abandoned frames' memory is still whole, and CatchRaised returns false. True when
+// `call` returned.
+template <class Call, class Caught>
+bool CatchRaised(const Call& call, const Caught& caught, TakesCode takes, UnwindRecord record = UnwindRecord::Passed) {
+    struct Both {
+        const Call& call;
+        const Caught& caught;
+    } both{call, caught};
+    return CatchRaisedIn([](void* b) { static_cast<Both*>(b)->call(); }, [](void* b) { static_cast<Both*>(b)->caught(); },
+                         &both, takes, record);
+}
+
+template <class Call>
+bool CatchRaised(const Call& call, TakesCode takes, UnwindRecord record = UnwindRecord::Passed) {
+    return CatchRaised(call, [] {}, takes, record);
+}
 
 }  // namespace klarvo::host
 #endif

@@ -19,7 +19,7 @@ void ShowFormattedMessage(const char* format, ...) {
         va_list& arguments;
         ~End() { va_end(arguments); }
     } end{arguments};
-    frame::Bound<host::service::ShowFormattedMessage>()(0, frame::kMessageTitle, format, host::kPlainMessageStyle, arguments);
+    frame::Call<host::service::ShowFormattedMessage>(0, frame::kMessageTitle, format, host::kPlainMessageStyle, arguments);
 }
 
 }  // namespace klarvo::services

@@ -10,7 +10,7 @@ namespace {
 
 std::int16_t Transfer(host::SettingsMode mode, const char* file, const char* section, const char* key,
                       const char* format, va_list arguments) {
-    return frame::Bound<host::service::SettingsValue>()(file, mode, section, key, format, arguments);
+    return frame::Call<host::service::SettingsValue>(file, mode, section, key, format, arguments);
 }
 
 }  // namespace
