@@ -149,11 +149,11 @@ int CheckPeak(const std::filesystem::path& company) {
     return 0;
 }
 
-TimedRun TimedExport(sim::Host& host, host::MenuCommand command) {
+TimedRun TimedExport(sim::Host& host, sim::PluginModule& plugin) {
     const auto startTicks = sim::ServiceTimes::Now();
     sim::g_serviceTimes.Start();
     TimedRun run;
-    run.seconds = Seconds([&] { host.RunCommand(command); });
+    run.seconds = Seconds([&] { sim::RunModuleCommand(host, plugin); });
     sim::g_serviceTimes.Stop();
     run.ticksPerSecond = (sim::ServiceTimes::Now() - startTicks) / run.seconds;
     for (std::size_t index = 0; index < sim::kServiceCount; ++index)
@@ -163,10 +163,10 @@ TimedRun TimedExport(sim::Host& host, host::MenuCommand command) {
 }
 
 // The fastest of R timed exports.
-TimedRun BestTimedExport(int repeat, sim::Host& host, host::MenuCommand command) {
+TimedRun BestTimedExport(int repeat, sim::Host& host, sim::PluginModule& plugin) {
     TimedRun best;
     for (int i = 0; i < repeat; ++i) {
-        TimedRun run = TimedExport(host, command);
+        TimedRun run = TimedExport(host, plugin);
         if (i == 0 || run.seconds < best.seconds) best = run;
     }
     return best;
@@ -185,9 +185,9 @@ Row Measure(std::int64_t documents, const std::filesystem::path& work, int repea
     sim::Host host(options);
 
     Row row{documents, 0, 0, 0, 0, std::nullopt, 0, {}};
-    const bool started = sim::RunPluginSession(host, plugin, [&](host::MenuCommand command) {
-        row.memoryGrowthKiB = PeakGrowthKiB([&] { row.exportSeconds = Best(repeat, [&] { host.RunCommand(command); }); });
-        row.split = SplitExport(BestTimedExport(repeat, host, command), MeasureTimerCost());
+    const bool started = sim::RunPluginSession(host, plugin, [&] {
+        row.memoryGrowthKiB = PeakGrowthKiB([&] { row.exportSeconds = Best(repeat, [&] { sim::RunModuleCommand(host, plugin); }); });
+        row.split = SplitExport(BestTimedExport(repeat, host, plugin), MeasureTimerCost());
     });
     if (!started || host.Messages().empty() || !host.Messages().back().formatted)
         throw std::runtime_error("the export did not reach its summary");

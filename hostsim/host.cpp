@@ -72,13 +72,17 @@ void Host::Violation(const std::string& what) {
     if (std::uncaught_exceptions() == 0 && !raising_) throw ContractViolation(what);
 }
 
-void Host::RunCommand(int (*command)()) {
+void Host::RunCommand(const std::function<bool()>& call) {
     const std::uint16_t before = session.modeFlags;
     commandCalls_.fill(0);
     inCommand_ = true;
-    CallModule([&] { command(); });
+    call();
     inCommand_ = false;
     CheckNothingHeld(before);
+}
+
+void Host::RunCommand(int (*command)()) {
+    RunCommand([this, command] { return CallModule([command] { command(); }); });
 }
 
 void Host::BeginAction(HostOptions options) {
@@ -99,7 +103,10 @@ void Host::BeginAction(HostOptions options) {
 }
 
 bool Host::CallModule(const std::function<void()>& call) {
-    const bool returned = CatchHostFault(options_.failures.hostFailure, call);
+    return CalledModule(CatchHostFault(options_.failures.hostFailure, call));
+}
+
+bool Host::CalledModule(bool returned) {
     if (!returned) raising_ = false;
     return returned;
 }

@@ -84,7 +84,11 @@ public:
 
     static Host& Active();
 
-    // Runs a command of the plug-in as the host's menu does, then checks what it left behind.
+    // Runs a command of the plug-in as the host's menu does, then checks what it left behind:
+    // `call` makes the call into the module inside the host's own frame and says whether it
+    // returned.
+    void RunCommand(const std::function<bool()>& call);
+    // The same for a command linked into this program.
     void RunCommand(int (*command)());
 
     // The next action of a long session with the module loaded: these options (for the same
@@ -100,6 +104,8 @@ public:
     // A call into the module, as the host makes it: a failure of the host that passes through the
     // module ends the call and is kept; false then.
     bool CallModule(const std::function<void()>& call);
+    // The same for a call that the host's frame of another module made: whether it returned.
+    bool CalledModule(bool returned);
 
     // A service's first step: counts its calls and fails one that a ThrowIn of the failures names, also while an
     // earlier failure unwinds the module. A service that takes something back fails after it did

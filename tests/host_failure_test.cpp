@@ -232,8 +232,8 @@ TEST_P(EveryServiceCallThroughTheDll, GivesBackEverythingAfterEachFailure) {
         options.company = company.Folder();
         sim::Host host(options);
         sim::LinkedPlugin plugin;
-        ASSERT_TRUE(sim::RunPluginSession(host, plugin, [&](host::MenuCommand command) {
-            host.RunCommand(command);
+        ASSERT_TRUE(sim::RunPluginSession(host, plugin, [&] {
+            sim::RunModuleCommand(host, plugin);
             calls = host.CommandCalls();
         }));
     }

@@ -29,7 +29,7 @@ LoadOutcome Load(sim::HostOptions options) {
     options.noticeAnswer = 1;
     sim::Host host(options);
     sim::LinkedPlugin plugin;
-    const bool initialised = sim::RunPluginSession(host, plugin, [](host::MenuCommand) {});
+    const bool initialised = sim::RunPluginSession(host, plugin, [] {});
     return {initialised, host.Messages(), host.Violations(), host.records.describedTables};
 }
 

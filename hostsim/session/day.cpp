@@ -93,7 +93,7 @@ Day::Day(DayOptions options, PluginModule& plugin)
     : options_(std::move(options)), plugin_(plugin), host_(HostOf(options_.company)) {}
 
 Day::~Day() {
-    if (entries_) plugin_.Unload();
+    if (loaded_) plugin_.Unload();
 }
 
 int Day::Run(const std::vector<DayAction>& actions) {
@@ -129,7 +129,7 @@ int Day::Run(const std::vector<DayAction>& actions) {
     }
     try {
         Reset();
-        WithdrawModule(host_, *entries_);
+        WithdrawModule(host_, plugin_);
         Unload();
     } catch (const ContractViolation&) {
         return kContractBroken;
@@ -168,7 +168,7 @@ void Day::Reset() {
 
 int Day::Command(HostOptions answers, int (*outcome)(const Host& host)) {
     if (!Begin(NextOptions(std::move(answers)))) return kBadInput;
-    host_.RunCommand(host_.module.registration->command);
+    RunModuleCommand(host_, plugin_);
     if (const auto broken = BrokenOff(host_)) return *broken;
     return outcome(host_);
 }
@@ -233,13 +233,13 @@ int Day::FailNext(const AskedFailure& failure) {
 }
 
 int Day::Start() {
-    const ModuleStart started = StartModule(host_, *entries_);
+    const ModuleStart started = StartModule(host_, plugin_);
     if (started == ModuleStart::Registered) return kDone;
     const int code = BrokenOff(host_).value_or(kFailed);
-    if (started == ModuleStart::Initialised) WithdrawModule(host_, *entries_);
+    if (started == ModuleStart::Initialised) WithdrawModule(host_, plugin_);
     // The user tries again, in a host whose failure is over.
     Reset();
-    if (StartModule(host_, *entries_) != ModuleStart::Registered) {
+    if (StartModule(host_, plugin_) != ModuleStart::Registered) {
         std::cerr << "morvel day: the plug-in could not be started again after a start that failed\n";
         return kContractBroken;
     }
@@ -252,7 +252,7 @@ int Day::Reload() { return Restart(true); }
 
 int Day::Restart(bool reload) {
     if (!Begin(NextOptions(HostOf(options_.company)))) return kBadInput;
-    WithdrawModule(host_, *entries_);
+    WithdrawModule(host_, plugin_);
     const std::optional<int> broken = BrokenOff(host_);
     if (broken) Reset();
     if (reload) {
@@ -265,13 +265,13 @@ int Day::Restart(bool reload) {
 
 int Day::Refuse(const HostOptions& unfitHost) {
     if (!Begin(NextOptions(HostOf(options_.company)))) return kBadInput;
-    WithdrawModule(host_, *entries_);
+    WithdrawModule(host_, plugin_);
     Unload();
     if (!Begin(NextOptions(unfitHost))) return kBadInput;
     Load();
-    const ModuleStart started = StartModule(host_, *entries_);
+    const ModuleStart started = StartModule(host_, plugin_);
     int code = BrokenOff(host_).value_or(started == ModuleStart::Refused ? kFailed : kDone);
-    if (started != ModuleStart::Refused) WithdrawModule(host_, *entries_);
+    if (started != ModuleStart::Refused) WithdrawModule(host_, plugin_);
     Unload();
     Reset();
     Load();
@@ -290,13 +290,14 @@ int Day::Keep(const fs::path& folder) {
     }
 }
 
-void Day::Load() { entries_ = plugin_.Load(); }
+void Day::Load() {
+    plugin_.Load();
+    loaded_ = true;
+}
 
 void Day::Unload() {
     plugin_.Unload();
-    entries_.reset();
-    // A module unloaded takes its command with it.
-    host_.module.registration = nullptr;
+    loaded_ = false;
 }
 
 void Day::Measure(std::size_t actionsDone) const {

@@ -84,7 +84,7 @@ private:
     DayOptions options_;
     PluginModule& plugin_;
     Host host_;
-    std::optional<host::ModuleEntries> entries_;
+    bool loaded_ = false;
     std::vector<AskedFailure> next_;  // for the next action that calls the plug-in
     std::optional<std::string> unlikeFresh_;  // of the action just run
     std::size_t exports_ = 0;

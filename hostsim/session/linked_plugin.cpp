@@ -10,11 +10,11 @@ void LinkedPlugin::Attach() {
     plugin::AttachLinkedModule(&ExportedService);
 }
 
-host::ModuleEntries LinkedPlugin::Load() {
+host::ModuleEntries LinkedPlugin::LoadEntries() {
     Host::Active().module.handle = plugin::LinkedModuleHandle();
     return plugin::LoadLinkedModule(&ExportedService);
 }
 
-void LinkedPlugin::Unload() { plugin::UnloadLinkedModule(); }
+void LinkedPlugin::UnloadEntries() { plugin::UnloadLinkedModule(); }
 
 }  // namespace klarvo::sim

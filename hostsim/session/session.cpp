@@ -31,7 +31,7 @@ void AddCompany(CLI::App& command, HostOptions& o) {
 // code when that went wrong, or nothing.
 std::optional<int> RunSession(Host& host, PluginModule& plugin) {
     try {
-        const bool initialised = RunPluginSession(host, plugin, [&](host::MenuCommand command) { host.RunCommand(command); });
+        const bool initialised = RunPluginSession(host, plugin, [&] { RunModuleCommand(host, plugin); });
         if (const auto broken = BrokenOff(host)) return broken;
         if (!initialised) {
             if (host.Messages().empty())

@@ -70,7 +70,7 @@ PluginDll PluginDll::BesideProgram() {
     return PluginDll(folder + "Klarvo.dll");
 }
 
-host::ModuleEntries PluginDll::Load() {
+host::ModuleEntries PluginDll::LoadEntries() {
     HMODULE module;
     {
         const LackedExports lacked;
@@ -85,7 +85,7 @@ host::ModuleEntries PluginDll::Load() {
             Ordinal<host::Unused30010Entry>(module, host::kUnused30010Ordinal)};
 }
 
-void PluginDll::Unload() {
+void PluginDll::UnloadEntries() {
     if (module_) FreeLibrary(static_cast<HMODULE>(module_));
     module_ = nullptr;
 }

@@ -4,19 +4,20 @@
 
 #include <string>
 
-#include "hostsim/session/plugin_module.h"
+#include "hostsim/session/entries_module.h"
 
 namespace klarvo::sim {
 
-class PluginDll : public PluginModule {
+class PluginDll : public EntriesModule {
 public:
     explicit PluginDll(std::string path);
     // Klarvo.dll in the folder of the running program, where the host program keeps its plug-ins.
     static PluginDll BesideProgram();
-    host::ModuleEntries Load() override;
-    void Unload() override;
 
 private:
+    host::ModuleEntries LoadEntries() override;
+    void UnloadEntries() override;
+
     std::string path_;
     void* module_ = nullptr;
 };
