@@ -14,6 +14,7 @@ namespace klarvo::sim {
 namespace {
 
 Host* g_active = nullptr;
+HostProgramSide g_programSide;
 
 // The services that take back what the module held.
 constexpr std::uint16_t kReleases[] = {
@@ -57,9 +58,12 @@ Host::Host(HostOptions options)
         table.descriptor = {0, 0, static_cast<std::int16_t>(held), table.record.data()};
     }
     g_active = this;
+    if (g_programSide.beginAction) g_programSide.beginAction();
 }
 
 Host::~Host() { g_active = nullptr; }
+
+void Host::JoinHostProgram(HostProgramSide side) { g_programSide = std::move(side); }
 
 Host& Host::Active() {
     if (!g_active) throw std::logic_error("a host service was called with no simulated host running");
@@ -91,12 +95,14 @@ void Host::BeginAction(HostOptions options) {
     serviceCalls_.fill(0);
     commandCalls_.fill(0);
     failure_.reset();
+    failuresNoted_ = 0;
     raising_ = false;
     messages_.clear();
     module.notices.clear();
     records.describedTables.clear();
     documents.current.reset();
     dialogs.ForgetSeen();
+    if (g_programSide.beginAction) g_programSide.beginAction();
     // Last: when the company cannot be read, the rest holds all the same and the company stays as
     // it was read before.
     company = LoadCompany(options_.company);
@@ -116,7 +122,7 @@ void Host::RaiseFault() {
     RaiseHostFault(options_.failures.hostFailure, failure_->what);
 }
 
-bool Host::EnterService(std::size_t serviceIndex) {
+Host::Entered Host::EnterService(std::size_t serviceIndex) {
     const std::uint16_t number = kServiceNumbers[serviceIndex];
     const int call = ++serviceCalls_[serviceIndex];
     const int commandCall = ++commandCalls_[serviceIndex];
@@ -133,12 +139,13 @@ bool Host::EnterService(std::size_t serviceIndex) {
     else if (inCommand_ && names(failures.throwInCommand, commandCall))
         fails(commandCall, " of the command (--throw-in-command)");
     else
-        return false;
-    if (std::find(std::begin(kReleases), std::end(kReleases), number) != std::end(kReleases)) return true;
-    RaiseFault();
+        return Entered::GoOn;
+    const bool release = std::find(std::begin(kReleases), std::end(kReleases), number) != std::end(kReleases);
+    return release ? Entered::FailOnceDone : Entered::FailNow;
 }
 
 void Host::NoteFailure(const std::string& what, bool injected) {
+    ++failuresNoted_;
     if (!failure_) failure_ = HostFailure{what, injected};
 }
 
@@ -152,6 +159,8 @@ void Host::CheckNothingHeld(std::uint16_t modeFlagsBefore) {
     Require(!progress.open, "the progress window was left open");
     Require((session.modeFlags & host::kCommandModeFlag) == (modeFlagsBefore & host::kCommandModeFlag),
             "the command's mode flag was not restored");
+    if (g_programSide.leftHeld)
+        if (const std::optional<std::string> held = g_programSide.leftHeld()) Violation(*held);
 }
 
 std::filesystem::path Host::PathOf(const char* name) {
@@ -163,6 +172,17 @@ std::filesystem::path Host::PathOf(const char* name) {
 void Host::ShowMessage(const std::string& title, const std::string& text, bool formatted) {
     messages_.push_back({mazovia::ToUtf8(title), mazovia::ToUtf8(text), formatted});
     if (options_.echoMessages) std::cout << PrintedMessage(messages_.back()) << std::flush;
+}
+
+void Host::ShowNotice(const std::string& text) {
+    module.notices.push_back(mazovia::ToUtf8(text));
+    if (options_.echoMessages) std::cout << "[notice]\n" << module.notices.back() << "\n" << std::flush;
+}
+
+SchemeEditorVisit Host::NextEditorVisit() {
+    const auto& visits = options_.form.configPresses;
+    const std::size_t visit = dialogs.editorVisits++;
+    return visit < visits.size() ? visits[visit] : SchemeEditorVisit{{}, true};
 }
 
 std::string PrintedMessage(const Message& message) {

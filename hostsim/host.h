@@ -75,8 +75,19 @@ struct HostFailure {
     bool injected;  // made by a ThrowIn
 };
 
+// What a host program of another build that runs on the simulator's machinery keeps on its own
+// side (the files, objects and blocks that its services give the module): what the module left
+// held there, and the forgetting of an action's state as the next one begins.
+struct HostProgramSide {
+    std::function<std::optional<std::string>()> leftHeld;
+    std::function<void()> beginAction;
+};
+
 class Host {
 public:
+    // From now on for every host: its checks and actions take in the host program's side.
+    static void JoinHostProgram(HostProgramSide side);
+
     explicit Host(HostOptions options);  // loads the company; throws std::runtime_error
     ~Host();
     Host(const Host&) = delete;
@@ -107,10 +118,12 @@ public:
     // The same for a call that the host's frame of another module made: whether it returned.
     bool CalledModule(bool returned);
 
-    // A service's first step: counts its calls and fails one that a ThrowIn of the failures names, also while an
-    // earlier failure unwinds the module. A service that takes something back fails after it did
-    // (the module asked, and could do nothing more): true then, for Serve to raise the failure.
-    bool EnterService(std::size_t serviceIndex);
+    // A service's first step: counts its calls and notes the failure of one that a ThrowIn of the
+    // failures names, also while an earlier failure unwinds the module. A service that takes
+    // something back fails after it did (the module asked, and could do nothing more), every
+    // other one before it does anything.
+    enum class Entered { GoOn, FailNow, FailOnceDone };
+    Entered EnterService(std::size_t serviceIndex);
     // The calls of each service since the host started (in a day, the action), by ServiceIndex.
     const PerService<int>& ServiceCalls() const { return serviceCalls_; }
     // The calls of each service since the user's command started, by ServiceIndex.
@@ -118,8 +131,12 @@ public:
     // Notes a failure of a service, to be raised into the module.
     void NoteFailure(const std::string& what, bool injected = false);
     const std::optional<HostFailure>& LastFailure() const { return failure_; }
+    // How many failures were noted in the action, the first of which is kept.
+    int FailuresNoted() const { return failuresNoted_; }
     // Raises the failure noted last into the module.
     [[noreturn]] void RaiseFault();
+    // The host program of another build raises it itself.
+    void NoteRaised() { raising_ = true; }
     // While a failure unwinds the module, what goes wrong in the simulator is only noted.
     bool Raising() const { return raising_; }
 
@@ -135,6 +152,11 @@ public:
     // Services' state, reached by the exported services.
     std::filesystem::path PathOf(const char* name);
     void ShowMessage(const std::string& title, const std::string& text, bool formatted);
+    // The install notice (Mazovia), printed when messages are.
+    void ShowNotice(const std::string& text);
+    // What the user does in the next opening of the scheme editor: the visit of the options, or one
+    // left with "Anuluj" beyond them.
+    SchemeEditorVisit NextEditorVisit();
     host::TableDescriptor* Describe(int number);
     void Prepare(host::TableDescriptor* descriptor);
     HostTable& TableOf(host::Table table);
@@ -163,6 +185,7 @@ private:
     PerService<int> commandCalls_{};  // since the user's command started
     bool inCommand_ = false;
     std::optional<HostFailure> failure_;
+    int failuresNoted_ = 0;
     bool raising_ = false;
     std::vector<Message> messages_;
     std::vector<std::string> violations_;

@@ -58,6 +58,11 @@ const std::vector<Layer> kLayers = {
     {"hostsim/services", With(kHostRooms, {"hostsim"})},
     {"hostsim/session", With(kHostRooms, {"hostsim", "hostsim/services", "cli"})},
     {"hostsim/windows", With(kHostRooms, {"hostsim", "hostsim/services", "hostsim/session", "cli"})},
+    // The simulator's machinery offered to a host program of another build, and that program: it
+    // knows the interface with the plug-in only as it wrote it (so it states the host's facts
+    // itself), and meets the simulator only through the plain C face (core/morvel_core.h).
+    {"hostsim/core", With(kHostRooms, {"hostsim", "hostsim/services", "hostsim/session", "cli"})},
+    {"secondhost", {"hostsim/core"}, true},
     {"check", {"src/host", "src/teta", "cli"}},
     {"bench", {"*"}},
     {"fuzz", {"*"}, true},

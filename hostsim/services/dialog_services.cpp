@@ -242,9 +242,7 @@ std::uint16_t RunSchemeEditor(WDialogBase* owner, int form, void* data, int firs
                  LiveCallbacks(kSchemeEditorItem) >= kAmountPickFields,
                  "the scheme editor run without a live callback value of its data item for each amount pick field");
     const std::vector<std::string> names = AskAmountNames(owner);
-    const auto& visits = host.Options().form.configPresses;
-    const SchemeEditorVisit visit = host.dialogs.editorVisits < visits.size() ? visits[host.dialogs.editorVisits] : SchemeEditorVisit{{}, true};
-    ++host.dialogs.editorVisits;
+    const SchemeEditorVisit visit = host.NextEditorVisit();
     for (const SchemeEdit& edit : visit.edits) host.posting.schemeBuffer[edit.index] = edit.entry;
     host.dialogs.schemeListings.push_back(ListScheme(host.posting.schemeBuffer, names));
     return visit.abandon ? host::kFormAbandoned : host::kFormConfirmed;

@@ -30,7 +30,9 @@ decltype(auto) Serve(Body body) {
     constexpr std::size_t index = kServiceIndexOf<Number>;
     const ServiceTimes::Call timed(g_serviceTimes, index);
     Host& host = Host::Active();
-    const bool failsOnceDone = host.EnterService(index);
+    const Host::Entered entered = host.EnterService(index);
+    if (entered == Host::Entered::FailNow) host.RaiseFault();
+    const bool failsOnceDone = entered == Host::Entered::FailOnceDone;
     try {
         if constexpr (std::is_void_v<Result>) {
             body();

@@ -2,7 +2,6 @@
 // the menu command, the install notice dialog and the host's entry function.
 
 #include <cstring>
-#include <iostream>
 
 #include "hostsim/host.h"
 #include "hostsim/services/exports.h"
@@ -68,8 +67,7 @@ void RemoveCommand(int command) {
 int RunHostDialog(int dialog, int* value, int flags, const char* text) {
     Host& host = Host::Active();
     host.Require(dialog == kInstallNoticeDialog && flags == 0, "a host dialog other than the install notice");
-    host.module.notices.push_back(mazovia::ToUtf8(text));
-    if (host.Options().echoMessages) std::cout << "[notice]\n" << host.module.notices.back() << "\n" << std::flush;
+    host.ShowNotice(text);
     if (host.Options().noticeAnswer) *value = *host.Options().noticeAnswer;
     return 1;
 }
