@@ -219,10 +219,21 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(std::get<0>(info.param).name) + "_" + std::get<1>(info.param).name; });
 
 #if defined(_WIN32)
-class EveryServiceCallThroughTheDll : public ::testing::TestWithParam<sim::FailureWayName> {};
+// A host program with the real Klarvo.dll beside it, and the way its failures are raised: the
+// simulator's own morvel.exe, and the second host of the host's own kind of compiler in each of
+// the ways of its own (its own is that compiler's C++ exception).
+struct ThroughProgram {
+    const char* name;
+    const char* program;
+    const char* way;
+};
 
-// The sample export in morvel.exe with the real Klarvo.dll, loaded once for a day in which each call
-// of every service of the export fails in turn: after each export the host finds nothing held.
+void PrintTo(const ThroughProgram& through, std::ostream* out) { *out << through.name; }
+
+class EveryServiceCallThroughTheDll : public ::testing::TestWithParam<ThroughProgram> {};
+
+// The sample export in a host program, the plug-in loaded once for a day in which each call of
+// every service of the export fails in turn: after each export the host finds nothing held.
 TEST_P(EveryServiceCallThroughTheDll, GivesBackEverythingAfterEachFailure) {
     const TestCompany company = SampleCompany();
     const std::string exportLine = "export --from 2024-01-01 --to 2024-03-31 --invoices --today 2024-04-02";
@@ -241,11 +252,11 @@ TEST_P(EveryServiceCallThroughTheDll, GivesBackEverythingAfterEachFailure) {
     int failures = 0;
     for (std::size_t index = 0; index < calls.size(); ++index)
         for (int call = 1; call <= calls[index]; ++call, ++failures)
-            script << "host-failure " << GetParam().name << "\nthrow-in " << sim::kServiceNumbers[index] << ":" << call << "\n"
+            script << "host-failure " << GetParam().way << "\nthrow-in " << sim::kServiceNumbers[index] << ":" << call << "\n"
                    << exportLine << "\n";
     script.close();
     const fs::path output = company.Folder() / "output.txt", errors = company.Folder() / "errors.txt";
-    const int code = sim::RunProgram(KLARVO_MORVEL, {"day", company.Folder().string(), (company.Folder() / "day.txt").string()},
+    const int code = sim::RunProgram(GetParam().program, {"day", company.Folder().string(), (company.Folder() / "day.txt").string()},
                                      output, errors);
     const std::string shown = sim::ReadFile(output);
     EXPECT_EQ(code, 0) << sim::ReadFile(errors);
@@ -257,7 +268,11 @@ TEST_P(EveryServiceCallThroughTheDll, GivesBackEverythingAfterEachFailure) {
     RecordProperty("calls_failed", failures);
 }
 
-INSTANTIATE_TEST_SUITE_P(SampleCompany, EveryServiceCallThroughTheDll, ::testing::ValuesIn(Ways()),
+INSTANTIATE_TEST_SUITE_P(SampleCompany, EveryServiceCallThroughTheDll,
+                         ::testing::Values(ThroughProgram{"MorvelOwn", KLARVO_MORVEL, "own"},
+                                           ThroughProgram{"SecondHostCxx", KLARVO_SECOND_HOST, "cxx"},
+                                           ThroughProgram{"SecondHostExcept", KLARVO_SECOND_HOST, "except"},
+                                           ThroughProgram{"SecondHostLongjmp", KLARVO_SECOND_HOST, "longjmp"}),
                          [](const auto& info) { return std::string(info.param.name); });
 #endif
 

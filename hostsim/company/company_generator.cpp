@@ -158,10 +158,14 @@ void WriteDocuments(const std::filesystem::path& folder, const GeneratorOptions&
 
 }  // namespace
 
-void GenerateCompany(const std::filesystem::path& folder, const GeneratorOptions& options) {
+void CheckGeneratorOptions(const GeneratorOptions& options) {
     if (options.documents < 0) throw std::invalid_argument("the number of documents cannot be negative");
     if (options.customers < 1 || options.customers > kLargestCustomerCount)
         throw std::invalid_argument("the number of customers must lie from 1 to " + std::to_string(kLargestCustomerCount));
+}
+
+void GenerateCompany(const std::filesystem::path& folder, const GeneratorOptions& options) {
+    CheckGeneratorOptions(options);
     std::filesystem::create_directories(folder);
     SeededRandom random(options.seed);
     const std::vector<std::int32_t> customers = WriteCustomers(folder, options, random);

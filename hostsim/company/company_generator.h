@@ -20,4 +20,7 @@ struct GeneratorOptions {
 // be written.
 void GenerateCompany(const std::filesystem::path& folder, const GeneratorOptions& options);
 
+// Throws std::invalid_argument for counts out of range.
+void CheckGeneratorOptions(const GeneratorOptions& options);
+
 }  // namespace klarvo::sim

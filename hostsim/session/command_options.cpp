@@ -87,6 +87,12 @@ void ApplyAbandon(HostOptions& options, bool abandon) {
     if (abandon) options.form.configPresses.front().abandon = true;
 }
 
+void AddGeneratorOptions(CLI::App& command, GeneratorOptions& options) {
+    command.add_option("--documents", options.documents, "how many documents")->capture_default_str();
+    command.add_option("--customers", options.customers, "how many customers (at most 131998)")->capture_default_str();
+    command.add_option("--seed", options.seed, "the seed of the made-up data")->capture_default_str();
+}
+
 void AddHostOptions(CLI::App& command, HostOptions& o) {
     const char* group = "Host options (a host that does not fit the plug-in)";
     command.add_option("--host-version", o.version,

@@ -9,6 +9,7 @@
 
 #include <CLI/CLI.hpp>
 
+#include "hostsim/company/company_generator.h"
 #include "hostsim/company/table_file.h"
 #include "hostsim/host.h"
 
@@ -34,6 +35,9 @@ void ApplyAbandon(HostOptions& options, bool abandon);
 // A host that does not fit the plug-in: its version, services, tables, record lengths, refusal,
 // features and the install notice's answer.
 void AddHostOptions(CLI::App& command, HostOptions& options);
+
+// The size and seed of a made-up company.
+void AddGeneratorOptions(CLI::App& command, GeneratorOptions& options);
 
 // A number in `base`; anything else is refused naming the option.
 template <class Number>

@@ -7,6 +7,7 @@
 #include <stdexcept>
 
 #include "cli/command_line.h"
+#include "hostsim/company/company_generator.h"
 #include "hostsim/company/ini_store.h"
 #include "hostsim/company/table_edits.h"
 #include "hostsim/company/table_file.h"
@@ -22,6 +23,7 @@ using Run = std::function<int(Day& day)>;
 // What one line's options and words come to, filled while the line is read.
 struct LineValues {
     HostOptions answers;
+    GeneratorOptions generator;
     bool abandon = false;
     std::vector<std::string> words;
     std::optional<AskedFailure> failure;
@@ -115,6 +117,17 @@ std::vector<ActionKind> MakeActions() {
      [](CLI::App& a, LineValues& v, const fs::path&) { Words(a, v, "NUMBER", "the document", 1); },
      [](LineValues& v, const std::vector<std::string>&, const fs::path&) {
          return Change([w = v.words](const fs::path& company) { RemoveRow(company / "documents.csv", "number", w[0]); });
+     }},
+    {"generate", "[--documents N] [--customers M] [--seed S]",
+     "the company's customers and documents replaced by a made-up company, as morvel generate writes it",
+     [](CLI::App& a, LineValues& v, const fs::path&) { AddGeneratorOptions(a, v.generator); },
+     [](LineValues& v, const std::vector<std::string>&, const fs::path&) {
+         try {
+             CheckGeneratorOptions(v.generator);
+         } catch (const std::invalid_argument& error) {
+             throw CLI::ValidationError("generate", error.what());
+         }
+         return Change([g = v.generator](const fs::path& company) { GenerateCompany(company, g); });
      }},
     {"ini", "FILE SECTION [KEY [VALUE]]",
      "an INI file of the company (Klarvo.ini, config.ini) edited by hand: the key set to VALUE, the key "

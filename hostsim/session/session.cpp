@@ -180,10 +180,7 @@ int RunMorvel(const std::vector<std::string>& arguments, PluginModule& plugin) {
     bool force = false;
     CLI::App& generateCommand = *app.add_subcommand("generate", "write a made-up company (the same for the same seed)");
     generateCommand.add_option("COMPANY_DIR", generateFolder, "the company folder")->required();
-    generateCommand.add_option("--documents", generator.documents, "how many documents")->capture_default_str();
-    generateCommand.add_option("--customers", generator.customers, "how many customers (at most 131998)")
-        ->capture_default_str();
-    generateCommand.add_option("--seed", generator.seed, "the seed of the made-up data")->capture_default_str();
+    AddGeneratorOptions(generateCommand, generator);
     generateCommand.add_flag("--force", force, "write over a company the folder already holds");
 
     try {

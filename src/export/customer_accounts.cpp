@@ -5,6 +5,7 @@
 #include "src/export/address_split.h"
 #include "src/export/customer_marks.h"
 #include "src/export/field_text.h"
+#include "src/export/grosz_amount.h"
 #include "src/host/mazovia.h"
 #include "src/host/records.h"
 #include "src/services/customers.h"
@@ -75,10 +76,21 @@ CustomerChanges WriteCustomerAccount(const void* customer, OutputFile& file) {
             NoteFirst(changes.cut, column, number, column.field->text, column.field->text, column.width);
     }
 
-    Print(file, teta::kAccountRecordFormat.text, number,
-          shortName.text, name.text, postcode.text, city.text, street.text, bankName.text, bankNumber.text,
-          taxId.text, host::ReadField<double>(customer, k4::kCreditLimit),
-          host::ReadField<double>(customer, k4::kDiscount));
+    const auto amount = [&](host::ValueAt<double> field, const char* name) {
+        const double held = host::ReadField(customer, field);
+        const GroszAmount written = InWholeGrosze(held);
+        if (written.rounded && !changes.rounded.field) {
+            changes.rounded.customer = number;
+            changes.rounded.field = name;
+            FormatPolishAmount(changes.rounded.before, sizeof changes.rounded.before, held, 4);
+            FormatPolishAmount(changes.rounded.after, sizeof changes.rounded.after, written.value, 2);
+        }
+        return written.value;
+    };
+    const double creditLimit = amount(k4::kCreditLimit, kInMazovia<teta::term::kCreditLimit>);
+    const double discount = amount(k4::kDiscount, kInMazovia<teta::term::kDiscount>);
+    Print(file, teta::kAccountRecordFormat.text, number, shortName.text, name.text, postcode.text, city.text, street.text,
+          bankName.text, bankNumber.text, taxId.text, creditLimit, discount);
     return changes;
 }
 

@@ -21,6 +21,7 @@ struct TextChange {
 struct CustomerChanges {
     TextChange cut;
     TextChange replaced;
+    TextChange rounded;  // an amount with more than two decimals, rounded to whole grosze
 };
 
 // Writes the account record of the customer held in a k4 record. No field carries the

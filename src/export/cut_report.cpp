@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "src/export/grosz_amount.h"
 #include "src/host/mazovia.h"
 #include "src/host/polish_count.h"
 #include "src/services/message_boxes.h"
@@ -15,11 +16,19 @@ namespace {
 constexpr polish::Forms<const char*> kInPostings = {"księgowaniu"_mz, "księgowaniach"_mz, "księgowaniach"_mz};
 constexpr polish::Forms<const char*> kAtCustomers = {"kontrahenta"_mz, "kontrahentów"_mz, "kontrahentów"_mz};
 
+// The host keeps amounts in ten-thousandths: an amount before its rounding shows them all.
+constexpr int kHostDecimals = 4;
+
 }  // namespace
 
-void CutReport::NotePosting(int entry, const posting::PostingLine& line, bool replaced, const char* document) {
-    if (replaced && replacedPostings_++ == 0)
+void CutReport::NotePosting(int entry, const posting::PostingLine& line, const PostingChanges& changes, const char* document) {
+    if (changes.replaced && replacedPostings_++ == 0)
         std::snprintf(firstReplacedDocument_, sizeof firstReplacedDocument_, "%s", document);
+    if (changes.rounded && roundedPostings_++ == 0) {
+        std::snprintf(firstRoundedDocument_, sizeof firstRoundedDocument_, "%s", document);
+        FormatPolishAmount(firstRoundedBefore_, sizeof firstRoundedBefore_, line.amount, kHostDecimals);
+        FormatPolishAmount(firstRoundedAfter_, sizeof firstRoundedAfter_, changes.written, 2);
+    }
     if (!line.uncutAccount[0]) return;
     if (postings_++ > 0) return;
     firstEntry_ = entry;
@@ -30,11 +39,14 @@ void CutReport::NotePosting(int entry, const posting::PostingLine& line, bool re
 void CutReport::NoteCustomer(const CustomerChanges& changes) {
     if (changes.cut.field && customers_++ == 0) firstText_ = changes.cut;
     if (changes.replaced.field && replacedCustomers_++ == 0) firstReplaced_ = changes.replaced;
+    if (changes.rounded.field && roundedCustomers_++ == 0) firstRounded_ = changes.rounded;
 }
 
 void CutReport::Show() const {
-    if (postings_ == 0 && customers_ == 0 && replacedPostings_ == 0 && replacedCustomers_ == 0) return;
-    char text[1536] = "";
+    if (postings_ == 0 && customers_ == 0 && replacedPostings_ == 0 && replacedCustomers_ == 0 && roundedPostings_ == 0 &&
+        roundedCustomers_ == 0)
+        return;
+    char text[2048] = "";
     const auto append = [&](const char* format, auto... arguments) {
         const std::size_t used = std::strlen(text);
         std::snprintf(text + used, sizeof text - used, format, arguments...);
@@ -57,6 +69,15 @@ void CutReport::Show() const {
                "(np. kontrahent %d, pole %s: \"%.80s\" zapisano jako \"%.80s\").\n"_mz,
                replacedCustomers_, kAtCustomers.After(replacedCustomers_), static_cast<int>(firstReplaced_.customer), firstReplaced_.field,
                firstReplaced_.before, firstReplaced_.after);
+    if (roundedPostings_ > 0)
+        append("Kwoty z ułamkami grosza zaokrąglono do pełnych groszy w %d %s pliku Fs_pln.fkw\n"
+               "(pierwsze: dokument \"%.60s\", %s zapisano jako %s). Dokument może się przez to nie bilansować.\n"_mz,
+               roundedPostings_, kInPostings.After(roundedPostings_), firstRoundedDocument_, firstRoundedBefore_, firstRoundedAfter_);
+    if (roundedCustomers_ > 0)
+        append("Kwoty z więcej niż dwoma miejscami po przecinku zaokrąglono u %d %s pliku Konta.fkx\n"
+               "(np. kontrahent %d, pole %s: %s zapisano jako %s).\n"_mz,
+               roundedCustomers_, kAtCustomers.After(roundedCustomers_), static_cast<int>(firstRounded_.customer), firstRounded_.field,
+               firstRounded_.before, firstRounded_.after);
     append("%s", "Sprawdź te dane przed importem do systemu Teta."_mz);
     services::ShowMessage(text);
 }

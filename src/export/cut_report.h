@@ -1,10 +1,11 @@
 #pragma once
 // What an export had to change to fit the import files: accounts cut to 12 characters, customer
-// texts cut to their fields, separators and line breaks replaced inside texts. The files keep
-// what Teta reads; the user is told before the summary, once per export, so that nothing changes
-// unseen.
+// texts cut to their fields, separators and line breaks replaced inside texts, amounts rounded to
+// whole grosze. The files keep what Teta reads; the user is told before the summary, once per
+// export, so that nothing changes unseen.
 
 #include "src/export/customer_accounts.h"
+#include "src/export/sales_register.h"
 #include "src/posting/posting_line.h"
 
 namespace klarvo::exporting {
@@ -12,7 +13,7 @@ namespace klarvo::exporting {
 class CutReport {
 public:
     // A written posting made from scheme entry `entry` for a document (its number as written).
-    void NotePosting(int entry, const posting::PostingLine& line, bool replaced, const char* document);
+    void NotePosting(int entry, const posting::PostingLine& line, const PostingChanges& changes, const char* document);
     // A written customer record.
     void NoteCustomer(const CustomerChanges& changes);
 
@@ -26,10 +27,15 @@ private:
     char accountAfter_[16] = "";
     int replacedPostings_ = 0;
     char firstReplacedDocument_[64] = "";
+    int roundedPostings_ = 0;
+    char firstRoundedDocument_[64] = "";
+    char firstRoundedBefore_[40] = "", firstRoundedAfter_[40] = "";
     int customers_ = 0;
     TextChange firstText_;
     int replacedCustomers_ = 0;
     TextChange firstReplaced_;
+    int roundedCustomers_ = 0;
+    TextChange firstRounded_;
 };
 
 }  // namespace klarvo::exporting

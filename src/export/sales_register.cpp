@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "src/export/field_text.h"
+#include "src/export/grosz_amount.h"
 #include "src/host/mazovia.h"
 #include "src/host/posting_scheme_buffer.h"
 #include "src/host/records.h"
@@ -40,7 +41,7 @@ RegisterDocument::RegisterDocument(const void* tspr) : RegisterDocument(host::Bo
 
 bool IsPosted(double amount) { return !(amount > -kSmallestAmount && amount < kSmallestAmount); }
 
-bool WritePostingRecord(OutputFile& file, const posting::PostingLine& line, const RegisterDocument& document) {
+PostingChanges WritePostingRecord(OutputFile& file, const posting::PostingLine& line, const RegisterDocument& document) {
     const RegisterField<posting::kAccountLength> debit(line.debitAccount), credit(line.creditAccount);
     const RegisterField<posting::kLineDescriptionLength> description(line.description);
     const bool hasDebit = debit.text[0] != '\0';
@@ -52,10 +53,11 @@ bool WritePostingRecord(OutputFile& file, const posting::PostingLine& line, cons
         token[1] = teta::kRegisterTokenMark;
         std::memcpy(token + 2, teta::kSalesRegister, sizeof teta::kSalesRegister);
     }
-    Print(file, teta::kPostingRecordFormat.text, hasDebit ? debit.text : credit.text, hasDebit ? line.amount : 0.0,
-          hasCredit ? line.amount : 0.0, document.number.text, document.dates.document.text, document.dates.due.text,
+    const GroszAmount amount = InWholeGrosze(line.amount);
+    Print(file, teta::kPostingRecordFormat.text, hasDebit ? debit.text : credit.text, hasDebit ? amount.value : 0.0,
+          hasCredit ? amount.value : 0.0, document.number.text, document.dates.document.text, document.dates.due.text,
           document.dates.document.text, token, document.dates.document.text, description.text);
-    return document.numberReplaced || debit.replaced || credit.replaced || description.replaced;
+    return {document.numberReplaced || debit.replaced || credit.replaced || description.replaced, amount.rounded, amount.value};
 }
 
 }  // namespace klarvo::exporting

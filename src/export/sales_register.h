@@ -25,9 +25,16 @@ struct RegisterDocument {
 };
 
 
-// Writes one posting record of 29 fields; true when a text of it had a separator or a line break
-// replaced.
-bool WritePostingRecord(OutputFile& file, const posting::PostingLine& line, const RegisterDocument& document);
+// What a posting record could not carry as it was: a text with a separator or a line break (written
+// as a blank), an amount with a fraction of a grosz (written rounded, grosz_amount.h).
+struct PostingChanges {
+    bool replaced = false;
+    bool rounded = false;
+    double written = 0;  // the amount as written
+};
+
+// Writes one posting record of 29 fields.
+PostingChanges WritePostingRecord(OutputFile& file, const posting::PostingLine& line, const RegisterDocument& document);
 
 // Whether a line amount is written at all: amounts closer to 0 than 0.00001 are not.
 bool IsPosted(double amount);

@@ -15,6 +15,8 @@ inline constexpr mazovia::Utf8Literal kStreet{"ulica"};
 inline constexpr mazovia::Utf8Literal kBank{"bank"};
 inline constexpr mazovia::Utf8Literal kBankAccount{"numer rachunku"};
 inline constexpr mazovia::Utf8Literal kTaxId{"NIP"};
+inline constexpr mazovia::Utf8Literal kCreditLimit{"limit kredytu"};
+inline constexpr mazovia::Utf8Literal kDiscount{"rabat"};
 
 // A term in the host's code page.
 template <mazovia::Utf8Literal Term>

@@ -1,10 +1,20 @@
-# Runs morvel.exe (the host program loading the real Klarvo.dll) under Wine on a fresh copy of
-# the sample company, and checks its exit code, its output and, when asked, the written files.
-#   MORVEL, WINE_RUN, SAMPLE, WORK, COMMAND, ARGS (after the company folder, separated by
-#   blanks), EXIT,
+# Runs a host program loading the real Klarvo.dll (morvel.exe or the second host's morvel-msvc.exe)
+# under Wine on a fresh copy of the sample company, and checks its exit code, its output and, when
+# asked, the written files.
+#   MORVEL (the program), WINE_RUN, SAMPLE, WORK, COMMAND, ARGS (after the company folder,
+#   separated by blanks), EXIT,
 #   OUTPUT (a text the output or the errors must contain, optional), GOLDEN (folder of the
-#   expected files, each compared with the written file of its name; optional), CHECK (klarvo-check, run on the written files when GOLDEN is
-#   given), INI (the company's Klarvo.ini, with \n for a line end, optional)
+#   expected files, each compared with the written file of its name; optional), CHECK
+#   (klarvo-check, run on the written files when GOLDEN is given), INI (the company's Klarvo.ini,
+#   with \n for a line end, optional), SHOWN (a file whose text the output must hold, optional),
+#   STORED (a file the command must have left in the company, and the file it must equal,
+#   NAME=FILE, optional)
+function(expect_same written expected)
+    execute_process(COMMAND ${CMAKE_COMMAND} -E compare_files "${written}" "${expected}" RESULT_VARIABLE different)
+    if(different)
+        message(FATAL_ERROR "${written} differs from ${expected}")
+    endif()
+endfunction()
 separate_arguments(ARGS UNIX_COMMAND "${ARGS}")
 file(REMOVE_RECURSE "${WORK}")
 file(COPY "${SAMPLE}/" DESTINATION "${WORK}")
@@ -16,7 +26,7 @@ execute_process(COMMAND "${WINE_RUN}" "${MORVEL}" ${COMMAND} "${WORK}" ${ARGS}
                 RESULT_VARIABLE exit_code OUTPUT_VARIABLE output ERROR_VARIABLE errors)
 message("${output}${errors}")
 if(NOT exit_code STREQUAL "${EXIT}")
-    message(FATAL_ERROR "morvel.exe ended with ${exit_code}, expected ${EXIT}")
+    message(FATAL_ERROR "${MORVEL} ended with ${exit_code}, expected ${EXIT}")
 endif()
 if(DEFINED OUTPUT)
     string(FIND "${output}${errors}" "${OUTPUT}" found)
@@ -24,15 +34,24 @@ if(DEFINED OUTPUT)
         message(FATAL_ERROR "the output does not say \"${OUTPUT}\"")
     endif()
 endif()
+if(DEFINED SHOWN)
+    file(READ "${SHOWN}" shown)
+    string(REPLACE "\r" "" printed "${output}")
+    string(FIND "${printed}" "${shown}" found)
+    if(found EQUAL -1)
+        message(FATAL_ERROR "the output does not show ${SHOWN}")
+    endif()
+endif()
+if(DEFINED STORED)
+    string(REGEX MATCH "^[^=]+" name "${STORED}")
+    string(REGEX REPLACE "^[^=]+=" "" expected "${STORED}")
+    expect_same("${WORK}/${name}" "${expected}")
+endif()
 if(DEFINED GOLDEN)
     # Every file the golden folder holds, and only those.
     file(GLOB goldens RELATIVE "${GOLDEN}" "${GOLDEN}/*")
     foreach(name IN LISTS goldens)
-        execute_process(COMMAND ${CMAKE_COMMAND} -E compare_files "${WORK}/${name}" "${GOLDEN}/${name}"
-                        RESULT_VARIABLE different)
-        if(different)
-            message(FATAL_ERROR "${name} differs from ${GOLDEN}/${name}")
-        endif()
+        expect_same("${WORK}/${name}" "${GOLDEN}/${name}")
     endforeach()
     execute_process(COMMAND "${WINE_RUN}" "${CHECK}" "${WORK}" RESULT_VARIABLE check_code OUTPUT_VARIABLE check_output)
     message("${check_output}")
