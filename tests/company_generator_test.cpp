@@ -24,10 +24,12 @@ TEST(CompanyGenerator, WritesACompanyThatTheHostLoadsAndTheExportWritesWhole) {
     sim::GenerateCompany(company.Folder(), {300, 40, 1});
     const ExportOutcome outcome = RunExport(company, Year2024());
     EXPECT_TRUE(outcome.violations.empty());
-    // Its street names hold Ź, the separator of the accounts file: the user is told that it became Z.
-    ASSERT_EQ(outcome.messages.size(), 2u);
+    // Its street names hold Ź, the separator of the accounts file: the user is told that it became Z;
+    // and of the documents marked for export, those it left undated are counted after the summary.
+    ASSERT_EQ(outcome.messages.size(), 3u);
     EXPECT_NE(outcome.messages[0].text.find("Znak Ź zastąpiono literą Z"), std::string::npos) << outcome.messages[0].text;
     EXPECT_TRUE(outcome.messages[1].formatted);
+    EXPECT_EQ(outcome.messages[2].text.find("Pominięto "), 0u) << outcome.messages[2].text;
     // Every customer of a selected document has its record; 40 customers, most of them used.
     const std::vector<std::string> accounts = SplitAt(company.Read("!Konta.fkx"), "\r\n");
     EXPECT_GT(accounts.size(), 30u);

@@ -38,11 +38,11 @@ TEST(CustomerAccounts, OneRecordPerCustomerCompaniesFirstInAscendingOrder) {
     EXPECT_TRUE(outcome.violations.empty());
     ASSERT_EQ(outcome.messages.size(), 2u);
     EXPECT_EQ(outcome.messages[0].text,
-              "Teksty dłuższe niż ich pola w pliku Konta.fkx skrócono u 1 kontrahenta (np. kontrahent 65999,\n"
-              "pole nazwa: \"Bardzo długa nazwa firmy, która ma więcej niż sześćdziesiąt znaków w sobie\" zapisano jako "
+              "Dane 1 kontrahenta nie zmieściły się w polach pliku !Konta.fkx i zostały skrócone\n"
+              "(np. kontrahent 65999, pole \"nazwa\": \"Bardzo długa nazwa firmy, która ma więcej niż sześćdziesiąt znaków w sobie\" zapisano jako "
               "\"Bardzo długa nazwa firmy, która ma więcej niż sześćdziesiąt \").\n"
-              "Znak Ź zastąpiono literą Z, a koniec wiersza odstępem, u 2 kontrahentów pliku Konta.fkx\n"
-              "(np. kontrahent 65999, pole ulica: \"Źródła 5\" zapisano jako \"Zródła 5\").\n"
+              "Znak Ź zastąpiono literą Z, a koniec wiersza odstępem w danych 2 kontrahentów w pliku !Konta.fkx\n"
+              "(np. kontrahent 65999, pole \"ulica\": \"Źródła 5\" zapisano jako \"Zródła 5\").\n"
               "Sprawdź te dane przed importem do systemu Teta.");
     EXPECT_TRUE(outcome.messages[1].formatted);
     EXPECT_EQ(company.Read("!Konta.fkx"), Golden("customer_accounts.fkx"));

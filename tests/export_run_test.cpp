@@ -31,6 +31,14 @@ std::string Summary(int invoices) {
     return text;
 }
 
+// FV/5/2024 is marked for export and has no date: every run that walks the documents tells it
+// after the summary.
+const std::string kUndated =
+    "Pominięto 1 fakturę bez daty (\"FV/5/2024\").\n"
+    "Faktura bez daty nie trafia do żadnego eksportu: uzupełnij jej datę w programie i powtórz eksport.";
+
+std::vector<std::string> Walked(int invoices) { return {Summary(invoices), kUndated}; }
+
 std::optional<std::string> StoredSettings(const TestCompany& company) {
     return sim::ReadIniValue(company.Folder() / "Klarvo.ini", "Klarvo", "OpcjeWstep");
 }
@@ -52,11 +60,11 @@ protected:
 TEST_F(ExportRun, ExportsTheDocumentsOfThePeriodWithBothBoundsIncluded) {
     const ExportOutcome outcome = RunExport(company, January());
     EXPECT_TRUE(outcome.violations.empty());
-    EXPECT_EQ(Texts(outcome), std::vector<std::string>{Summary(3)});
+    EXPECT_EQ(Texts(outcome), Walked(3));
 }
 
 TEST_F(ExportRun, APeriodThatEndsBeforeItStartsSelectsNothing) {
-    EXPECT_EQ(Texts(RunExport(company, Period("20240131", "20240101"))), std::vector<std::string>{Summary(0)});
+    EXPECT_EQ(Texts(RunExport(company, Period("20240131", "20240101"))), Walked(0));
 }
 
 TEST_F(ExportRun, WritesBothHeaderLinesWithTheDateOfTheRun) {
@@ -92,7 +100,7 @@ TEST_F(ExportRun, ConfirmedSettingsAreShownAgainNextTime) {
     RunExport(company, January());
     EXPECT_EQ(StoredSettings(company), "1,20240101,20240131");
     const ExportOutcome again = RunExport(company);
-    EXPECT_EQ(Texts(again), std::vector<std::string>{Summary(3)});
+    EXPECT_EQ(Texts(again), Walked(3));
     EXPECT_EQ(StoredSettings(company), "1,20240101,20240131");
 }
 
@@ -106,7 +114,8 @@ class StoredOptionFlags : public ExportRun, public ::testing::WithParamInterface
 
 TEST_P(StoredOptionFlags, KeepTheirLowSixteenBits) {
     company.Write("Klarvo.ini", std::string("[Klarvo]\nOpcjeWstep=") + GetParam().stored + "\n");
-    EXPECT_EQ(Texts(RunExport(company)), std::vector<std::string>{Summary(GetParam().invoices)});
+    const int invoices = GetParam().invoices;
+    EXPECT_EQ(Texts(RunExport(company)), invoices > 0 ? Walked(invoices) : std::vector<std::string>{Summary(0)});
     EXPECT_EQ(StoredSettings(company), GetParam().written);
 }
 
@@ -143,22 +152,39 @@ TEST_F(ExportRun, ACancelledFormWritesNothing) {
     EXPECT_FALSE(company.Has("!Konta.fkx"));
 }
 
+const std::string kRegisterLeftOver =
+    "Nie można otworzyć pliku !Fs_pln.fkw (może go mieć otwarty inny program, np. system Teta).\n"
+    "Jeśli w folderze są pliki !Fs_pln.fkw i !Konta.fkx, pochodzą one z wcześniejszego eksportu:\n"
+    "nie importuj ich do systemu Teta. Zamknij plik w innym programie i powtórz eksport.";
+const std::string kAccountsLeftOver =
+    "Nie można otworzyć pliku !Konta.fkx (może go mieć otwarty inny program, np. system Teta).\n"
+    "Plik !Fs_pln.fkw jest teraz pusty, a plik !Konta.fkx może zawierać konta z wcześniejszego eksportu:\n"
+    "nie importuj tych plików do systemu Teta. Zamknij plik w innym programie i powtórz eksport.";
+const std::string kBothEmptied =
+    "Oba pliki, !Fs_pln.fkw i !Konta.fkx, opróżniono, aby do systemu Teta nie trafił niepełny eksport.\n"
+    "Usuń przyczynę błędu (np. brak miejsca na dysku) i powtórz eksport.";
+
 TEST_F(ExportRun, ARegisterFileThatCannotBeOpenedStopsTheRun) {
     std::filesystem::create_directory(company.Folder() / "!Fs_pln.fkw");
     const ExportOutcome outcome = RunExport(company, January());
     EXPECT_TRUE(outcome.violations.empty());
-    EXPECT_EQ(Texts(outcome), std::vector<std::string>{"Błąd: plik Fs_pln.fkw nie jest otwarty!"});
+    EXPECT_EQ(Texts(outcome), (std::vector<std::string>{"Błąd: plik Fs_pln.fkw nie jest otwarty!", kRegisterLeftOver}));
     EXPECT_FALSE(company.Has("!Konta.fkx"));
     EXPECT_EQ(StoredSettings(company), "1,20240101,20240131");
 }
 
-const std::string kAccountsLeftOver =
-    "Plik !Fs_pln.fkw jest pusty, a plik !Konta.fkx może zawierać konta z wcześniejszego eksportu.\n"
-    "Nie importuj tych plików do systemu Teta. Sprawdź, czy plik !Konta.fkx nie jest otwarty\n"
-    "w innym programie, i powtórz eksport.";
-const std::string kBothEmptied =
-    "Oba pliki, !Fs_pln.fkw i !Konta.fkx, opróżniono, aby nie trafiła do systemu Teta\n"
-    "część eksportu. Usuń przyczynę błędu (np. brak miejsca na dysku) i powtórz eksport.";
+// Teta still holds an earlier run's register: both earlier files stay, and the user is told
+// that they are not this run's.
+TEST_F(ExportRun, ARegisterHeldByAnotherProgramLeavesTheEarlierFilesNamedAsSuch) {
+    company.Write("!Konta.fkx", "an earlier run's accounts");
+    company.Write("!Fs_pln.fkw", "an earlier run's register");
+    sim::HostOptions options = January();
+    options.failures.unwritable = {"!Fs_pln.fkw"};
+    const ExportOutcome outcome = RunExport(company, options);
+    EXPECT_EQ(Texts(outcome), (std::vector<std::string>{"Błąd: plik Fs_pln.fkw nie jest otwarty!", kRegisterLeftOver}));
+    EXPECT_EQ(company.Read("!Fs_pln.fkw"), "an earlier run's register");
+    EXPECT_EQ(company.Read("!Konta.fkx"), "an earlier run's accounts");
+}
 
 // The accounts file of an earlier run cannot be opened (another program holds it): the register
 // is empty beside it, and the user is told not to import the two.

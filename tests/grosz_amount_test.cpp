@@ -63,10 +63,10 @@ TEST(AnExport, BooksWholeGroszeAndTellsWhatItRounded) {
     EXPECT_EQ(company.Read("!Konta.fkx"), Golden("accounts_in_whole_grosze.fkx"));
     ASSERT_EQ(outcome.messages.size(), 2u);
     EXPECT_EQ(outcome.messages[0].text,
-              "Kwoty z ułamkami grosza zaokrąglono do pełnych groszy w 6 księgowaniach pliku Fs_pln.fkw\n"
+              "Kwoty z ułamkami grosza zaokrąglono do pełnych groszy w 6 księgowaniach pliku !Fs_pln.fkw\n"
               "(pierwsze: dokument \"FV/1\", 0,1250 zapisano jako 0,13). Dokument może się przez to nie bilansować.\n"
-              "Kwoty z więcej niż dwoma miejscami po przecinku zaokrąglono u 2 kontrahentów pliku Konta.fkx\n"
-              "(np. kontrahent 1, pole limit kredytu: 1000,1250 zapisano jako 1000,13).\n"
+              "Kwoty z więcej niż dwoma miejscami po przecinku zaokrąglono w danych 2 kontrahentów w pliku !Konta.fkx\n"
+              "(np. kontrahent 1, pole \"limit kredytu\": 1000,1250 zapisano jako 1000,13).\n"
               "Sprawdź te dane przed importem do systemu Teta.");
 }
 

@@ -19,17 +19,18 @@ struct Agreement {
     CountForm form;
     const char* customers;  // "u N …" of the plug-in's notice
     const char* postings;   // "w N …"
+    const char* invoices;   // "Pominięto N …"
     const char* ranges;     // klarvo-check's "i jeszcze N …"
 };
 
 const Agreement kAgreements[] = {
-    {1, CountForm::One, "kontrahenta", "księgowaniu", "przedział"},
-    {2, CountForm::Few, "kontrahentów", "księgowaniach", "przedziały"},
-    {4, CountForm::Few, "kontrahentów", "księgowaniach", "przedziały"},
-    {5, CountForm::Many, "kontrahentów", "księgowaniach", "przedziałów"},
-    {12, CountForm::Many, "kontrahentów", "księgowaniach", "przedziałów"},
-    {22, CountForm::Few, "kontrahentów", "księgowaniach", "przedziały"},
-    {25, CountForm::Many, "kontrahentów", "księgowaniach", "przedziałów"},
+    {1, CountForm::One, "kontrahenta", "księgowaniu", "fakturę", "przedział"},
+    {2, CountForm::Few, "kontrahentów", "księgowaniach", "faktury", "przedziały"},
+    {4, CountForm::Few, "kontrahentów", "księgowaniach", "faktury", "przedziały"},
+    {5, CountForm::Many, "kontrahentów", "księgowaniach", "faktur", "przedziałów"},
+    {12, CountForm::Many, "kontrahentów", "księgowaniach", "faktur", "przedziałów"},
+    {22, CountForm::Few, "kontrahentów", "księgowaniach", "faktury", "przedziały"},
+    {25, CountForm::Many, "kontrahentów", "księgowaniach", "faktur", "przedziałów"},
 };
 
 class CountAgreement : public ::testing::TestWithParam<Agreement> {};
@@ -59,22 +60,26 @@ TEST(CountAgreement, OfTheRestOfTheCounts) {
     EXPECT_STREQ(kFields.After(12), "pól");
 }
 
-// N customers whose names are too long and whose short names hold the separator Ź, and as many
-// documents whose number holds the register's separator ■, each with one posting (its gross).
+// N customers whose names are too long and whose short names hold the separator Ź, as many
+// documents whose number holds the register's separator ■, each with one posting (its gross), and
+// as many documents without a date.
 TEST_P(CountAgreement, InThePluginsNoticesOfWhatWasCut) {
     const Agreement& a = GetParam();
     std::string customers = "number,short_name,name\n", documents = "number,date,customer,amount_1,amount_2,amount_3\n";
     for (std::int64_t i = 1; i <= a.count; ++i) {
         customers += std::to_string(i) + ",ŹRÓDŁO," + std::string(70, 'N') + "\n";
         documents += "FV/■" + std::to_string(i) + ",2024-01-10," + std::to_string(i) + ",0,0,123\n";
+        documents += "FB/" + std::to_string(i) + ",," + std::to_string(i) + ",0,0,123\n";
     }
     const TestCompany company(customers, documents);
     const ExportOutcome outcome = RunExport(company, January());
-    ASSERT_EQ(outcome.messages.size(), 2u);
+    ASSERT_EQ(outcome.messages.size(), 3u);
+    EXPECT_EQ(outcome.messages.back().text.find("Pominięto " + std::to_string(a.count) + " " + a.invoices + " bez daty"), 0u)
+        << outcome.messages.back().text;
     const std::string& told = outcome.messages.front().text;
     const std::string count = std::to_string(a.count);
-    for (const std::string& said : {"skrócono u " + count + " " + a.customers + " (np.",
-                                    "odstępem, u " + count + " " + a.customers + " pliku",
+    for (const std::string& said : {"Dane " + count + " " + a.customers + " nie zmieściły",
+                                    "odstępem w danych " + count + " " + a.customers + " w pliku",
                                     "odstępem w " + count + " " + a.postings + " pliku"})
         EXPECT_NE(told.find(said), std::string::npos) << said << "\n" << told;
 }

@@ -103,7 +103,7 @@ TEST_F(PostingSchemes, TextsTheStoredFormCannotHoldAreChangedAndTold) {
     EXPECT_TRUE(SameBytes(Buffer(), storable));
     EXPECT_TRUE(loaded.unreadable.Empty());
     EXPECT_EQ(MessageTexts(), std::vector<std::string>{
-                                  "Schemat dekretu ToburDekrSpr: w pozycjach Dekret_2, Dekret_5 zamieniono znaki, których "
+                                  "Schemat dekretu faktur sprzedaży: w pozycjach Dekret_2 i Dekret_5 zamieniono znaki, których "
                                   "nie da się zapisać\n(cudzysłów na apostrof, koniec wiersza na odstęp). Sprawdź te pozycje."});
 }
 

@@ -53,21 +53,39 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         CutCase{"NothingCut", "number,name,address\n1,Firma,\"ul. Polna 7, 00-950 Warszawa\"\n", -1, {}, ""},
         CutCase{"AccountOfThirteenCharacters", "number,name\n1,Firma\n", 0, SchemeEntry(3, "201-0001-K", 0, "", "Sprzedaż"),
-                "Konta dłuższe niż 12 znaków skrócono w 1 księgowaniu (pierwsze z pozycji Dekret_0 schematu:\n"
-                "\"201-0001-0001\" zapisano jako \"201-0001-000\"). Różni kontrahenci mogą mieć teraz wspólne konto.\n"
-                "Sprawdź te dane przed importem do systemu Teta."},
+                "W 1 księgowaniu konto skrócono do 12 znaków (pierwsze: pozycja Dekret_0,\n"
+                "\"201-0001-0001\" zapisano jako \"201-0001-000\"). Konta w pliku różnią się od kont ze schematu.\n"
+                "Nie importuj tych plików do systemu Teta: skróć szablon konta w schemacie dekretu\n"
+                "(przycisk Konfig) tak, aby konto miało najwyżej 12 znaków, i powtórz eksport."},
         CutCase{"StreetLongerThanItsField",
                 "number,name,address\n1,Firma,\"ul. Krakowskie Przedmieście 26/28, 00-927 Warszawa\"\n", -1, {},
-                "Teksty dłuższe niż ich pola w pliku Konta.fkx skrócono u 1 kontrahenta (np. kontrahent 1,\n"
-                "pole ulica: \"ul. Krakowskie Przedmieście 26/28\" zapisano jako "
+                "Dane 1 kontrahenta nie zmieściły się w polach pliku !Konta.fkx i zostały skrócone\n"
+                "(np. kontrahent 1, pole \"ulica\": \"ul. Krakowskie Przedmieście 26/28\" zapisano jako "
                 "\"ul. Krakowskie Przedmieście 26/2\").\nSprawdź te dane przed importem do systemu Teta."},
         CutCase{"SeparatorInAName", "number,name\n1,\"Źródło\nWody\"\n", -1, {},
-                "Znak Ź zastąpiono literą Z, a koniec wiersza odstępem, u 1 kontrahenta pliku Konta.fkx\n"
-                "(np. kontrahent 1, pole nazwa: \"Źródło\nWody\" zapisano jako \"Zródło Wody\").\n"
+                "Znak Ź zastąpiono literą Z, a koniec wiersza odstępem w danych 1 kontrahenta w pliku !Konta.fkx\n"
+                "(np. kontrahent 1, pole \"nazwa\": \"Źródło[koniec wiersza]Wody\" zapisano jako \"Zródło Wody\").\n"
                 "Sprawdź te dane przed importem do systemu Teta."},
         CutCase{"BankNumberKeepsItsDigitsWithoutBlanks",
                 "number,name,bank_account\n1,Firma,PKO BP 12 1020 2892 0000 5102 0012 3456\n", -1, {}, ""}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// The account template of the customers' postings is one character too long: the cut drops the
+// last digit of the customer's code, and customers 1 and 2 are booked on one account.
+TEST(Export, CustomersMergedByTheCutAreNamedAndTheFilesAreNotToBeImported) {
+    const TestCompany company("number,name\n1,Firma\n2,Inna\n", "number,date,customer,amount_1,amount_2,amount_3\n"
+                                                                "FV/1,2024-01-10,1,100,23,123\nFV/2,2024-01-11,2,100,23,123\n");
+    RunExport(company, StoringEntry(0, SchemeEntry(3, "201-0001-K", 0, "", "Sprzedaż")));
+    const ExportOutcome outcome = RunExport(company, January());
+    ASSERT_EQ(outcome.messages.size(), 2u);
+    EXPECT_EQ(outcome.messages[0].text,
+              "W 2 księgowaniach konto skrócono do 12 znaków (pierwsze: pozycja Dekret_0,\n"
+              "\"201-0001-0001\" zapisano jako \"201-0001-000\"). Konta w pliku różnią się od kont ze schematu.\n"
+              "Różne konta stały się jednym kontem, więc różni kontrahenci mają teraz wspólne konto\n"
+              "(np. \"201-0001-0001\" i \"201-0001-0002\" zapisano jako \"201-0001-000\").\n"
+              "Nie importuj tych plików do systemu Teta: skróć szablon konta w schemacie dekretu\n"
+              "(przycisk Konfig) tak, aby konto miało najwyżej 12 znaków, i powtórz eksport.");
+}
 
 TEST(Export, ALineBreakInADocumentNumberIsToldAndTheRecordStaysOneLine) {
     const TestCompany company("number\n1\n", "number,date,customer,amount_1,amount_2,amount_3\n"
@@ -75,7 +93,7 @@ TEST(Export, ALineBreakInADocumentNumberIsToldAndTheRecordStaysOneLine) {
     const ExportOutcome outcome = RunExport(company, January());
     EXPECT_EQ(Texts(outcome), (std::vector<std::string>{
                                   "Znak ■ lub koniec wiersza w tekście zastąpiono odstępem w 3 księgowaniach pliku "
-                                  "Fs_pln.fkw\n(pierwsze: dokument \"FV/1 2024\").\n"
+                                  "!Fs_pln.fkw\n(pierwsze: dokument \"FV/1 2024\").\n"
                                   "Sprawdź te dane przed importem do systemu Teta.",
                                   kSummary}));
     EXPECT_TRUE(outcome.balanceFindings.empty());
@@ -102,9 +120,11 @@ TEST(StoredSchemes, AnEntryThatCannotBeReadStopsTheExportWithNoFileWritten) {
     const ExportOutcome outcome = RunExport(company, January());
     EXPECT_TRUE(outcome.violations.empty());
     EXPECT_EQ(Texts(outcome), std::vector<std::string>{
-                                  "Schemat dekretu ToburDekrSpr: nie można odczytać pozycji Dekret_2.\n"
+                                  "Schemat dekretu faktur sprzedaży: nie można odczytać pozycji Dekret_2.\n"
                                   "Eksport przerwano, nie zapisano żadnego pliku.\n"
-                                  "Zapisz schemat ponownie przyciskiem \" Konfig\"."});
+                                  "Jeśli w folderze są pliki !Fs_pln.fkw i !Konta.fkx, pochodzą one z wcześniejszego eksportu:\n"
+                                  "nie importuj ich do systemu Teta. Otwórz edytor schematu przyciskiem Konfig,\n"
+                                  "uzupełnij pustą pozycję i zatwierdź schemat."});
     EXPECT_FALSE(company.Has("!Fs_pln.fkw"));
     EXPECT_FALSE(company.Has("!Konta.fkx"));
 }

@@ -33,7 +33,8 @@ std::int32_t CExportTetaTxt::HandleCommand(std::uint32_t code, std::int16_t kind
     const posting::TransferOutcome loaded = posting::TransferPostingScheme(schemeId, posting::Transfer::Load);
     if (!loaded.known) return 0;
     if (!loaded.unreadable.Empty())
-        posting::ReportUnreadable(loaded, "Pozycje te są puste: uzupełnij je i zapisz schemat."_mz);
+        posting::ReportUnreadable(loaded, "Pozycja ta jest pusta: uzupełnij ją i zatwierdź schemat."_mz,
+                                  "Pozycje te są puste: uzupełnij je i zatwierdź schemat."_mz);
     amountNames_ = &posting::AmountName;
     if (services::RunSchemeEditor(this) != host::kFormAbandoned)
         posting::TransferPostingScheme(schemeId, posting::Transfer::Save);

@@ -24,33 +24,45 @@
 namespace klarvo::exporting {
 namespace {
 
+// The files of an earlier export stay in the folder when a run stops before writing: they must
+// not be imported as this run's.
+#define KLARVO_EARLIER_FILES                                                                              \
+    "Jeśli w folderze są pliki !Fs_pln.fkw i !Konta.fkx, pochodzą one z wcześniejszego eksportu:\n" \
+    "nie importuj ich do systemu Teta."
+
 struct FileTexts {
     const char* name;
     const char* notOpen;
     const char* notWritten;
+    const char* leftOver;  // shown after notOpen: what the folder holds now
 };
-const FileTexts kRegisterTexts = {teta::kRegisterFileName, "Błąd: plik Fs_pln.fkw nie jest otwarty!"_mz,
-                                  "Błąd: zapis pliku Fs_pln.fkw nie powiódł się!"_mz};
-const FileTexts kAccountsTexts = {teta::kAccountsFileName, "Błąd: plik Konta.fkx nie jest otwarty!"_mz,
-                                  "Błąd: zapis pliku Konta.fkx nie powiódł się!"_mz};
+const FileTexts kRegisterTexts = {
+    teta::kRegisterFileName, "Błąd: plik Fs_pln.fkw nie jest otwarty!"_mz, "Błąd: zapis pliku Fs_pln.fkw nie powiódł się!"_mz,
+    "Nie można otworzyć pliku !Fs_pln.fkw (może go mieć otwarty inny program, np. system Teta).\n"
+    KLARVO_EARLIER_FILES " Zamknij plik w innym programie i powtórz eksport."_mz};
+const FileTexts kAccountsTexts = {
+    teta::kAccountsFileName, "Błąd: plik Konta.fkx nie jest otwarty!"_mz, "Błąd: zapis pliku Konta.fkx nie powiódł się!"_mz,
+    "Nie można otworzyć pliku !Konta.fkx (może go mieć otwarty inny program, np. system Teta).\n"
+    "Plik !Fs_pln.fkw jest teraz pusty, a plik !Konta.fkx może zawierać konta z wcześniejszego eksportu:\n"
+    "nie importuj tych plików do systemu Teta. Zamknij plik w innym programie i powtórz eksport."_mz};
 
-// What a failed run leaves in the folder, so that nobody imports files of two different runs.
-constexpr auto kAccountsLeftOver =
-    "Plik !Fs_pln.fkw jest pusty, a plik !Konta.fkx może zawierać konta z wcześniejszego eksportu.\n"
-    "Nie importuj tych plików do systemu Teta. Sprawdź, czy plik !Konta.fkx nie jest otwarty\n"
-    "w innym programie, i powtórz eksport."_mz;
 constexpr auto kBothEmptied =
-    "Oba pliki, !Fs_pln.fkw i !Konta.fkx, opróżniono, aby nie trafiła do systemu Teta\n"
-    "część eksportu. Usuń przyczynę błędu (np. brak miejsca na dysku) i powtórz eksport."_mz;
+    "Oba pliki, !Fs_pln.fkw i !Konta.fkx, opróżniono, aby do systemu Teta nie trafił niepełny eksport.\n"
+    "Usuń przyczynę błędu (np. brak miejsca na dysku) i powtórz eksport."_mz;
 constexpr auto kNotEmptied =
     "Pliku %s nie udało się opróżnić: zawiera część eksportu, który się nie powiódł.\n"
     "Nie importuj plików eksportu do systemu Teta. Usuń przyczynę błędu i powtórz eksport."_mz;
+constexpr auto kSchemeStopped =
+    "Eksport przerwano, nie zapisano żadnego pliku.\n" KLARVO_EARLIER_FILES " Otwórz edytor schematu przyciskiem Konfig,\n"
+    "%s i zatwierdź schemat."_mz;
 
 bool Open(OutputFile& file, const FileTexts& texts) {
     if (host::HostFile* handle = services::OpenOutputFile(texts.name)) file.open.Take(handle);
     file.failed = false;
-    if (!file.open.Holding()) services::ShowMessage(texts.notOpen);
-    return file.open.Holding();
+    if (file.open.Holding()) return true;
+    services::ShowMessage(texts.notOpen);
+    services::ShowMessage(texts.leftOver);
+    return false;
 }
 
 // The handle is let go before the host is asked: a close that fails is not asked again.
@@ -91,7 +103,7 @@ void ExportRun::Write() {
     const bool invoices = settings_.options & kExportInvoices;
     if (invoices && !LoadInvoiceScheme()) return;
     if (!Open(registerFile_, kRegisterTexts)) return;
-    if (!Open(accountsFile_, kAccountsTexts)) return services::ShowMessage(kAccountsLeftOver);
+    if (!Open(accountsFile_, kAccountsTexts)) return;
     registerUnfinished_.Take(teta::kRegisterFileName);
     accountsUnfinished_.Take(teta::kAccountsFileName);
     services::ProgressWindow progress;
@@ -114,8 +126,10 @@ bool ExportRun::LoadInvoiceScheme() {
     const posting::TransferOutcome loaded =
         posting::TransferPostingScheme(posting::kSalesInvoiceScheme, posting::Transfer::Load);
     if (loaded.unreadable.Empty()) return true;
-    posting::ReportUnreadable(loaded, "Eksport przerwano, nie zapisano żadnego pliku.\n"
-                                      "Zapisz schemat ponownie przyciskiem \" Konfig\"."_mz);
+    char one[320], many[320];
+    std::snprintf(one, sizeof one, kSchemeStopped, "uzupełnij pustą pozycję"_mz);
+    std::snprintf(many, sizeof many, kSchemeStopped, "uzupełnij puste pozycje"_mz);
+    posting::ReportUnreadable(loaded, one, many);
     return false;
 }
 
@@ -124,6 +138,11 @@ void ExportRun::WriteRegisterHeader() {
     services::Today(today);
     // Fields end with the separator ■ (0xFE).
     Print(registerFile_, teta::kRegisterHeaderFormat.text, FormatDate(today).text);
+}
+
+bool ExportRun::IsIncludedUndated(const void* document) {
+    return host::ReadField<std::int32_t>(document, host::tspr::kIncluded) != 0 &&
+           host::TextField(document, host::tspr::kDate)[0] == '\0';
 }
 
 bool ExportRun::IsSelected(const void* document) const {
@@ -137,6 +156,7 @@ void ExportRun::ExportInvoices() {
     services::DocumentWalk walk;
     if (!walk.Started()) return;
     while (walk.Next()) {
+        if (IsIncludedUndated(documentRecord_)) undated_.Note(host::TextField(documentRecord_, host::tspr::kNumber));
         if (!IsSelected(documentRecord_)) continue;
         services::FillDocumentAmounts(documentAmounts_);
         WriteDocumentPostings();
@@ -160,6 +180,7 @@ void ExportRun::CloseFilesAndReport() {
     services::ShowFormattedMessage(
         "Ilość wyeksportowanych faktur sprzedaży: %5ld\nIlość wyeksportowanych korekt sprzedaży: %5ld\n"_mz,
         static_cast<long>(invoiceCount_), static_cast<long>(kCorrectionsExported));
+    undated_.Show();
 }
 
 void ExportRun::WriteDocumentPostings() {

@@ -7,6 +7,7 @@
 #include "src/export/cut_report.h"
 #include "src/export/export_settings.h"
 #include "src/export/output_file.h"
+#include "src/export/undated_documents.h"
 #include "src/frame/hold.h"
 #include "src/host/types.h"
 #include "src/services/memory_blocks.h"
@@ -47,6 +48,7 @@ private:
     bool LoadInvoiceScheme();
     void WriteRegisterHeader();
     void ExportInvoices();
+    static bool IsIncludedUndated(const void* document);
     bool IsSelected(const void* document) const;
     void WriteDocumentPostings();
     void WriteCustomerAccounts(int sign);
@@ -54,6 +56,7 @@ private:
     void ReportFailedWrite();
 
     CutReport cuts_;
+    UndatedDocuments undated_;
     std::int32_t invoiceCount_ = 0;
     ExportSettings settings_{};
     double documentAmounts_[kAmountCount] = {};

@@ -39,11 +39,12 @@ const DefaultEntry kCorrectionDefaults[] = {
 struct StoredScheme {
     std::int16_t id;
     const char* section;
+    const char* name;  // "Schemat dekretu faktur sprzedaży"
     const DefaultEntry (&defaults)[3];
 };
 const StoredScheme kStoredSchemes[] = {
-    {kSalesInvoiceScheme, "ToburDekrSpr", kInvoiceDefaults},
-    {kSalesCorrectionScheme, "ToburDekrSprKor", kCorrectionDefaults},
+    {kSalesInvoiceScheme, "ToburDekrSpr", "faktur sprzedaży"_mz, kInvoiceDefaults},
+    {kSalesCorrectionScheme, "ToburDekrSprKor", "korekt sprzedaży"_mz, kCorrectionDefaults},
 };
 
 // Stored order: both amount codes first, every text in double quotes.
@@ -166,16 +167,24 @@ void Save(const StoredScheme& scheme, TransferOutcome& outcome) {
     std::snprintf(text, sizeof text,
                   "Schemat dekretu %s: w %s %s zamieniono znaki, których nie da się zapisać\n"
                   "(cudzysłów na apostrof, koniec wiersza na odstęp). Sprawdź %s."_mz,
-                  scheme.section, kInEntries.After(count), outcome.changed.text, kTheseEntries.After(count));
+                  scheme.name, kInEntries.After(count), outcome.changed.text, kTheseEntries.After(count));
     services::ShowMessage(text);
 }
 
 }  // namespace
 
 void EntryKeys::Add(int index) {
-    const std::size_t used = std::char_traits<char>::length(text);
-    std::snprintf(text + used, sizeof text - used, "%s%s", used ? ", " : "", KeyName(index).text);
+    entries_ |= 1u << index;
     ++count;
+    // The entries stand in their order, apart by commas, the last after "i".
+    std::size_t used = 0;
+    int listed = 0;
+    for (int k = 0; k < host::kSchemeEntryCount; ++k)
+        if (entries_ & (1u << k)) {
+            const char* before = listed == 0 ? "" : listed == count - 1 ? " i " : ", ";
+            used += static_cast<std::size_t>(std::snprintf(text + used, sizeof text - used, "%s%s", before, KeyName(k).text));
+            ++listed;
+        }
 }
 
 TransferOutcome TransferPostingScheme(std::int16_t schemeId, Transfer transfer) {
@@ -188,6 +197,7 @@ TransferOutcome TransferPostingScheme(std::int16_t schemeId, Transfer transfer) 
     }
     outcome.known = true;
     outcome.section = scheme->section;
+    outcome.name = scheme->name;
     if (transfer == Transfer::Load)
         Load(*scheme, outcome);
     else
@@ -195,10 +205,10 @@ TransferOutcome TransferPostingScheme(std::int16_t schemeId, Transfer transfer) 
     return outcome;
 }
 
-void ReportUnreadable(const TransferOutcome& outcome, const char* consequence) {
-    char text[384];
-    std::snprintf(text, sizeof text, "Schemat dekretu %s: nie można odczytać pozycji %s.\n%s"_mz, outcome.section,
-                  outcome.unreadable.text, consequence);
+void ReportUnreadable(const TransferOutcome& outcome, const char* one, const char* many) {
+    char text[512];
+    std::snprintf(text, sizeof text, "Schemat dekretu %s: nie można odczytać pozycji %s.\n%s"_mz, outcome.name,
+                  outcome.unreadable.text, outcome.unreadable.count == 1 ? one : many);
     services::ShowMessage(text);
 }
 

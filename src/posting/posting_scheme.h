@@ -15,17 +15,22 @@ enum SchemeId : std::int16_t {
 
 enum class Transfer { Load, Save };
 
-// Entries of a scheme, named by their keys for the user ("Dekret_2, Dekret_5").
+// Entries of a scheme, named by their keys for the user ("Dekret_2", "Dekret_2 i Dekret_5",
+// "Dekret_1, Dekret_2 i Dekret_5").
 struct EntryKeys {
     char text[14 * 12] = "";
     int count = 0;
     void Add(int index);
-    bool Empty() const { return text[0] == '\0'; }
+    bool Empty() const { return count == 0; }
+
+private:
+    unsigned entries_ = 0;
 };
 
 struct TransferOutcome {
     bool known = false;               // the id names a scheme
     const char* section = "";         // where the scheme is stored
+    const char* name = "";            // its name for the user: "faktur sprzedaży"
     EntryKeys unreadable;             // load: stored entries that could not be read, left empty
     EntryKeys changed;                // save: entries whose texts were changed to be stored
 };
@@ -38,8 +43,9 @@ struct TransferOutcome {
 // tells the user so.
 TransferOutcome TransferPostingScheme(std::int16_t schemeId, Transfer transfer);
 
-// Tells the user which stored entries could not be read, and what follows from it.
-void ReportUnreadable(const TransferOutcome& outcome, const char* consequence);
+// Tells the user which stored entries could not be read, and what follows from it: `one` when one
+// entry could not be read, `many` when more.
+void ReportUnreadable(const TransferOutcome& outcome, const char* one, const char* many);
 
 // Amount codes 0 to 32 and their names as the scheme editor lists them.
 inline constexpr int kAmountNameCount = 33;
