@@ -3,6 +3,7 @@
 #include <array>
 #include <charconv>
 
+#include "check/customer_numbers.h"
 #include "check/fields.h"
 #include "check/file_header.h"
 #include "check/lines.h"
@@ -121,6 +122,8 @@ AccountsContent CheckAccounts(std::istream& in, const std::string& file, Finding
         else if (HoldsStreet(Trimmed(fields[5])))
             place.Note(FindingKind::Customers, 5, Text::StreetInCityRule,
                        {Text::StreetInCity, {customer, name, mazovia::ToUtf8(Trimmed(fields[5]))}});
+        CheckCustomerNumbers(place, {Trimmed(fields[7]), Trimmed(fields[8]), Trimmed(fields[9])}, customer, name,
+                             findings.language());
         if (number && keepRecords) content.records[*number] = line.text;
         if (rows) {
             Row row;

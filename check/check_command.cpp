@@ -27,18 +27,22 @@ void PrintGroups(std::ostream& out, Language language, const std::vector<Finding
 }
 
 void PrintFindings(std::ostream& out, Language language, const Findings& findings) {
-    if (findings.FaultCount() == 0) out << Say(language, Text::NoFindings) << "\n";
+    if (findings.FaultCount() == 0)
+        out << Say(language, findings.NoteCount() == 0 ? Text::NoFindings : Text::NoFindingsButNotes) << "\n";
     PrintGroups(out, language, findings.Faults(), findings.FaultCount(), Text::FindingsTitle);
     PrintGroups(out, language, findings.Notes(), findings.NoteCount(), Text::NotesTitle);
 }
 
 void PrintSummary(std::ostream& out, Language language, const CheckResult& result) {
     const RegisterContent& r = result.salesRegister;
-    const std::string period = r.firstDate.empty() ? Say(language, Text::NoPeriod)
-                                                   : Say(language, {Text::Period, {Date(language, r.firstDate), Date(language, r.lastDate)}});
-    const std::string run = r.runDate.empty() ? Say(language, Text::UnknownDate) : Date(language, r.runDate);
+    // Which dates the documents bear, and the day of the run, when the files tell them.
+    const bool dated = !r.firstDate.empty(), run = !r.runDate.empty();
+    const Text dates[2][2] = {{Text::NoDocumentsOfUnknownRun, Text::NoDocumentsOfRun}, {Text::DatesOfUnknownRun, Text::DatesOfRun}};
+    std::vector<std::string> known;
+    if (dated) known = {Date(language, r.firstDate), Date(language, r.lastDate)};
+    if (run) known.push_back(Date(language, r.runDate));
     out << Say(language, {Text::Summary,
-                          {period, run, Count(language, r.documents),
+                          {Say(language, {dates[dated][run], known}), Count(language, r.documents),
                            Count(language, r.postings), Count(language, result.accounts.customers),
                            Amount(language, r.debit), Amount(language, r.credit),
                            Count(language, result.findings.FaultCount()), Count(language, result.findings.NoteCount())}})
@@ -50,9 +54,13 @@ std::string CommandLineError(Language language, const CLI::ParseError& error) {
     const std::string what = error.what();
     const std::string subject = what.substr(0, what.find(':'));
     if (dynamic_cast<const CLI::RequiredError*>(&error)) return Say(language, Text::NoFiles);
-    if (dynamic_cast<const CLI::ExtrasError*>(&error))
-        return Say(language, {Text::NotExpected, {what.substr(what.find(": ") + 2)}});
-    if (dynamic_cast<const CLI::ArgumentMismatch*>(&error)) return Say(language, {Text::NeedsValue, {subject}});
+    if (dynamic_cast<const CLI::ExtrasError*>(&error)) {
+        const std::string extra = what.substr(what.find(": ") + 2);
+        return Say(language, {extra.starts_with('-') ? Text::UnknownOption : Text::NotExpected, {extra}});
+    }
+    if (dynamic_cast<const CLI::ArgumentMismatch*>(&error))
+        return subject == Say(language, Text::FilesName) ? Say(language, Text::TooManyFiles)
+                                                          : Say(language, {Text::NeedsValue, {subject}});
     if (dynamic_cast<const CLI::ValidationError*>(&error)) return Say(language, {Text::NotAllowed, {subject}});
     if (const std::size_t excludes = what.find(" excludes ");
         dynamic_cast<const CLI::ExcludesError*>(&error) && excludes != std::string::npos)
@@ -87,7 +95,7 @@ struct Request {
 void AddOptions(CLI::App& app, Language language, Request& request) {
     const auto say = [&](Text text) { return Say(language, text); };
     app.set_version_flag("--version", std::string("klarvo-check ") + KLARVO_VERSION, say(Text::VersionFlag));
-    app.add_option(say(Text::FilesName), request.paths, say(Text::FilesOption))->required()->expected(1, 2);
+    app.add_option(say(Text::FilesName), request.paths, say(Text::FilesOption))->required()->expected(1, 2)->type_name("");
     app.add_flag("--show", request.show, say(Text::ShowOption));
     CLI::Option* csv = app.add_flag("--csv", request.csv, say(Text::CsvOption));
     app.add_flag("--excel", request.excel, say(Text::ExcelOption))->excludes(csv);
@@ -96,7 +104,7 @@ void AddOptions(CLI::App& app, Language language, Request& request) {
         ->check(CLI::IsMember({"register", "accounts"}))
         ->capture_default_str();
     app.add_flag("--all", request.all, say(Text::AllOption));
-    app.add_option("--scheme", request.schemeFile, say(Text::SchemeOption));
+    app.add_option("--scheme", request.schemeFile, say(Text::SchemeOption))->type_name(say(Text::TypeFile));
     app.add_option("--history", request.history, say(Text::HistoryOption))->type_name(say(Text::TypeArchives));
     app.add_option("--archive", request.archive, say(Text::ArchiveOption))->type_name(say(Text::TypeArchives));
     app.add_option("--lang", request.language, say(Text::LangOption))
@@ -123,9 +131,12 @@ int Check(const Request& request, Language language, const Console& console) {
     std::filesystem::path registerPath, accountsPath, folder;
     if (request.paths.size() == 1) {
         folder = PathOf(request.paths[0]);
-        if (!std::filesystem::is_directory(folder)) throw CheckFailure({Text::NoFolder, {Shown(folder)}});
+        if (!std::filesystem::exists(folder)) throw CheckFailure({Text::NoSuchPath, {Shown(folder)}});
+        if (!std::filesystem::is_directory(folder)) throw CheckFailure({Text::OneFile, {Shown(folder)}});
         registerPath = folder / kRegisterFile;
         accountsPath = folder / kAccountsFile;
+        for (const char* name : {kRegisterFile, kAccountsFile})
+            if (!std::filesystem::exists(folder / name)) throw CheckFailure({Text::FolderWithout, {Shown(folder), name}});
     } else {
         registerPath = PathOf(request.paths[0]);
         accountsPath = PathOf(request.paths[1]);

@@ -59,7 +59,10 @@ FileHeader ReadFileHeader(LineReader& lines, TetaFile expected, const std::strin
         return header;
     }
     const auto looksLike = LooksLike(first.text);
-    findings.Fault(FindingKind::Files, file, 0, looksLike && *looksLike != expected ? kind.swapped : kind.foreign);
+    if (looksLike && *looksLike != expected)
+        findings.Fault(FindingKind::Files, file, 0, Text::SwappedRule, kind.swapped);
+    else
+        findings.Fault(FindingKind::Files, file, 0, kind.foreign);
     header.foreign = true;
     return header;
 }

@@ -94,6 +94,8 @@ public:
     RecordPlace(const std::string& file, std::int64_t line, Findings& findings, FieldName fieldName)
         : file_(file), line_(line), findings_(findings), fieldName_(fieldName) {}
 
+    std::int64_t line() const { return line_; }
+
     // The text defaults to the rule itself.
     void Fault(FindingKind kind, std::size_t field, const Message& rule,
                const std::optional<Message>& text = std::nullopt) const {

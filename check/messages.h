@@ -30,27 +30,29 @@ enum class Text : std::uint16_t {
     // The register.
     RegisterHeaderNot, AccountsWhereRegister, NoRegister, PostingFieldsRule, PostingFields, NotAnAccount, NotADate,
     NotTheDocumentDate, DueBeforeDocument, LongDescription, NotTheConstant, NotAnAmount, NotAToken,
-    TokenWithoutCredit, UnbalancedRule, Unbalanced, TwiceRule, Twice, SameNumberRule, SameNumber, RepeatRule, Repeat, FullAccountRule, FullAccount, NoRecordRule,
-    NoRecord, UnmarkedRule, Unmarked, SeriesGapRule, SeriesGap, MoreRanges,
+    TokenWithoutCredit, UnbalancedRule, Unbalanced, TwiceRule, Twice, AtLine, AtLines, LineNamed, LinesNamed, SameNumberRule, SameNumber, RepeatRule, Repeat, FullAccountRule, FullAccount, NoRecordRule,
+    NoRecord, UnmarkedRule, Unmarked, MergedRule, Merged, SeriesGapRule, SeriesGap, MoreRanges,
     // The accounts file.
-    AccountsHeaderNot, RegisterWhereAccounts, NoAccounts, AccountFieldsRule, AccountFields, NotACustomerNumber,
+    SwappedRule, AccountsHeaderNot, RegisterWhereAccounts, NoAccounts, AccountFieldsRule, AccountFields, NotACustomerNumber,
     SecondRecordRule, SecondRecord, WidthRule, Width, FullFieldRule, FullField, UnsplitAddressRule, UnsplitAddress,
-    StreetInCityRule, StreetInCity, ChangedRecordRule, ChangedRecord, UnbookedAccountRule, UnbookedAccount,
+    StreetInCityRule, StreetInCity, TaxIdRule, TaxIdCheck, BankAccountRule, BankAccountCheck, BankDigitsRule, BankDigits,
+    BankNameRule, BankName, ChangedRecordRule, ChangedRecord, UnbookedAccountRule, UnbookedAccount,
     // Both.
     StrangeCharacterRule, StrangeCharacter, StrangeControl,
     // What cannot be read.
-    IsADirectory, CannotRead, CannotReadConfiguration, NoFolder,
+    IsADirectory, CannotRead, CannotReadConfiguration, NoSuchPath, OneFile, FolderWithout,
     // The archive of imports.
     ExportFolderWithout, ExportFolderTwice,
     ArchiveNotFolder, ArchiveEntryDamaged, ArchiveFileUnsound, ArchiveStrangeRule, ArchiveStrange,
     UnfinishedCopyRule, UnfinishedCopy, Archived, NotArchivedFindings, NothingToArchive, ArchiveFailed,
     // The report.
-    NoFindings, FindingsTitle, NotesTitle, GroupHeading, MorePlaces, Summary, Period, NoPeriod, UnknownDate,
+    NoFindings, NoFindingsButNotes, FindingsTitle, NotesTitle, GroupHeading, MorePlaces, Summary, DatesOfRun, DatesOfUnknownRun,
+    NoDocumentsOfRun, NoDocumentsOfUnknownRun,
     ShowAccounts, ShowRegister,
     // The command line.
     Description, Footer, FilesName, FilesOption, ShowOption, CsvOption, ExcelOption, TableOption, AllOption, SchemeOption,
     HistoryOption, ArchiveOption, LangOption, HelpFlag, VersionFlag, LabelUsage, LabelOptions, LabelPositionals, LabelRequired,
-    LabelExcludes, LabelNeeds, TypeText, TypeArchives, NoFiles, NotExpected, NeedsValue, NotAllowed, CannotCombine,
+    LabelExcludes, LabelNeeds, TypeText, TypeFile, TypeArchives, NoFiles, TooManyFiles, NotExpected, UnknownOption, NeedsValue, NotAllowed, CannotCombine,
     UnreadableCommandLine, DidYouMean,
     Count
 };
@@ -85,7 +87,7 @@ std::string Amount(Language language, std::int64_t hundredths);
 std::string Count(Language language, std::int64_t count);
 
 // Nouns that follow a count, in the form the count asks for.
-enum class Noun { Byte, Character, FieldWithSeparator, FieldAfterZ, Place, Range };
+enum class Noun { Byte, Character, Digit, FieldWithSeparator, FieldAfterZ, Place, Range };
 
 // "1 range", "3 ranges"; "1 przedział", "3 przedziały", "5 przedziałów": the count written as
 // Count writes it, the noun in the form that the count asks for.

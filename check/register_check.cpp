@@ -1,6 +1,7 @@
 #include "check/register_check.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <map>
 #include <unordered_map>
 #include <vector>
@@ -34,20 +35,60 @@ RecordPlace PlaceOf(const std::string& file, std::int64_t line, Findings& findin
             }};
 }
 
+// A record of a document part: its bytes hashed, its line and its amounts.
+struct PartRecord {
+    std::uint64_t hash;
+    std::int64_t line, debit, credit;
+};
+
 // A run of records of one document, standing together; it ends where a record of another starts.
 struct DocumentPart {
     DocumentKey key;
     std::int64_t debit = 0, credit = 0;
     std::int64_t line = 0, lastLine = 0;  // of its first and its last posting
-    std::uint64_t content = kContentStart;  // its records, hashed in order
-
-    static constexpr std::uint64_t kContentStart = 14695981039346656037ull;
+    std::vector<PartRecord> records;
 
     bool Balanced() const { return debit == credit; }
-    void Add(std::string_view record) {
-        for (const char byte : record) content = (content ^ static_cast<unsigned char>(byte)) * 1099511628211ull;
-        content = (content ^ '\n') * 1099511628211ull;
+    void Add(std::string_view record, std::int64_t at, std::int64_t recordDebit, std::int64_t recordCredit) {
+        std::uint64_t hash = kHashStart;
+        for (const char byte : record) hash = (hash ^ static_cast<unsigned char>(byte)) * kHashPrime;
+        records.push_back({hash, at, recordDebit, recordCredit});
+        debit += recordDebit;
+        credit += recordCredit;
+        lastLine = at;
     }
+    // Its records, hashed in order.
+    std::uint64_t Content() const {
+        std::uint64_t content = kHashStart;
+        for (const PartRecord& record : records) content = (content ^ record.hash) * kHashPrime;
+        return content;
+    }
+    // The count of the first records that the rest repeat, copy after copy, each copy balanced on
+    // its own: a document booked twice or more, back to back. Zero when the records repeat nothing.
+    std::size_t RepeatedCopy() const {
+        for (std::size_t copy = 1; copy <= records.size() / 2; ++copy) {
+            if (records.size() % copy != 0) continue;
+            bool repeats = true;
+            for (std::size_t k = copy; k < records.size() && repeats; ++k) repeats = records[k].hash == records[k % copy].hash;
+            std::int64_t copyDebit = 0, copyCredit = 0;
+            for (std::size_t k = 0; k < copy; ++k) copyDebit += records[k].debit, copyCredit += records[k].credit;
+            if (repeats && copyDebit == copyCredit) return copy;
+        }
+        return 0;
+    }
+    // The part cut to its first `count` records.
+    DocumentPart First(std::size_t count) const {
+        DocumentPart first{key, 0, 0, line, line, {}};
+        for (std::size_t k = 0; k < count; ++k) {
+            first.records.push_back(records[k]);
+            first.debit += records[k].debit;
+            first.credit += records[k].credit;
+            first.lastLine = records[k].line;
+        }
+        return first;
+    }
+
+    static constexpr std::uint64_t kHashStart = 14695981039346656037ull, kHashPrime = 1099511628211ull;
 };
 
 // The first part of a document number that the register showed: a later part of the same number
@@ -73,6 +114,9 @@ private:
     void CheckFields(const RecordPlace& place, const std::vector<std::string_view>& fields);
     void CheckCustomer(const RecordPlace& place, std::string_view account);
     void EndPart(const DocumentPart& part);
+    void Twice(const DocumentKey& key, std::int64_t line, const std::string& earlierLines, const std::string& lines);
+    // "at line 6", "at lines 6–7"; named: "line 6", "lines 6–7".
+    std::string Lines(std::int64_t from, std::int64_t to, bool named = false) const;
     void NewDocument(const DocumentPart& part);
     void Unbalanced(const DocumentPart& document);
 
@@ -93,7 +137,8 @@ void RegisterReader::Unbalanced(const DocumentPart& document) {
     const Language language = findings_.language();
     findings_.Fault(FindingKind::Balance, file_, document.line, Text::UnbalancedRule,
                     Message{Text::Unbalanced, {mazovia::ToUtf8(document.key.number), Date(language, document.key.date),
-                                               Amount(language, document.debit), Amount(language, document.credit)}});
+                                               Amount(language, document.debit), Amount(language, document.credit),
+                                               Amount(language, std::abs(document.debit - document.credit))}});
 }
 
 void RegisterReader::NewDocument(const DocumentPart& part) {
@@ -104,36 +149,52 @@ void RegisterReader::NewDocument(const DocumentPart& part) {
         if (content_.lastDate.empty() || part.key.date > content_.lastDate) content_.lastDate = part.key.date;
     }
     if (!part.Balanced()) unbalanced_.emplace(part.key, part);
-    if (context_.earlier && context_.earlier->count(part.key))
-        findings_.Fault(FindingKind::Repeats, file_, part.line, Text::RepeatRule,
-                        Message{Text::Repeat, {mazovia::ToUtf8(part.key.number), Date(findings_.language(), part.key.date)}});
+    if (context_.earlier)
+        if (const auto earlier = context_.earlier->find(part.key); earlier != context_.earlier->end())
+            findings_.Fault(FindingKind::Repeats, file_, part.line, Text::RepeatRule,
+                            Message{Text::Repeat,
+                                    {mazovia::ToUtf8(part.key.number), Date(findings_.language(), part.key.date), earlier->second}});
     if (documents_) documents_(part.key);
 }
 
+std::string RegisterReader::Lines(std::int64_t from, std::int64_t to, bool named) const {
+    if (from == to) return findings_.Say({named ? Text::LineNamed : Text::AtLine, {std::to_string(from)}});
+    return findings_.Say({named ? Text::LinesNamed : Text::AtLines, {std::to_string(from), std::to_string(to)}});
+}
+
+void RegisterReader::Twice(const DocumentKey& key, std::int64_t line, const std::string& earlierLines,
+                           const std::string& lines) {
+    findings_.Fault(FindingKind::Twice, file_, line, Text::TwiceRule,
+                    Message{Text::Twice, {mazovia::ToUtf8(key.number), Date(findings_.language(), key.date), earlierLines, lines}});
+}
+
 // Teta books a document by its number: a number that stands for two documents, or a document that
-// stands twice, would not reach the books as the register holds it.
-void RegisterReader::EndPart(const DocumentPart& part) {
+// stands twice, would not reach the books as the register holds it. A document repeated right
+// after itself is one part of the file: its first copy is the document, each further copy a
+// document booked twice.
+void RegisterReader::EndPart(const DocumentPart& whole) {
+    const std::size_t copy = whole.RepeatedCopy();
+    const DocumentPart part = copy ? whole.First(copy) : whole;
+    for (std::size_t from = copy; copy && from < whole.records.size(); from += copy)
+        Twice(part.key, whole.records[from].line, Lines(part.line, part.lastLine),
+              Lines(whole.records[from].line, whole.records[from + copy - 1].line));
     const auto [seen, first] =
-        seen_.try_emplace(part.key.number, SeenNumber{part.key.date, part.line, part.lastLine, part.content, part.Balanced()});
+        seen_.try_emplace(part.key.number, SeenNumber{part.key.date, part.line, part.lastLine, part.Content(), part.Balanced()});
     if (first) return NewDocument(part);
     const SeenNumber& earlier = seen->second;
     const Language language = findings_.language();
-    const std::string number = mazovia::ToUtf8(part.key.number), lines = std::to_string(part.line) + "–" + std::to_string(part.lastLine),
-                      earlierLines = std::to_string(earlier.line) + "–" + std::to_string(earlier.lastLine);
-    if (earlier.date == part.key.date && earlier.content == part.content) {
-        findings_.Fault(FindingKind::Twice, file_, part.line, Text::TwiceRule,
-                        Message{Text::Twice, {number, Date(language, part.key.date), earlierLines, lines}});
-        return;
-    }
+    if (earlier.date == part.key.date && earlier.content == part.Content())
+        return Twice(part.key, part.line, Lines(earlier.line, earlier.lastLine), Lines(part.line, part.lastLine));
+    const std::string number = mazovia::ToUtf8(part.key.number);
     if (earlier.date != part.key.date || (earlier.whole && part.Balanced())) {
         findings_.Fault(FindingKind::Twice, file_, part.line, Text::SameNumberRule,
-                        Message{Text::SameNumber, {number, Date(language, earlier.date), earlierLines,
-                                                   Date(language, part.key.date), lines}});
+                        Message{Text::SameNumber, {number, Date(language, earlier.date), Lines(earlier.line, earlier.lastLine, true),
+                                                   Date(language, part.key.date), Lines(part.line, part.lastLine, true)}});
         if (earlier.date != part.key.date) NewDocument(part);
         return;
     }
     // The rest of a document split across the file: its sums count with the part before.
-    DocumentPart& document = unbalanced_.try_emplace(part.key, DocumentPart{part.key, 0, 0, earlier.line}).first->second;
+    DocumentPart& document = unbalanced_.try_emplace(part.key, DocumentPart{part.key, 0, 0, earlier.line, 0, {}}).first->second;
     document.debit += part.debit;
     document.credit += part.credit;
     if (document.Balanced()) unbalanced_.erase(part.key);
@@ -145,6 +206,9 @@ void RegisterReader::CheckCustomer(const RecordPlace& place, std::string_view ac
                    {Text::FullAccount, {mazovia::ToUtf8(account), Counted(findings_.language(), kAccountLength, Noun::Character)}});
     const auto customer = CustomerOfAccount(account, context_.scheme);
     if (customer && CustomerSet::InRange(*customer)) content_.booked.Add(*customer);
+    if (!customer)
+        if (auto cut = CutCustomerAccountOf(account, context_.scheme))
+            content_.cutAccounts.try_emplace(std::string(account), std::move(*cut), place.line());
     if (!context_.accounts || !customer || context_.accounts->numbers.Has(*customer)) return;
     const std::vector<std::string> posting = {mazovia::ToUtf8(account), std::to_string(*customer)};
     if (CustomerSet::InRange(*customer))
@@ -205,12 +269,9 @@ void RegisterReader::Record(const Line& line) {
     DocumentKey key{std::string(fields[teta::kDocumentNumberField]), std::string(documentDate)};
     if (!open_ || open_->key != key) {
         if (open_) EndPart(*open_);
-        open_ = DocumentPart{std::move(key), 0, 0, line.number};
+        open_ = DocumentPart{std::move(key), 0, 0, line.number, line.number, {}};
     }
-    open_->debit += debit.value_or(0);
-    open_->credit += credit.value_or(0);
-    open_->lastLine = line.number;
-    open_->Add(line.text);
+    open_->Add(line.text, line.number, debit.value_or(0), credit.value_or(0));
     content_.debit += debit.value_or(0);
     content_.credit += credit.value_or(0);
     if (rows_)

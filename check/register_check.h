@@ -4,7 +4,7 @@
 
 #include <cstdint>
 #include <istream>
-#include <set>
+#include <map>
 #include <string>
 
 #include "check/accounts_check.h"
@@ -23,7 +23,8 @@ struct DocumentKey {
 struct RegisterContext {
     const AccountsContent* accounts = nullptr;  // null: no cross-check (the accounts file is not one)
     CustomerTemplates scheme = DefaultCustomerTemplates();
-    const std::set<DocumentKey>* earlier = nullptr;  // documents of earlier exports (history)
+    // Documents of earlier exports (history), each with the folder of the export that holds it.
+    const std::map<DocumentKey, std::string>* earlier = nullptr;
 };
 
 struct RegisterContent {
@@ -35,6 +36,9 @@ struct RegisterContent {
     std::string firstDate, lastDate;  // of the documents, YYYY-MM-DD
     bool foreign = false;             // not a sales register file at all
     CustomerSet booked;               // the customers whose accounts a posting books to
+    // Accounts whose customer code the cut to 12 characters shortened, with the line of the
+    // first posting to each: the customers they may belong to are told by the accounts file.
+    std::map<std::string, std::pair<CutCustomerAccount, std::int64_t>> cutAccounts;
 };
 
 // `documents` sees each document once, as its records end (for the history).

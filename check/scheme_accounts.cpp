@@ -74,6 +74,19 @@ CustomerTemplates ReadCustomerTemplates(const std::filesystem::path& configurati
     return stored ? scheme : DefaultCustomerTemplates();
 }
 
+std::optional<CutCustomerAccount> CutCustomerAccountOf(std::string_view account, const CustomerTemplates& scheme) {
+    if (account.size() != kAccountLength) return std::nullopt;
+    for (const std::string& accountTemplate : scheme.templates) {
+        const std::string_view prefix = std::string_view(accountTemplate).substr(0, accountTemplate.find('K'));
+        // The shortest code, "%04d" of a number, would reach beyond the cut.
+        if (prefix.size() + 4 <= kAccountLength || !account.starts_with(prefix)) continue;
+        const std::string_view kept = account.substr(prefix.size());
+        const std::string_view digits = kept.substr(kept.starts_with('-') ? 1 : 0);
+        if (digits.find_first_not_of("0123456789") == std::string_view::npos) return CutCustomerAccount{accountTemplate, std::string(kept)};
+    }
+    return std::nullopt;
+}
+
 std::optional<std::int32_t> CustomerOfAccount(std::string_view account, const CustomerTemplates& scheme) {
     for (const std::string& accountTemplate : scheme.templates) {
         const std::size_t k = accountTemplate.find('K');

@@ -25,6 +25,13 @@ CustomerTemplates DefaultCustomerTemplates();
 // cannot be read.
 CustomerTemplates ReadCustomerTemplates(const std::filesystem::path& configuration);
 
+// An account made from a template whose customer code the cut to 12 characters shortened: the
+// template and the leading characters of the code that were kept (Mazovia).
+struct CutCustomerAccount {
+    std::string accountTemplate, keptCode;
+};
+std::optional<CutCustomerAccount> CutCustomerAccountOf(std::string_view account, const CustomerTemplates& scheme);
+
 // The customer number of an account as written in the register (cut to 12 characters), when it
 // was made from one of the templates.
 std::optional<std::int32_t> CustomerOfAccount(std::string_view account, const CustomerTemplates& scheme);

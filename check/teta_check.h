@@ -27,7 +27,7 @@ inline constexpr const char* kAccountsFile = teta::kAccountsFileName;
 
 // What earlier exports (the archive of imported ones) held.
 struct History {
-    std::set<DocumentKey> documents;
+    std::map<DocumentKey, std::string> documents;  // and the folder of the export that holds each
     std::map<std::int32_t, std::string> records;  // the last earlier record of each customer
 };
 

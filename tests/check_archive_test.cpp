@@ -82,8 +82,8 @@ TEST_F(CheckArchive, NewInvoicesGoBesideTheFirstAndARepeatIsRefusedWithNothingAr
 
     Export(Golden("sample/!Fs_pln.fkw"), "2025", "2024-10-01");
     EXPECT_EQ(CheckAndArchive(), check::kFindings);
-    EXPECT_NE(said.find("document FV/1/2025 of 2024-01-11 was exported before"), std::string::npos) << said;
-    EXPECT_NE(said.find("Nothing archived: the files have findings; mend them and check again.\n"), std::string::npos) << said;
+    EXPECT_NE(said.find("document FV/1/2025 of 2024-01-11 is in an earlier export already"), std::string::npos) << said;
+    EXPECT_NE(said.find("Nothing archived: the files have findings. Do not import them: mend the cause, export again and check the new files.\n"), std::string::npos) << said;
     EXPECT_EQ(Archived(), both);
 }
 
@@ -174,7 +174,7 @@ TEST_F(NamedFiles, AreArchivedUnderTetasNamesAndTheirDocumentsToldAsExportedBefo
     EXPECT_EQ(Read(archive / kFirstFolder / check::kRegisterFile), Golden("sample/!Fs_pln.fkw"));
     EXPECT_EQ(Read(archive / kFirstFolder / check::kAccountsFile), Golden("sample/!Konta.fkx"));
     EXPECT_EQ(CheckNamedAndArchive(), check::kFindings);
-    EXPECT_NE(said.find("document FV/1/2024 of 2024-01-11 was exported before"), std::string::npos) << said;
+    EXPECT_NE(said.find("document FV/1/2024 of 2024-01-11 is in an earlier export already"), std::string::npos) << said;
     EXPECT_EQ(said.find("not whole"), std::string::npos) << said;
     EXPECT_EQ(said.find("damaged"), std::string::npos) << said;
 }
@@ -184,7 +184,7 @@ TEST_F(NamedFiles, InAnEntryOfAnEarlierVersionAreStillRead) {
     fs::copy_file(company.Folder() / check::PathOf("styczeń.fkw"), archive / kFirstFolder / check::PathOf("styczeń.fkw"));
     fs::copy_file(company.Folder() / check::PathOf("styczeń.fkx"), archive / kFirstFolder / check::PathOf("styczeń.fkx"));
     EXPECT_EQ(CheckNamedAndArchive(), check::kFindings);
-    EXPECT_NE(said.find("document FV/1/2024 of 2024-01-11 was exported before"), std::string::npos) << said;
+    EXPECT_NE(said.find("document FV/1/2024 of 2024-01-11 is in an earlier export already"), std::string::npos) << said;
     EXPECT_EQ(said.find("damaged"), std::string::npos) << said;
 }
 

@@ -139,14 +139,14 @@ TEST_F(CheckLanguage, ADamagedRegisterIsReportedInBothLanguages) {
              "Findings, to mend before the import (2):\n",
              "  not the constant \"PLN\" (1)\n",
              "    FOLDER/!Fs_pln.fkw, line 2, field 13 (13): not the constant \"PLN\"\n",
-             "    FOLDER/!Fs_pln.fkw, line 2: document FV/1/2024 of 2024-01-11: debits 2558.41 and credits 2558.42 differ\n",
+             "    FOLDER/!Fs_pln.fkw, line 2: document FV/1/2024 of 2024-01-11: debits 2558.41, credits 2558.42 (difference 0.01)\n",
          })
         EXPECT_NE(english.out.find(line), std::string::npos) << line << english.out;
     for (const char* line : {
              "Błędy do poprawienia przed importem (2):\n",
              "  pole powinno zawierać stałą „PLN” (1)\n",
              "    FOLDER/!Fs_pln.fkw, wiersz 2, pole 13 (13): pole powinno zawierać stałą „PLN”\n",
-             "    FOLDER/!Fs_pln.fkw, wiersz 2: dokument FV/1/2024 z 11.01.2024: Wn 2558,41, a Ma 2558,42\n",
+             "    FOLDER/!Fs_pln.fkw, wiersz 2: dokument FV/1/2024 z dnia 11.01.2024: suma Wn 2558,41, suma Ma 2558,42 (różnica 0,01)\n",
          })
         EXPECT_NE(polish.out.find(line), std::string::npos) << line << polish.out;
 }
@@ -159,13 +159,13 @@ TEST_F(CheckLanguage, ARepeatedDocumentIsReportedInBothLanguages) {
     EXPECT_EQ(english.exitCode, check::kFindings);
     EXPECT_EQ(polish.exitCode, check::kFindings);
     EXPECT_NE(english.out.find(("  a document that an earlier export holds already (28)\n    FOLDER/!Fs_pln.fkw, "
-                                            "line 2: document FV/1/2024 of 2024-01-11 was exported before: importing it "
-                                            "again books it twice\n")),
+                                            "line 2: document FV/1/2024 of 2024-01-11 is in an earlier export already "
+                                            "(FOLDER/earlier): importing it again books it twice\n")),
               std::string::npos)
         << english.out;
     EXPECT_NE(polish.out.find(("  dokument, który jest już we wcześniejszym eksporcie (28)\n    FOLDER/!Fs_pln.fkw, "
-                                           "wiersz 2: dokument FV/1/2024 z 11.01.2024 był już eksportowany: ponowny import "
-                                           "zaksięguje go drugi raz\n")),
+                                           "wiersz 2: dokument FV/1/2024 z dnia 11.01.2024 jest już we wcześniejszym eksporcie "
+                                           "(FOLDER/earlier): ponowny import zaksięguje go drugi raz\n")),
               std::string::npos)
         << polish.out;
 }
@@ -192,7 +192,45 @@ TEST_F(CheckLanguage, AFileThatCannotBeReadIsToldInTheUsersLanguage) {
     std::filesystem::remove(company.Folder() / "!Konta.fkx");
     const Said polish = RunCheck(company, {}, Language::Polish);
     EXPECT_EQ(polish.exitCode, check::kFailed);
-    EXPECT_EQ(polish.err, "klarvo-check: FOLDER/!Konta.fkx: nie można odczytać pliku\n");
+    EXPECT_EQ(polish.err, "klarvo-check: " + check::Shown(company.Folder()) + ": w folderze nie ma pliku !Konta.fkx\n");
+}
+
+// What the user typed wrong, told as what to do: the arguments after the company folder, and the
+// start of the error.
+struct Mistake {
+    const char* name;
+    std::vector<std::string> arguments;
+    std::string told;
+};
+
+class CommandLineMistakes : public CheckLanguage, public ::testing::WithParamInterface<Mistake> {};
+
+TEST_P(CommandLineMistakes, AreToldInPolishAsWhatToDo) {
+    company.Write("jeden.txt", "");
+    std::vector<std::string> arguments = GetParam().arguments;
+    for (std::string& argument : arguments)
+        if (argument.starts_with("FOLDER/")) argument = check::Shown(company.Folder() / argument.substr(7));
+    const Said said = RunCheck(company, arguments, Language::Polish);
+    EXPECT_EQ(said.exitCode, check::kFailed);
+    EXPECT_TRUE(said.err.starts_with("klarvo-check: " + GetParam().told)) << said.err;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    CheckLanguage, CommandLineMistakes,
+    ::testing::Values(Mistake{"ThreeFiles", {"b", "c"}, "Za dużo plików: podaj folder firmy albo dwa pliki."},
+                      Mistake{"UnknownOption", {"--arhive", "x"}, "nieznana opcja: --arhive"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(CheckFolders, ThatCannotBeCheckedAreToldWhy) {
+    const TestCompany company("number\n1\n", "number\nFV/1\n");
+    company.Write("jeden.txt", "");
+    for (const auto& [given, told] : {std::pair{company.Folder() / "brak", ": nie ma takiego pliku ani folderu\n"},
+                                      std::pair{company.Folder() / "jeden.txt", ": podano jeden plik; podaj folder firmy albo oba pliki\n"},
+                                      std::pair{company.Folder(), ": w folderze nie ma pliku !Fs_pln.fkw\n"}}) {
+        std::ostringstream out, err;
+        EXPECT_EQ(check::RunCheck({check::Shown(given)}, Language::Polish, {out, err}), check::kFailed);
+        EXPECT_EQ(err.str(), "klarvo-check: " + check::Shown(given) + told);
+    }
 }
 
 TEST(CheckPaths, AreShownWithTheSystemsOwnSeparator) {

@@ -79,7 +79,7 @@ INSTANTIATE_TEST_SUITE_P(
         Damage{"OtherRegister", true, [](std::string b) { return Replaced(b, "N|2200 ", "N|2201 "); },
                "!Fs_pln.fkw, line 3, field 8 (register token): neither 7 blanks nor a letter and \"|2200 \""},
         Damage{"UnbalancedDocument", true, [](std::string b) { return Replaced(b, "  2080.01", "  2080.02"); },
-               "!Fs_pln.fkw, line 2: document FV/1/2024 of 2024-01-11: debits 2558.41 and credits 2558.42 differ"},
+               "!Fs_pln.fkw, line 2: document FV/1/2024 of 2024-01-11: debits 2558.41, credits 2558.42 (difference 0.01)"},
         Damage{"BadDate", true, [](std::string b) { return Replaced(b, "■2024-01-11■", "■2024-02-30■"); },
                "!Fs_pln.fkw, line 2, field 5 (document date): not a real date YYYY-MM-DD"},
         Damage{"BadAmount", true, [](std::string b) { return Replaced(b, "  2558.41", " 2558,41 "); },
@@ -89,7 +89,7 @@ INSTANTIATE_TEST_SUITE_P(
         Damage{"TokenWithoutCredit", true, [](std::string b) { return Replaced(b, "■       ■", "■S|2200 ■"); },
                "!Fs_pln.fkw, line 2, field 8 (register token): a register token on a posting without a credit amount"},
         Damage{"StrangeByte", true, [](std::string b) { return Replaced(b, "Netto■", std::string("Ne\x01to■")); },
-               "!Fs_pln.fkw, line 3, field 10 (description): a control byte (0x01) at character 3 is no letter or sign of Polish text"},
+               "!Fs_pln.fkw, line 3, field 10 (description): a control character (0x01) at character 3: not allowed in a text"},
         Damage{"BareLineEnd", true, [](std::string b) { return Replaced(b, "■\r\n", "■\n", "Netto"); },
                "!Fs_pln.fkw, line 3: the line ends with LF alone, not CR LF"},
         Damage{"BadHeader", true, [](std::string b) { return Replaced(b, "SP■", "SR■"); },
@@ -175,9 +175,9 @@ INSTANTIATE_TEST_SUITE_P(
         CrossCase{"AccountOfTwelveCharacters", [](std::string b) { return Replaced(b, "731-1          ", "731-1-000001   "); },
                   Same, false, "the account 731-1-000001 fills all 12 characters and may have been cut"},
         CrossCase{"CharacterNamed", [](std::string b) { return Replaced(b, "Netto■", "Netü■"); }, Same, true,
-                  "ü (0x81) at character 4 is no letter or sign of Polish text"},
+                  "ü (0x81) at character 4: a character not allowed (neither a Polish letter nor ASCII)"},
         CrossCase{"SwappedFiles", [](std::string) { return SampleAccounts(); }, [](std::string) { return SampleRegister(); },
-                  true, "!Konta.fkx: this is the sales register file, given where the customer accounts file belongs"},
+                  true, "!Konta.fkx: the sales register file was given where the customer accounts file belongs"},
         CrossCase{"ForeignFile", [](std::string) { return std::string("Hello\r\nworld\r\n"); }, Same, true,
                   "!Fs_pln.fkw: this is no Teta sales register file"},
         CrossCase{"LineWithoutEnd", [](std::string b) { return b + std::string(70000, 'x'); }, Same, true,
@@ -240,7 +240,7 @@ TEST(Check, ADocumentOfAnEarlierExportIsFoundAgainAndAChangedCustomerNoted) {
     setup.history = &history;
     const check::CheckResult result = check::CheckTetaBytes(SampleRegister(), SampleAccounts(), setup);
     ASSERT_TRUE(result.findings.Any(check::FindingKind::Repeats));
-    EXPECT_TRUE(Says(Described(result.findings.Faults()), "document FV/1/2024 of 2024-01-11 was exported before"));
+    EXPECT_TRUE(Says(Described(result.findings.Faults()), "document FV/1/2024 of 2024-01-11 is in an earlier export already"));
     EXPECT_TRUE(Says(Described(result.findings.Notes()), "customer 1: the account record differs from the one exported before"));
 }
 

@@ -49,7 +49,8 @@ const std::vector<Layer> kLayers = {
     {"src/export", {"src/host", "src/teta", "src/frame", "src/services", "src/posting"}},
     {"src/plugin", kPlugin},
     {"cli", {}},
-    {"hostsim/company", {"src/host"}},
+    {"checkdigits", {}},
+    {"hostsim/company", {"src/host", "checkdigits"}},
     {"hostsim/text", {"src/host"}},
     {"hostsim/state", {"src/host"}},
     {"hostsim/faults", {"src/host"}},
@@ -63,7 +64,7 @@ const std::vector<Layer> kLayers = {
     // itself), and meets the simulator only through the plain C face (core/morvel_core.h).
     {"hostsim/core", With(kHostRooms, {"hostsim", "hostsim/services", "hostsim/session", "cli"})},
     {"secondhost", {"hostsim/core"}, true},
-    {"check", {"src/host", "src/teta", "cli"}},
+    {"check", {"src/host", "src/teta", "cli", "checkdigits"}},
     {"bench", {"*"}},
     {"fuzz", {"*"}, true},
     {"tests", {"*"}, true},

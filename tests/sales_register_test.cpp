@@ -26,17 +26,6 @@ std::vector<std::vector<std::string>> PostingRecords(const TestCompany& company)
     return records;
 }
 
-// A stored invoice scheme from lines "Dekret_N=..." (UTF-8); keys not given are stored empty.
-void StoreInvoiceScheme(const TestCompany& company, const std::map<int, std::string>& entries) {
-    std::string ini = "[ToburDekrSpr]\n";
-    for (int k = 0; k < 14; ++k) {
-        const auto given = entries.find(k);
-        ini += "Dekret_" + std::to_string(k) + "=" +
-               (given != entries.end() ? given->second : "0,0,\"\",\"\",\"\",\"\",0") + "\n";
-    }
-    company.Write("config.ini", ini);
-}
-
 TEST(SalesRegister, TheDefaultSchemeBooksGrossNetAndVat) {
     const TestCompany company(kCustomers,
                               "number,date,customer,amount_1,amount_2,amount_3\n"
@@ -124,7 +113,7 @@ TEST(SalesRegister, TheSchemeEndsAtItsFirstEmptyEntry) {
     ASSERT_EQ(records.size(), 1u);
     EXPECT_EQ(records[0][0], "201--007       ");
     EXPECT_EQ(outcome.balanceFindings, std::vector<std::string>{"!Fs_pln.fkw, line 2: document FV/1 of 2024-01-02: "
-                                                                "debits 3.00 and credits 0.00 differ"});
+                                                                "debits 3.00, credits 0.00 (difference 3.00)"});
     EXPECT_EQ(records[0][1], "     3.00");
     EXPECT_EQ(outcome.messages.size(), 1u);
 }

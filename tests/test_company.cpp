@@ -155,4 +155,14 @@ std::string Replaced(std::string bytes, const std::string& from, const std::stri
     return bytes.replace(at, mazovia::FromUtf8(from).size(), mazovia::FromUtf8(to));
 }
 
+void StoreInvoiceScheme(const TestCompany& company, const std::map<int, std::string>& entries) {
+    std::string ini = "[ToburDekrSpr]\n";
+    for (int k = 0; k < 14; ++k) {
+        const auto given = entries.find(k);
+        ini += "Dekret_" + std::to_string(k) + "=" +
+               (given != entries.end() ? given->second : "0,0,\"\",\"\",\"\",\"\",0") + "\n";
+    }
+    company.Write("config.ini", ini);
+}
+
 }  // namespace klarvo::test

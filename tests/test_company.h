@@ -2,6 +2,7 @@
 // A company folder of a test's own, and an export run over it through the simulated host.
 
 #include <filesystem>
+#include <map>
 #include <optional>
 #include <string>
 #include <vector>
@@ -77,6 +78,9 @@ sim::HostOptions Period(const std::string& from, const std::string& to, bool inv
 // January 2024, and the whole of 2024.
 sim::HostOptions January(bool invoices = true);
 sim::HostOptions Year2024();
+
+// A stored invoice scheme from lines "Dekret_N=..." (UTF-8); keys not given are stored empty.
+void StoreInvoiceScheme(const TestCompany& company, const std::map<int, std::string>& entries);
 
 // A golden file of tests/golden, as bytes.
 std::string Golden(const std::string& name);

@@ -1,8 +1,11 @@
 #include "hostsim/company/company_generator.h"
 
+#include "checkdigits/polish_check_digits.h"
+
 #include <array>
 #include <cstdio>
 #include <fstream>
+#include <optional>
 #include <random>
 #include <stdexcept>
 #include <string>
@@ -73,17 +76,28 @@ std::string Address(SeededRandom& random) {
     }
 }
 
-std::string TaxId(SeededRandom& random) {
-    char text[16];
-    std::snprintf(text, sizeof text, "%03d-%03d-%02d-%02d", static_cast<int>(random.Below(1000)),
-                  static_cast<int>(random.Below(1000)), static_cast<int>(random.Below(100)), static_cast<int>(random.Below(100)));
-    return text;
+std::string RandomDigits(SeededRandom& random, int count) {
+    std::string digits;
+    for (int k = 0; k < count; ++k) digits += static_cast<char>('0' + random.Below(10));
+    return digits;
 }
 
+// A NIP with its check digit, written "123-456-32-18"; nine digits that no NIP begins with are
+// drawn again.
+std::string TaxId(SeededRandom& random) {
+    std::string digits;
+    std::optional<char> check;
+    while (!check) check = checkdigits::NipCheckDigit(digits = RandomDigits(random, 9));
+    digits += *check;
+    return digits.substr(0, 3) + "-" + digits.substr(3, 3) + "-" + digits.substr(6, 2) + "-" + digits.substr(8, 2);
+}
+
+// A bank's name and an NRB with its check digits, in the groups a bank prints: "PKO BP 61 1090 …".
 std::string BankAccount(SeededRandom& random) {
-    std::string account = std::string(random.Pick(kBanks)) + " ";
-    for (int group = 0; group < 7; ++group) account += std::to_string(1000 + random.Below(9000)) + (group < 6 ? " " : "");
-    return account;
+    const std::string account = RandomDigits(random, 24);
+    std::string text = std::string(random.Pick(kBanks)) + " " + checkdigits::NrbCheckDigits(account);
+    for (std::size_t group = 0; group < account.size(); group += 4) text += " " + account.substr(group, 4);
+    return text;
 }
 
 // Grosze as a decimal amount.
