@@ -37,13 +37,6 @@ const Column kColumns[kFieldCount] = {
     {Text::FieldCreditLimit, 0, false, false}, {Text::FieldDiscount, 0, false, false},
 };
 
-std::optional<std::int32_t> CustomerNumber(std::string_view text) {
-    std::int32_t number = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), number);
-    if (error != std::errc{} || end != text.data() + text.size() || !CustomerSet::InRange(number)) return std::nullopt;
-    return number;
-}
-
 // A city that holds a street marker or a comma: the address may have been split wrongly.
 bool HoldsStreet(std::string_view city) {
     std::string lower(city);
@@ -59,6 +52,13 @@ RecordPlace PlaceOf(const std::string& file, std::int64_t line, Findings& findin
 }
 
 }  // namespace
+
+std::optional<std::int32_t> CustomerNumberOf(std::string_view text) {
+    std::int32_t number = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), number);
+    if (error != std::errc{} || end != text.data() + text.size() || !CustomerSet::InRange(number)) return std::nullopt;
+    return number;
+}
 
 bool CustomerSet::Add(std::int32_t number) {
     if (!InRange(number) || present_[Index(number)]) return false;
@@ -90,7 +90,7 @@ AccountsContent CheckAccounts(std::istream& in, const std::string& file, Finding
         ++content.customers;
         if (fields[0] != teta::kAccountRecordKind)
             place.Fault(FindingKind::Structure, 0, {Text::NotTheConstant, {std::string(teta::kAccountRecordKind)}});
-        const auto number = CustomerNumber(fields[1]);
+        const auto number = CustomerNumberOf(fields[1]);
         const std::string customer(fields[1]), name = mazovia::ToUtf8(Trimmed(fields[3]));
         if (!number)
             place.Fault(FindingKind::Structure, 1, Text::NotACustomerNumber);

@@ -6,7 +6,9 @@
 #include <functional>
 #include <istream>
 #include <map>
+#include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "check/findings.h"
@@ -28,6 +30,9 @@ private:
     static std::size_t Index(std::int32_t number) { return static_cast<std::size_t>(number + 65999); }
     std::vector<bool> present_ = std::vector<bool>(2 * 65999 + 1);
 };
+
+// A customer number as the record's field writes it: 1 to 65999 or -1 to -65999.
+std::optional<std::int32_t> CustomerNumberOf(std::string_view text);
 
 struct AccountsContent {
     std::int64_t customers = 0;

@@ -2,10 +2,14 @@
 
 #include <filesystem>
 #include <fstream>
+#include <map>
 #include <optional>
+#include <sstream>
 
 #include "check/archive.h"
 #include "check/paths.h"
+#include "check/report_page.h"
+#include "check/summary.h"
 #include "check/table.h"
 #include "check/teta_check.h"
 #include "cli/command_line.h"
@@ -31,22 +35,6 @@ void PrintFindings(std::ostream& out, Language language, const Findings& finding
         out << Say(language, findings.NoteCount() == 0 ? Text::NoFindings : Text::NoFindingsButNotes) << "\n";
     PrintGroups(out, language, findings.Faults(), findings.FaultCount(), Text::FindingsTitle);
     PrintGroups(out, language, findings.Notes(), findings.NoteCount(), Text::NotesTitle);
-}
-
-void PrintSummary(std::ostream& out, Language language, const CheckResult& result) {
-    const RegisterContent& r = result.salesRegister;
-    // Which dates the documents bear, and the day of the run, when the files tell them.
-    const bool dated = !r.firstDate.empty(), run = !r.runDate.empty();
-    const Text dates[2][2] = {{Text::NoDocumentsOfUnknownRun, Text::NoDocumentsOfRun}, {Text::DatesOfUnknownRun, Text::DatesOfRun}};
-    std::vector<std::string> known;
-    if (dated) known = {Date(language, r.firstDate), Date(language, r.lastDate)};
-    if (run) known.push_back(Date(language, r.runDate));
-    out << Say(language, {Text::Summary,
-                          {Say(language, {dates[dated][run], known}), Count(language, r.documents),
-                           Count(language, r.postings), Count(language, result.accounts.customers),
-                           Amount(language, r.debit), Amount(language, r.credit),
-                           Count(language, result.findings.FaultCount()), Count(language, result.findings.NoteCount())}})
-        << "\n";
 }
 
 // What is wrong with a command line, in the user's language; CLI11 names the option before ":".
@@ -86,7 +74,7 @@ void WordHelp(CLI::App& app, Language language) {
 struct Request {
     std::vector<std::string> paths;
     std::vector<std::string> history;
-    std::optional<std::string> schemeFile, archive;
+    std::optional<std::string> schemeFile, archive, report;
     bool show = false, csv = false, excel = false, all = false;
     std::string table = "register";
     std::string language;  // read before the command line, by LanguageOfArguments
@@ -107,9 +95,34 @@ void AddOptions(CLI::App& app, Language language, Request& request) {
     app.add_option("--scheme", request.schemeFile, say(Text::SchemeOption))->type_name(say(Text::TypeFile));
     app.add_option("--history", request.history, say(Text::HistoryOption))->type_name(say(Text::TypeArchives));
     app.add_option("--archive", request.archive, say(Text::ArchiveOption))->type_name(say(Text::TypeArchives));
+    app.add_option("--report", request.report, say(Text::ReportOption))->type_name(say(Text::TypeFile));
     app.add_option("--lang", request.language, say(Text::LangOption))
         ->type_name(say(Text::TypeText))
         ->check(CLI::IsMember({"pl", "en"}));
+}
+
+// What the report page gathers while the files are read: the postings as booked and the names of
+// the customers.
+struct ReportRows {
+    BookedExport booked;
+    std::map<std::int32_t, std::string> customerNames;
+
+    void Customer(const Row& row) {
+        if (const auto number = CustomerNumberOf(row[0])) customerNames.emplace(*number, row[2]);
+    }
+};
+
+std::string CheckedOn(const std::tm& time, Language language) {
+    char text[32];
+    std::strftime(text, sizeof text, language == Language::Polish ? "%d.%m.%Y %H:%M" : "%Y-%m-%d %H:%M", &time);
+    return text;
+}
+
+void WriteReport(const std::filesystem::path& file, const std::string& page, Language language) {
+    std::ofstream out(file, std::ios::binary);
+    out << page;
+    if (!out.flush())
+        throw CheckFailure({Text::ReportFailed, {Shown(file), SystemError(language, std::make_error_code(std::errc::io_error))}});
 }
 
 // Sound files that repeat nothing go into the archive as RUNDATE_FIRST_LAST.
@@ -147,9 +160,9 @@ int Check(const Request& request, Language language, const Console& console) {
     setup.accountsName = Shown(accountsPath);
     if (request.all) setup.firstPlaces = SIZE_MAX;
     if (request.schemeFile)
-        setup.scheme = ReadCustomerTemplates(PathOf(*request.schemeFile));
+        setup.scheme = ReadPostingScheme(PathOf(*request.schemeFile));
     else if (!folder.empty() && std::filesystem::exists(folder / "config.ini"))
-        setup.scheme = ReadCustomerTemplates(folder / "config.ini");
+        setup.scheme = ReadPostingScheme(folder / "config.ini");
     std::vector<ExportFiles> archives;
     for (const std::string& earlier : request.history) {
         const std::filesystem::path path = PathOf(earlier);
@@ -179,44 +192,90 @@ int Check(const Request& request, Language language, const Console& console) {
         out << Say(language, {Text::ShowAccounts, {setup.accountsName}}) << "\n";
         accountTable.emplace(out, TableForm::Aligned, AccountTable(), language);
     }
-    if (accountTable) setup.accountRows = [&](const Row& row) { accountTable->Write(row); };
-    if (registerTable) setup.registerRows = [&](const Row& row) { registerTable->Write(row); };
-    if (request.show && !forProgram)
-        setup.registerRows = [&](const Row& row) {
-            if (!registerTable) {
-                out << "\n" << Say(language, {Text::ShowRegister, {setup.registerName}}) << "\n";
-                registerTable.emplace(out, TableForm::Aligned, PostingTable(), language);
-            }
-            registerTable->Write(row);
-        };
+    std::optional<ReportRows> reportRows;
+    if (request.report) reportRows.emplace(ReportRows{BookedExport(setup.scheme), {}});
+    setup.accountRows = [&](const Row& row) {
+        if (accountTable) accountTable->Write(row);
+        if (reportRows) reportRows->Customer(row);
+    };
+    setup.registerRows = [&](const Row& row) {
+        if (request.show && !forProgram && !registerTable) {
+            out << "\n" << Say(language, {Text::ShowRegister, {setup.registerName}}) << "\n";
+            registerTable.emplace(out, TableForm::Aligned, PostingTable(), language);
+        }
+        if (registerTable) registerTable->Write(row);
+        if (reportRows) reportRows->booked.Posting(row);
+    };
     CheckResult result = CheckTetaFiles(registerIn, accountsIn, setup);
     result.findings.Take(archiveFindings);
     if (request.show && !forProgram) out << "\n";
     PrintFindings(report, language, result.findings);
-    PrintSummary(report, language, result);
+    report << SummaryLine(result, language) << "\n";
     if (archive) Archive(report, language, *archive, result, {registerPath, accountsPath});
+    if (reportRows) {
+        const std::filesystem::path page = PathOf(*request.report);
+        WriteReport(page,
+                    ReportPage({result, reportRows->booked, reportRows->customerNames, setup.registerName, setup.accountsName,
+                                CheckedOn(console.now(), language)},
+                               language),
+                    language);
+        report << Say(language, {Text::ReportWritten, {Shown(page)}}) << "\n";
+        if (console.desktop) {
+            console.desktop->open(page);
+            console.desktop->show(Say(language, {Text::BoxReport, {Verdict(result.findings, language), SummaryLine(result, language), Shown(page)}}),
+                                  result.findings.FaultCount() > 0);
+        }
+    }
     return result.findings.FaultCount() == 0 ? kSound : kFindings;
+}
+
+// On the desktop the report goes beside the files given, or into the working folder.
+void AddDesktopReport(std::vector<std::string>& arguments, Language language) {
+    if (arguments.empty()) arguments.push_back(".");
+    const std::filesystem::path first = PathOf(arguments.front());
+    const std::filesystem::path folder = std::filesystem::is_directory(first) ? first : first.parent_path();
+    arguments.push_back("--report");
+    arguments.push_back(Shown(folder / PathOf(Say(language, Text::ReportFileName))));
 }
 
 }  // namespace
 
-int RunCheck(const std::vector<std::string>& arguments, Language language, const Console& console) {
+std::tm Console::LocalTime() {
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+#if defined(_WIN32)
+    localtime_s(&local, &now);
+#else
+    localtime_r(&now, &local);
+#endif
+    return local;
+}
+
+int RunCheck(std::vector<std::string> arguments, Language language, const Console& console) {
     language = LanguageOfArguments(arguments, language);
+    if (console.desktop) AddDesktopReport(arguments, language);
+    // On the desktop what goes wrong is shown in a message box, there being no console to read it.
+    std::ostringstream desktopErr;
+    std::ostream& err = console.desktop ? desktopErr : console.err;
+    const auto failed = [&](int exitCode) {
+        if (console.desktop && exitCode != kSound) console.desktop->show(desktopErr.str(), true);
+        return exitCode;
+    };
     CLI::App app{Say(language, Text::Description), "klarvo-check"};
     WordHelp(app, language);
     Request request;
     AddOptions(app, language, request);
     const cli::Words words{[&](const CLI::ParseError& error) { return CommandLineError(language, error); },
                            [&](const std::string& nearest) { return Say(language, {Text::DidYouMean, {nearest}}); }};
-    if (const auto done = cli::Parse(app, arguments, words, console.out, console.err)) return *done;
+    if (const auto done = cli::Parse(app, arguments, words, console.out, err)) return failed(*done);
     try {
         return Check(request, language, console);
     } catch (const CheckFailure& error) {
-        console.err << "klarvo-check: " << Say(language, error.message) << "\n";
+        err << "klarvo-check: " << Say(language, error.message) << "\n";
     } catch (const std::exception& error) {
-        console.err << "klarvo-check: " << error.what() << "\n";
+        err << "klarvo-check: " << error.what() << "\n";
     }
-    return kFailed;
+    return failed(kFailed);
 }
 
 }  // namespace klarvo::check

@@ -10,6 +10,8 @@
 #include <io.h>
 #include <windows.h>
 #include <shellapi.h>
+
+#include "check/windows_desktop.h"
 #endif
 
 #include "check/check_command.h"
@@ -44,7 +46,8 @@ int main(int argc, char** argv) {
 #if defined(_WIN32)
     // UTF-8 on the console; a table for a program keeps its own CR LF.
     SetConsoleOutputCP(CP_UTF8);
-    const klarvo::check::Console console{std::cout, std::cerr, [] { _setmode(_fileno(stdout), _O_BINARY); }};
+    const klarvo::check::Console console{std::cout, std::cerr, [] { _setmode(_fileno(stdout), _O_BINARY); },
+                                         klarvo::check::StartedFromDesktop()};
 #else
     const klarvo::check::Console console{std::cout, std::cerr};
 #endif

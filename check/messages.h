@@ -49,6 +49,12 @@ enum class Text : std::uint16_t {
     NoFindings, NoFindingsButNotes, FindingsTitle, NotesTitle, GroupHeading, MorePlaces, Summary, DatesOfRun, DatesOfUnknownRun,
     NoDocumentsOfRun, NoDocumentsOfUnknownRun,
     ShowAccounts, ShowRegister,
+    // The report page.
+    ReportTitle, ReportFiles, ReportChecked, VerdictFindings, VerdictNotes, VerdictClean, ReportSummary, LabelDocuments,
+    LabelPostings, LabelCustomers, LabelFindings, LabelNotes, ReportDocuments, ReportPositions, ReportPositionsHint,
+    ReportAccounts, ColumnOrdinal, ColumnNumber, ColumnCustomer, ColumnGross, ColumnNet, ColumnVat, ColumnAccounts,
+    ColumnPostings, ColumnPosition, ColumnAmount, TotalRow, NoEntry, ReportFileName, ReportWritten, ReportFailed,
+    ReportOption, BoxReport,
     // The command line.
     Description, Footer, FilesName, FilesOption, ShowOption, CsvOption, ExcelOption, TableOption, AllOption, SchemeOption,
     HistoryOption, ArchiveOption, LangOption, HelpFlag, VersionFlag, LabelUsage, LabelOptions, LabelPositionals, LabelRequired,
@@ -87,7 +93,7 @@ std::string Amount(Language language, std::int64_t hundredths);
 std::string Count(Language language, std::int64_t count);
 
 // Nouns that follow a count, in the form the count asks for.
-enum class Noun { Byte, Character, Digit, FieldWithSeparator, FieldAfterZ, Place, Range };
+enum class Noun { Byte, Character, Digit, FieldWithSeparator, FieldAfterZ, Place, Range, Finding, Note };
 
 // "1 range", "3 ranges"; "1 przedział", "3 przedziały", "5 przedziałów": the count written as
 // Count writes it, the noun in the form that the count asks for.

@@ -22,7 +22,7 @@ struct DocumentKey {
 // What the register is checked against besides itself.
 struct RegisterContext {
     const AccountsContent* accounts = nullptr;  // null: no cross-check (the accounts file is not one)
-    CustomerTemplates scheme = DefaultCustomerTemplates();
+    CustomerTemplates scheme = TemplatesOf(DefaultPostingScheme());
     // Documents of earlier exports (history), each with the folder of the export that holds it.
     const std::map<DocumentKey, std::string>* earlier = nullptr;
 };

@@ -1,10 +1,14 @@
 #include "check/scheme_accounts.h"
 
+#include <algorithm>
+#include <charconv>
 #include <fstream>
+#include <map>
 #include <stdexcept>
 
 #include "check/messages.h"
 #include "check/paths.h"
+#include "src/host/amount_names.h"
 #include "src/host/mazovia.h"
 #include "src/teta/format.h"
 
@@ -12,6 +16,7 @@ namespace klarvo::check {
 namespace {
 
 using teta::kAccountLength;
+constexpr int kSchemeEntries = 14;
 
 // "%04d" writes this text for some number: at least four characters, digits, a minus in front
 // of a negative one, zeros only to fill four.
@@ -37,6 +42,34 @@ std::optional<std::string> QuotedText(const std::string& line, std::size_t& at) 
     return text;
 }
 
+// An entry's number after "Dekret_": 0 to 13.
+std::optional<int> EntryIndex(const std::string& digits) {
+    if (digits.empty() || digits.size() > 2 || digits.find_first_not_of("0123456789") != std::string::npos) return std::nullopt;
+    const int index = std::stoi(digits);
+    return index < kSchemeEntries ? std::optional(index) : std::nullopt;
+}
+
+// An amount code from `at` to the next comma, moving past the comma; 0 when it is none of 0 to 32.
+int Code(const std::string& value, std::size_t& at) {
+    const std::size_t comma = std::min(value.find(',', at), value.size());
+    int code = 0;
+    const std::string text = value.substr(at, comma - at);
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), code);
+    at = comma + 1;
+    return error == std::errc{} && end == text.data() + text.size() && code >= 0 && code < host::kAmountNameCount ? code : 0;
+}
+
+// The host writes its configuration in its code page; a text typed in UTF-8 by hand is read as
+// the host would show it.
+std::string Mazovia(const std::string& text) {
+    if (!mazovia::IsValidUtf8(text)) return text;
+    try {
+        return mazovia::FromUtf8(text);
+    } catch (const std::invalid_argument&) {
+        return text;
+    }
+}
+
 std::string Trimmed(const std::string& text) {
     const std::size_t start = text.find_first_not_of(" \t");
     if (start == std::string::npos) return {};
@@ -45,14 +78,16 @@ std::string Trimmed(const std::string& text) {
 
 }  // namespace
 
-CustomerTemplates DefaultCustomerTemplates() { return {{"201-K"}}; }
+PostingScheme DefaultPostingScheme() {
+    return {{{3, 0, "201-K", "", "Sprzedaż"_mz}, {0, 1, "", "731-1", "Netto"}, {0, 2, "", "221-2", "Vat"}}};
+}
 
-CustomerTemplates ReadCustomerTemplates(const std::filesystem::path& configuration) {
+PostingScheme ReadPostingScheme(const std::filesystem::path& configuration) {
     std::ifstream in(configuration, std::ios::binary);
     if (!in || std::filesystem::is_directory(configuration))
         throw CheckFailure({Text::CannotReadConfiguration, {Shown(configuration)}});
-    CustomerTemplates scheme;
-    bool inScheme = false, stored = false;
+    std::map<int, SchemeEntry> stored;
+    bool inScheme = false;
     for (std::string line; std::getline(in, line);) {
         line = Trimmed(line);
         if (line.starts_with('[')) {
@@ -60,18 +95,31 @@ CustomerTemplates ReadCustomerTemplates(const std::filesystem::path& configurati
             continue;
         }
         const std::size_t equals = line.find('=');
-        if (!inScheme || equals == std::string::npos || !Trimmed(line.substr(0, equals)).starts_with("Dekret_")) continue;
-        stored = true;
-        // debit code, credit code, then the two account templates in quotes.
+        const std::string key = equals == std::string::npos ? "" : Trimmed(line.substr(0, equals));
+        const auto index = key.starts_with("Dekret_") ? EntryIndex(key.substr(7)) : std::nullopt;
+        if (!inScheme || !index) continue;
+        // The two amount codes, then the two account templates and the description in quotes.
+        SchemeEntry& entry = stored[*index];
         const std::string value = Trimmed(line.substr(equals + 1));
-        std::size_t at = value.find(',', value.find(',') + 1);
-        if (at == std::string::npos) continue;
-        ++at;
-        for (int side = 0; side < 2; ++side)
-            if (const auto text = QuotedText(value, at); text && text->find('K') != std::string::npos)
-                scheme.templates.push_back(mazovia::IsValidUtf8(*text) ? mazovia::FromUtf8(*text) : *text);
+        std::size_t at = 0;
+        entry.debitCode = Code(value, at);
+        entry.creditCode = Code(value, at);
+        for (std::string* text : {&entry.debitAccount, &entry.creditAccount, &entry.description})
+            if (const auto quoted = QuotedText(value, at)) *text = Mazovia(*quoted);
     }
-    return stored ? scheme : DefaultCustomerTemplates();
+    if (stored.empty()) return DefaultPostingScheme();
+    PostingScheme scheme;
+    for (int k = 0; stored.count(k) && (stored[k].debitCode != 0 || stored[k].creditCode != 0); ++k)
+        scheme.entries.push_back(stored[k]);
+    return scheme;
+}
+
+CustomerTemplates TemplatesOf(const PostingScheme& scheme) {
+    CustomerTemplates templates;
+    for (const SchemeEntry& entry : scheme.entries)
+        for (const std::string* text : {&entry.debitAccount, &entry.creditAccount})
+            if (text->find('K') != std::string::npos) templates.templates.push_back(*text);
+    return templates;
 }
 
 std::optional<CutCustomerAccount> CutCustomerAccountOf(std::string_view account, const CustomerTemplates& scheme) {

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "check/fields.h"
 #include "src/host/mazovia.h"
 #include "src/teta/format.h"
 
@@ -24,38 +25,38 @@ std::string Quoted(const std::string& utf8, char separator) {
 // The columns of the listings, each as wide as its field where the file gives it a width.
 const std::vector<TableColumn>& PostingTable() {
     static const std::vector<TableColumn> columns = {
-        {"account", Text::FieldAccount, teta::kAccountLength, false},
-        {"debit", Text::FieldDebit, 12, true},
-        {"credit", Text::FieldCredit, 12, true},
-        {"document", Text::ColumnDocument, 16, false},
-        {"date", Text::ColumnDate, 10, false},
-        {"due_date", Text::FieldDueDate, 10, false},
-        {"token", Text::ColumnToken, 6, false},
-        {"description", Text::FieldDescription, teta::kDescriptionLength, false},
+        {"account", Text::FieldAccount, teta::kAccountLength, ColumnKind::Text},
+        {"debit", Text::FieldDebit, 12, ColumnKind::Amount},
+        {"credit", Text::FieldCredit, 12, ColumnKind::Amount},
+        {"document", Text::ColumnDocument, 16, ColumnKind::Text},
+        {"date", Text::ColumnDate, 10, ColumnKind::Date},
+        {"due_date", Text::FieldDueDate, 10, ColumnKind::Date},
+        {"token", Text::ColumnToken, 6, ColumnKind::Text},
+        {"description", Text::FieldDescription, teta::kDescriptionLength, ColumnKind::Text},
     };
     return columns;
 }
 
 const std::vector<TableColumn>& AccountTable() {
     static const std::vector<TableColumn> columns = {
-        {"customer", Text::FieldCustomerNumber, 15, false},
-        {"short_name", Text::FieldShortName, teta::kShortNameWidth, false},
-        {"name", Text::FieldName, 40, false},
-        {"postcode", Text::FieldPostcode, 8, false},
-        {"city", Text::FieldCity, teta::kCityWidth, false},
-        {"street", Text::FieldStreet, teta::kStreetWidth, false},
-        {"bank", Text::FieldBank, 12, false},
-        {"bank_account", Text::FieldBankAccount, teta::kBankAccountWidth, false},
-        {"tax_id", Text::FieldTaxId, teta::kTaxIdWidth, false},
-        {"credit_limit", Text::FieldCreditLimit, 12, true},
-        {"discount", Text::FieldDiscount, 8, true},
+        {"customer", Text::FieldCustomerNumber, 15, ColumnKind::Text},
+        {"short_name", Text::FieldShortName, teta::kShortNameWidth, ColumnKind::Text},
+        {"name", Text::FieldName, 40, ColumnKind::Text},
+        {"postcode", Text::FieldPostcode, 8, ColumnKind::Text},
+        {"city", Text::FieldCity, teta::kCityWidth, ColumnKind::Text},
+        {"street", Text::FieldStreet, teta::kStreetWidth, ColumnKind::Text},
+        {"bank", Text::FieldBank, 12, ColumnKind::Text},
+        {"bank_account", Text::FieldBankAccount, teta::kBankAccountWidth, ColumnKind::Text},
+        {"tax_id", Text::FieldTaxId, teta::kTaxIdWidth, ColumnKind::Text},
+        {"credit_limit", Text::FieldCreditLimit, 12, ColumnKind::Amount},
+        {"discount", Text::FieldDiscount, 8, ColumnKind::Amount},
     };
     return columns;
 }
 
 TableWriter::TableWriter(std::ostream& out, TableForm form, const std::vector<TableColumn>& columns,
                          Language language)
-    : out_(out), form_(form), columns_(columns) {
+    : out_(out), form_(form), language_(language), columns_(columns) {
     if (form_ == TableForm::Excel) out_ << "\xEF\xBB\xBF";
     std::vector<std::string> heading;
     for (const TableColumn& column : columns_) {
@@ -73,7 +74,11 @@ void TableWriter::Write(const std::vector<std::string>& row) {
     std::vector<std::string> utf8;
     for (std::size_t i = 0; i < row.size() && i < columns_.size(); ++i) {
         std::string cell = mazovia::ToUtf8(row[i]);
-        if (form_ == TableForm::Excel && columns_[i].amount) std::replace(cell.begin(), cell.end(), '.', ',');
+        const ColumnKind kind = columns_[i].kind;
+        if (form_ == TableForm::Excel && kind == ColumnKind::Amount) std::replace(cell.begin(), cell.end(), '.', ',');
+        if (form_ == TableForm::Aligned && kind == ColumnKind::Amount)
+            if (const auto hundredths = Hundredths(cell, 0)) cell = Amount(language_, *hundredths);
+        if (form_ == TableForm::Aligned && kind == ColumnKind::Date) cell = Date(language_, cell);
         utf8.push_back(std::move(cell));
     }
     Line(utf8);

@@ -13,11 +13,15 @@ namespace klarvo::check {
 
 enum class TableForm { Aligned, Csv, Excel };
 
+// What a column holds: amounts are written with a decimal comma in the spreadsheet form, and
+// amounts and dates as the reader's language writes them in the aligned form.
+enum class ColumnKind { Text, Amount, Date };
+
 struct TableColumn {
     const char* key;  // its name in CSV, for programs: the same in every language
     Text name;        // its heading for people
     std::size_t width;  // of the aligned form: the field's width in the file (or its heading's, if wider)
-    bool amount;        // written with a decimal comma in the spreadsheet form
+    ColumnKind kind;
 };
 
 // The columns of the two tables.
@@ -38,6 +42,7 @@ private:
 
     std::ostream& out_;
     TableForm form_;
+    Language language_;
     const std::vector<TableColumn>& columns_;
     std::vector<std::size_t> widths_;  // of the aligned form
 };

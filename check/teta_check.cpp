@@ -92,11 +92,11 @@ CheckResult CheckTetaFiles(std::istream& registerIn, std::istream& accountsIn, c
                                     setup.history != nullptr);
     RegisterContext context;
     context.accounts = result.accounts.foreign ? nullptr : &result.accounts;
-    context.scheme = setup.scheme;
+    context.scheme = TemplatesOf(setup.scheme);
     context.earlier = setup.history ? &setup.history->documents : nullptr;
     result.salesRegister = CheckRegister(registerIn, setup.registerName, result.findings, context, setup.registerRows);
     if (context.accounts) FindMergedCustomers(result.accounts, result.salesRegister, setup.registerName, result.findings);
-    if (context.accounts && !result.salesRegister.foreign && !setup.scheme.templates.empty())
+    if (context.accounts && !result.salesRegister.foreign && !context.scheme.templates.empty())
         NoteUnbookedAccounts(result.accounts, result.salesRegister, setup.accountsName, result.findings);
     if (setup.history) CompareWithHistory(result.accounts, *setup.history, setup.accountsName, result.findings);
     return result;

@@ -37,7 +37,7 @@ History ReadHistory(const std::vector<ExportFiles>& exports);
 
 struct CheckSetup {
     std::string registerName = kRegisterFile, accountsName = kAccountsFile;
-    CustomerTemplates scheme = DefaultCustomerTemplates();
+    PostingScheme scheme = DefaultPostingScheme();
     const History* history = nullptr;
     RowSink registerRows, accountRows;
     std::size_t firstPlaces = Findings::kFirstPlaces;  // kept per rule

@@ -1,6 +1,6 @@
 // Arbitrary bytes as the host's configuration, config.ini, with its posting schemes: the plug-in's
 // export loads the stored scheme (and refuses one it cannot read) and klarvo-check reads the
-// scheme's customer accounts, without failing and without breaking a contract of the host.
+// scheme, without failing and without breaking a contract of the host.
 
 #include <cstddef>
 #include <cstdint>
@@ -13,7 +13,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     klarvo::fuzz::Write("config.ini", std::string(reinterpret_cast<const char*>(data), size));
     klarvo::fuzz::RunExport(false);
     try {
-        klarvo::check::ReadCustomerTemplates(klarvo::fuzz::Company() / "config.ini");
+        klarvo::check::ReadPostingScheme(klarvo::fuzz::Company() / "config.ini");
     } catch (const klarvo::check::CheckFailure&) {
     }
     return 0;

@@ -74,7 +74,7 @@ std::vector<std::string> NotesOf(const check::CheckResult& result, check::Text r
 check::CheckResult CheckInPolish(const TestCompany& company) {
     check::CheckSetup setup;
     setup.language = check::Language::Polish;
-    if (company.Has("config.ini")) setup.scheme = check::ReadCustomerTemplates(company.Folder() / "config.ini");
+    if (company.Has("config.ini")) setup.scheme = check::ReadPostingScheme(company.Folder() / "config.ini");
     return check::CheckTetaBytes(company.Read("!Fs_pln.fkw"), company.Read("!Konta.fkx"), setup);
 }
 

@@ -47,7 +47,7 @@ protected:
 
 TEST(CheckTexts, EveryTextIsSaidInBothLanguagesWithAllItsArguments) {
     // Texts that are the same words in both languages.
-    const std::set<check::Text> same = {check::Text::FieldBank};
+    const std::set<check::Text> same = {check::Text::FieldBank, check::Text::ColumnVat};
     const std::vector<std::string> arguments = {"«1»", "«2»", "«3»", "«4»", "«5»", "«6»", "«7»", "«8»", "«9»", "«10»"};
     for (std::size_t i = 0; i < static_cast<std::size_t>(check::Text::Count); ++i) {
         const auto text = static_cast<check::Text>(i);
@@ -186,6 +186,22 @@ TEST_F(CheckLanguage, CsvIsTheSameInEveryLanguageAndTheSpreadsheetIsNot) {
                                      "credit_limit,discount\r\n"));
     EXPECT_TRUE(RunCheck(company, {"--excel", "--table", "register"}, Language::Polish)
                     .out.starts_with("\xEF\xBB\xBFkonto;Wn;Ma;dokument;data;termin płatności;znacznik;opis\r\n"));
+}
+
+// The aligned tables are for people: amounts and dates as the reader writes them; CSV keeps the
+// files' own.
+TEST_F(CheckLanguage, ShownTablesWriteAmountsAndDatesAsTheReaderDoes) {
+    const std::string polish = RunCheck(company, {"--show"}, Language::Polish).out;
+    EXPECT_NE(polish.find("5000,00        2,50"), std::string::npos) << polish;
+    EXPECT_NE(polish.find("201-0003      2558,41       0,00          FV/1/2024         11.01.2024  11.01.2024"),
+              std::string::npos)
+        << polish;
+    const std::string english = RunCheck(company, {"--show"}, Language::English).out;
+    EXPECT_NE(english.find("201-0003      2558.41       0.00          FV/1/2024         2024-01-11  2024-01-11"),
+              std::string::npos)
+        << english;
+    EXPECT_NE(RunCheck(company, {"--csv"}, Language::Polish).out.find("201-0003,2558.41,0.00,FV/1/2024,2024-01-11,"),
+              std::string::npos);
 }
 
 TEST_F(CheckLanguage, AFileThatCannotBeReadIsToldInTheUsersLanguage) {

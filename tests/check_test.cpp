@@ -225,9 +225,15 @@ TEST(Check, ASchemeIsReadFromTheHostsConfiguration) {
     const TestCompany company("number\n1\n", "number\nFV/1\n");
     company.Write("config.ini", "[ToburDekrSpr]\nDekret_0 = 3,0,\"202-K\",\"\",\"Sprzedaż\",\"\",1\n"
                                 "Dekret_1 = 0,1,\"\",\"731-1\",\"Netto\",\"\",0\n");
-    EXPECT_EQ(check::ReadCustomerTemplates(company.Folder() / "config.ini").templates, std::vector<std::string>{"202-K"});
+    const check::PostingScheme scheme = check::ReadPostingScheme(company.Folder() / "config.ini");
+    EXPECT_EQ(check::TemplatesOf(scheme).templates, std::vector<std::string>{"202-K"});
+    ASSERT_EQ(scheme.entries.size(), 2u);
+    EXPECT_EQ(scheme.entries[1].creditCode, 1);
+    EXPECT_EQ(scheme.entries[1].creditAccount, "731-1");
+    EXPECT_EQ(scheme.entries[1].description, "Netto");
     company.Write("config.ini", "[Inne]\nA = 1\n");
-    EXPECT_EQ(check::ReadCustomerTemplates(company.Folder() / "config.ini").templates, std::vector<std::string>{"201-K"});
+    EXPECT_EQ(check::TemplatesOf(check::ReadPostingScheme(company.Folder() / "config.ini")).templates,
+              std::vector<std::string>{"201-K"});
 }
 
 TEST(Check, ADocumentOfAnEarlierExportIsFoundAgainAndAChangedCustomerNoted) {

@@ -162,13 +162,13 @@ TEST_F(PostingSchemes, AnyOtherSchemeIdOnlyTellsTheUser) {
 
 TEST(AmountNames, RateNamesEndInTheirNinthCharacterAndOtherCodesHaveNone) {
     for (const int code : {11, 12, 13, 14, 15, 16, 17, 19, 20, 21, 22, 23, 24, 27, 28, 29, 30, 31, 32}) {
-        const std::string name = posting::AmountName(code);
+        const std::string name = host::AmountName(code);
         EXPECT_EQ(name.size(), 9u) << code;
         EXPECT_TRUE(std::isdigit(static_cast<unsigned char>(name.back()))) << code;
     }
-    EXPECT_EQ(mazovia::ToUtf8(posting::AmountName(1)), "Netto ogółem");
-    EXPECT_STREQ(posting::AmountName(26), "Brutto z opakowaniami");
-    for (const int code : {-2, -1, 33, 40}) EXPECT_STREQ(posting::AmountName(code), "") << code;
+    EXPECT_EQ(mazovia::ToUtf8(host::AmountName(1)), "Netto ogółem");
+    EXPECT_STREQ(host::AmountName(26), "Brutto z opakowaniami");
+    for (const int code : {-2, -1, 33, 40}) EXPECT_STREQ(host::AmountName(code), "") << code;
 }
 
 }  // namespace

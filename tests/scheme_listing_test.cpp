@@ -14,7 +14,7 @@ namespace {
 
 std::vector<std::string> AmountNames() {
     std::vector<std::string> names;
-    for (int code = 0; code < posting::kAmountNameCount; ++code) names.emplace_back(posting::AmountName(code));
+    for (int code = 0; code < host::kAmountNameCount; ++code) names.emplace_back(host::AmountName(code));
     return names;
 }
 

@@ -35,18 +35,18 @@ std::int32_t CExportTetaTxt::HandleCommand(std::uint32_t code, std::int16_t kind
     if (!loaded.unreadable.Empty())
         posting::ReportUnreadable(loaded, "Pozycja ta jest pusta: uzupełnij ją i zatwierdź schemat."_mz,
                                   "Pozycje te są puste: uzupełnij je i zatwierdź schemat."_mz);
-    amountNames_ = &posting::AmountName;
+    amountNames_ = &host::AmountName;
     if (services::RunSchemeEditor(this) != host::kFormAbandoned)
         posting::TransferPostingScheme(schemeId, posting::Transfer::Save);
     return kEditorDone;
 }
 
 std::intptr_t CExportTetaTxt::ListItem(std::int16_t index) {
-    if (index == -1) return posting::kAmountNameCount;
+    if (index == -1) return host::kAmountNameCount;
     char* text = services::ListTextBuffer();
     text[0] = '\0';
     // Only codes 0 to 32 have a name; a stored code above them shows as nothing.
-    if (amountNames_ && index >= 0 && index < posting::kAmountNameCount)
+    if (amountNames_ && index >= 0 && index < host::kAmountNameCount)
         std::snprintf(text, posting::kListTextSize, " %s", amountNames_(index));
     return reinterpret_cast<std::intptr_t>(text);
 }

@@ -5,6 +5,8 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "src/host/amount_names.h"
+
 namespace klarvo::posting {
 
 // Scheme ids; the settings dialog's buttons carry the same numbers as command codes.
@@ -47,14 +49,7 @@ TransferOutcome TransferPostingScheme(std::int16_t schemeId, Transfer transfer);
 // entry could not be read, `many` when more.
 void ReportUnreadable(const TransferOutcome& outcome, const char* one, const char* many);
 
-// Amount codes 0 to 32 and their names as the scheme editor lists them.
-inline constexpr int kAmountNameCount = 33;
-
-inline constexpr std::size_t kLongestAmountName = 21;
 // The host's list-text buffer holds a blank, the longest amount name and its NUL.
-inline constexpr std::size_t kListTextSize = 1 + kLongestAmountName + 1;
-
-// The name of an amount code; empty for a code that has none.
-const char* AmountName(int code);
+inline constexpr std::size_t kListTextSize = 1 + host::kLongestAmountName + 1;
 
 }  // namespace klarvo::posting

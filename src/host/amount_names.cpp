@@ -1,9 +1,10 @@
+#include "src/host/amount_names.h"
+
 #include <string>
 
 #include "src/host/mazovia.h"
-#include "src/posting/posting_scheme.h"
 
-namespace klarvo::posting {
+namespace klarvo::host {
 namespace {
 
 // Index = amount code. The rate names are padded so that the rate ends in the ninth character.
@@ -56,4 +57,4 @@ const char* AmountName(int code) {
     return code >= 0 && code < kAmountNameCount ? kAmountNames[code] : "";
 }
 
-}  // namespace klarvo::posting
+}  // namespace klarvo::host
