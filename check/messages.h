@@ -1,7 +1,6 @@
 #pragma once
-// Every text klarvo-check shows, in English and in Polish. A text's arguments stand where its {1},
-// {2}, ... stand, so that each language orders a sentence as it must; numbers and dates are
-// written as a reader of that language writes them.
+// Every text klarvo-check shows, in English and in Polish, named as check/text_list.h lists them; numbers
+// and dates written as a reader of each language writes them.
 
 #include <cstdint>
 #include <stdexcept>
@@ -11,55 +10,14 @@
 #include <vector>
 
 #include "check/language.h"
+#include "check/text_list.h"
 
 namespace klarvo::check {
 
 enum class Text : std::uint16_t {
-    // Where a finding is: the file, its line, its field.
-    PlaceInFile, PlaceOnLine, PlaceInField, FieldNamed,
-    // The register's named fields.
-    FieldAccount, FieldDebit, FieldCredit, FieldDocumentNumber, FieldDocumentDate, FieldDueDate, FieldDocumentDate7,
-    FieldRegisterToken, FieldDocumentDate9, FieldDescription, FieldNumber,
-    // The account records' fields.
-    FieldKind, FieldCustomerNumber, FieldShortName, FieldName, FieldPostcode, FieldCity, FieldStreet, FieldBank,
-    FieldBankAccount, FieldTaxId, FieldCreditLimit, FieldDiscount,
-    // The register table's own headings.
-    ColumnDocument, ColumnDate, ColumnToken,
-    // The lines of a file.
-    LongLine, NoLastLineEnd, BareLineFeed, CarriageReturnInside, EmptyFile,
-    // The register.
-    RegisterHeaderNot, AccountsWhereRegister, NoRegister, PostingFieldsRule, PostingFields, NotAnAccount, NotADate,
-    NotTheDocumentDate, DueBeforeDocument, LongDescription, NotTheConstant, NotAnAmount, NotAToken,
-    TokenWithoutCredit, UnbalancedRule, Unbalanced, TwiceRule, Twice, AtLine, AtLines, LineNamed, LinesNamed, SameNumberRule, SameNumber, RepeatRule, Repeat, FullAccountRule, FullAccount, NoRecordRule,
-    NoRecord, UnmarkedRule, Unmarked, MergedRule, Merged, SeriesGapRule, SeriesGap, MoreRanges,
-    // The accounts file.
-    SwappedRule, AccountsHeaderNot, RegisterWhereAccounts, NoAccounts, AccountFieldsRule, AccountFields, NotACustomerNumber,
-    SecondRecordRule, SecondRecord, WidthRule, Width, FullFieldRule, FullField, UnsplitAddressRule, UnsplitAddress,
-    StreetInCityRule, StreetInCity, TaxIdRule, TaxIdCheck, BankAccountRule, BankAccountCheck, BankDigitsRule, BankDigits,
-    BankNameRule, BankName, ChangedRecordRule, ChangedRecord, UnbookedAccountRule, UnbookedAccount,
-    // Both.
-    StrangeCharacterRule, StrangeCharacter, StrangeControl,
-    // What cannot be read.
-    IsADirectory, CannotRead, CannotReadConfiguration, NoSuchPath, OneFile, FolderWithout,
-    // The archive of imports.
-    ExportFolderWithout, ExportFolderTwice,
-    ArchiveNotFolder, ArchiveEntryDamaged, ArchiveFileUnsound, ArchiveStrangeRule, ArchiveStrange,
-    UnfinishedCopyRule, UnfinishedCopy, Archived, NotArchivedFindings, NothingToArchive, ArchiveFailed,
-    // The report.
-    NoFindings, NoFindingsButNotes, FindingsTitle, NotesTitle, GroupHeading, MorePlaces, Summary, DatesOfRun, DatesOfUnknownRun,
-    NoDocumentsOfRun, NoDocumentsOfUnknownRun,
-    ShowAccounts, ShowRegister,
-    // The report page.
-    ReportTitle, ReportFiles, ReportChecked, VerdictFindings, VerdictNotes, VerdictClean, ReportSummary, LabelDocuments,
-    LabelPostings, LabelCustomers, LabelFindings, LabelNotes, ReportDocuments, ReportPositions, ReportPositionsHint,
-    ReportAccounts, ColumnOrdinal, ColumnNumber, ColumnCustomer, ColumnGross, ColumnNet, ColumnVat, ColumnAccounts,
-    ColumnPostings, ColumnPosition, ColumnAmount, TotalRow, NoEntry, ReportFileName, ReportWritten, ReportFailed,
-    ReportOption, BoxReport,
-    // The command line.
-    Description, Footer, FilesName, FilesOption, ShowOption, CsvOption, ExcelOption, TableOption, AllOption, SchemeOption,
-    HistoryOption, ArchiveOption, LangOption, HelpFlag, VersionFlag, LabelUsage, LabelOptions, LabelPositionals, LabelRequired,
-    LabelExcludes, LabelNeeds, TypeText, TypeFile, TypeArchives, NoFiles, TooManyFiles, NotExpected, UnknownOption, NeedsValue, NotAllowed, CannotCombine,
-    UnreadableCommandLine, DidYouMean,
+#define KLARVO_TEXT_NAME(name, english, polish) name,
+    KLARVO_CHECK_TEXTS(KLARVO_TEXT_NAME)
+#undef KLARVO_TEXT_NAME
     Count
 };
 
