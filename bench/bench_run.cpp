@@ -104,7 +104,7 @@ Split SplitExport(const TimedRun& timed, const TimerCost& timer) {
     Split split;
     split.calls = timed.calls;
     split.callCount = timed.Calls();
-    for (std::size_t index = 0; index < sim::kServiceCount; ++index) {
+    for (std::size_t index = 0; index < sim::kMeteredCount; ++index) {
         split.serviceSeconds[index] =
             std::max(0.0, timed.serviceSeconds[index] - timed.calls[index] * timer.inside / timed.ticksPerSecond);
         split.hostSeconds += split.serviceSeconds[index];
@@ -156,7 +156,7 @@ TimedRun TimedExport(sim::Host& host, sim::PluginModule& plugin) {
     run.seconds = Seconds([&] { sim::RunModuleCommand(host, plugin); });
     sim::g_serviceTimes.Stop();
     run.ticksPerSecond = (sim::ServiceTimes::Now() - startTicks) / run.seconds;
-    for (std::size_t index = 0; index < sim::kServiceCount; ++index)
+    for (std::size_t index = 0; index < sim::kMeteredCount; ++index)
         run.serviceSeconds[index] = sim::g_serviceTimes.Ticks()[index] / run.ticksPerSecond;
     run.calls = host.CommandCalls();
     return run;
@@ -231,7 +231,7 @@ void PrintRows(const std::vector<Row>& rows) {
 // Where the host's share goes: each service the export called, the costliest first.
 void PrintServices(const Row& row) {
     std::vector<std::size_t> called;
-    for (std::size_t index = 0; index < sim::kServiceCount; ++index)
+    for (std::size_t index = 0; index < sim::kMeteredCount; ++index)
         if (row.split.calls[index] > 0) called.push_back(index);
     std::sort(called.begin(), called.end(),
               [&](std::size_t a, std::size_t b) { return row.split.serviceSeconds[a] > row.split.serviceSeconds[b]; });

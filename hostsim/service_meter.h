@@ -13,6 +13,7 @@
 
 #include "src/host/module_entries.h"
 #include "src/host/service_list.h"
+#include "src/host/services.h"
 
 namespace klarvo::sim {
 
@@ -22,11 +23,12 @@ inline constexpr std::uint16_t kServiceNumbers[] = {KLARVO_HOST_SERVICES(KLARVO_
 inline constexpr const char* kServiceNames[] = {KLARVO_HOST_SERVICES(KLARVO_SERVICE_NAME) "HostEntry"};
 #undef KLARVO_SERVICE_NUMBER
 #undef KLARVO_SERVICE_NAME
-inline constexpr std::size_t kServiceCount = std::size(kServiceNumbers);
-static_assert(std::size(kServiceNames) == kServiceCount);
+// The host's services and its entry function, which the module calls as a service too.
+inline constexpr std::size_t kMeteredCount = std::size(kServiceNumbers);
+static_assert(kMeteredCount == host::kServiceCount + 1 && std::size(kServiceNames) == kMeteredCount);
 
 constexpr std::size_t ServiceIndex(std::uint16_t number) {
-    for (std::size_t index = 0; index < kServiceCount; ++index)
+    for (std::size_t index = 0; index < kMeteredCount; ++index)
         if (kServiceNumbers[index] == number) return index;
     throw std::logic_error("not a service of the host");
 }
@@ -36,7 +38,7 @@ template <std::uint16_t Number>
 inline constexpr std::size_t kServiceIndexOf = ServiceIndex(Number);
 
 template <class Value>
-using PerService = std::array<Value, kServiceCount>;
+using PerService = std::array<Value, kMeteredCount>;
 
 // The time inside the services, in ticks of the processor's time-stamp counter, which costs a few
 // cycles to read where a clock call would cost more than some of the services it times. A service

@@ -34,6 +34,10 @@ struct WDialogBase {
     const void* const* virtualTable;
     unsigned char hostState[252];
 };
+// The room that the plug-in's object gives the host's base part: the host's constructor (20902)
+// fills it, its own state after the virtual table address, which the derived class's members follow.
+static_assert(offsetof(WDialogBase, virtualTable) == 0 && offsetof(WDialogBase, hostState) == sizeof(void*));
+static_assert(sizeof(void*) != 4 || sizeof(WDialogBase) == 256, "in the 32-bit host the base part is 256 bytes");
 
 // The entries that a derived class implements, as the host calls them.
 using DeletingDestructorEntry = void*(KLARVO_THISCALL*)(WDialogBase* self, unsigned flags);

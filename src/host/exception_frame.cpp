@@ -1,7 +1,22 @@
 #include "src/host/exception_frame.h"
 
 #if defined(_WIN32)
+#include <windows.h>
+
+#include <cstddef>
+
 #include "src/host/types.h"
+
+// The records and numbers written out in the header, held to the system's own.
+namespace klarvo::host {
+static_assert(sizeof(ExceptionRegistration) == sizeof(EXCEPTION_REGISTRATION_RECORD));
+static_assert(offsetof(ExceptionRegistration, previous) == offsetof(EXCEPTION_REGISTRATION_RECORD, Next));
+static_assert(offsetof(ExceptionRegistration, handler) == offsetof(EXCEPTION_REGISTRATION_RECORD, Handler));
+static_assert(offsetof(ExceptionRecordHead, code) == offsetof(EXCEPTION_RECORD, ExceptionCode));
+static_assert(offsetof(ExceptionRecordHead, flags) == offsetof(EXCEPTION_RECORD, ExceptionFlags));
+static_assert(kUnwindingFlags == (EXCEPTION_UNWINDING | EXCEPTION_EXIT_UNWIND));
+static_assert(kContinueSearch == ExceptionContinueSearch);
+}  // namespace klarvo::host
 
 // RtlUnwind gives every frame between the raise and ours its unwinding call, with the caller's
 // registers kept around it; with no record, RtlUnwind makes one of STATUS_UNWIND.
