@@ -66,7 +66,7 @@ TEST(CustomerAccounts, TextsWithoutTheirNulStayInsideTheirFields) {
     file.open.Take(services::OpenOutputFile("record.fkx"));
     ASSERT_NE(file.open.Get(), nullptr);
     exporting::WriteCustomerAccount(record.data(), file);
-    EXPECT_TRUE(services::CloseFile(file.open.HandOver()));
+    EXPECT_TRUE(services::CloseFile(file.open.Release()));
     EXPECT_FALSE(file.failed);
 
     std::string line = company.Read("record.fkx");

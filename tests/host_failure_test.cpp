@@ -24,7 +24,7 @@
 #include "hostsim/session/process.h"
 #include "hostsim/session/session.h"
 #include "src/frame/from_host.h"
-#include "src/frame/held.h"
+#include "src/frame/hold_link.h"
 #include "src/frame/hold.h"
 #include "src/frame/service_call.h"
 #include "tests/test_company.h"
@@ -317,7 +317,7 @@ struct Holder {
     std::vector<int>* givenBack;
     int id;
     void (*release)();  // what else its release does
-    frame::Held held{this, [](void* holder) {
+    frame::HoldLink link{this, [](void* holder) {
                          auto* self = static_cast<Holder*>(holder);
                          self->givenBack->push_back(self->id);
                          if (self->release) self->release();
@@ -329,10 +329,10 @@ struct Holder {
 // (the deleting destruction) leaves the mark where it was.
 TEST(HeldByThePlugin, AnUnwindingGivesBackWhatIsAboveItsMarkLatestFirst) {
     std::vector<int> givenBack;
-    frame::Held outerMark;
+    frame::HoldMark outerMark;
     const Holder outer(&givenBack, 1);
     std::optional<Holder> below(std::in_place, &givenBack, 2);
-    frame::Held mark;
+    frame::HoldMark mark;
     below.reset();
     {
         const Holder first(&givenBack, 3), failing(&givenBack, 4, &HostFails), last(&givenBack, 5);
@@ -484,7 +484,7 @@ TEST_P(AnUnwindPassingThePlugin, GivesBackWhatThePluginHolds) {
     EXPECT_EQ(inside.givenBack, std::vector<int>{1});
     EXPECT_FALSE(frame::Unwinding());
     std::vector<int> afterwards;
-    frame::Held mark;
+    frame::HoldMark mark;
     { const Holder next(&afterwards, 2); }
     const Holder last(&afterwards, 3);
     frame::GiveBackAbove(mark);
@@ -566,7 +566,7 @@ TEST(HeldByThePlugin, ALongjmpOutOfAReleaseWhileGivingBackStillGivesBackTheRest)
     EXPECT_EQ(givenBack, (std::vector<int>{3, 2, 1}));
     EXPECT_FALSE(frame::Unwinding());
     std::vector<int> afterwards;
-    frame::Held mark;
+    frame::HoldMark mark;
     const Holder next(&afterwards, 4);
     frame::GiveBackAbove(mark);
     EXPECT_EQ(afterwards, std::vector<int>{4});

@@ -89,7 +89,7 @@ TEST_P(LineAmounts, AreWrittenWhenNotCloseToZeroWithSignAndFullWidth) {
     exporting::OutputFile file;
     file.open.Take(services::OpenOutputFile("record.fkw"));
     exporting::WritePostingRecord(file, line, {"FV/1", {{"2024-01-02"}, {"2024-01-03"}}});
-    ASSERT_TRUE(services::CloseFile(file.open.HandOver()));
+    ASSERT_TRUE(services::CloseFile(file.open.Release()));
     const std::vector<std::string> fields = SplitAt(company.Read("record.fkw"), "\xFE");
     ASSERT_EQ(fields.size(), 30u);
     EXPECT_EQ(fields[1], c.written);

@@ -12,7 +12,7 @@ int ExportCommand() {
         services::ModeFlagHold modeFlag(host::kCommandModeFlag);
         CExportTetaTxt exporter;
         if (exporter.Run().CanRun() && exporter.RunSettingsStep()) exporter.Run().Write();
-        modeFlag.Release();
+        modeFlag.Reset();
         return 0;
     });
 }

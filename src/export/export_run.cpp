@@ -2,6 +2,7 @@
 
 #include <cstdio>
 #include <optional>
+#include <tuple>
 #include <utility>
 
 #include "src/export/customer_accounts.h"
@@ -67,7 +68,7 @@ bool Open(OutputFile& file, const FileTexts& texts) {
 
 // The handle is let go before the host is asked: a close that fails is not asked again.
 void Close(OutputFile& file) {
-    if (host::HostFile* handle = file.open.HandOver(); handle && !services::CloseFile(handle)) file.failed = true;
+    if (host::HostFile* handle = file.open.Release(); handle && !services::CloseFile(handle)) file.failed = true;
 }
 
 }  // namespace
@@ -173,8 +174,8 @@ void ExportRun::CloseFilesAndReport() {
     Close(registerFile_);
     Close(accountsFile_);
     // The run is whole once the host has closed both files without failing.
-    registerUnfinished_.HandOver();
-    accountsUnfinished_.HandOver();
+    std::ignore = registerUnfinished_.Release();
+    std::ignore = accountsUnfinished_.Release();
     if (registerFile_.failed || accountsFile_.failed) return ReportFailedWrite();
     cuts_.Show();
     services::ShowFormattedMessage(

@@ -10,7 +10,7 @@
 
 #include <exception>
 
-#include "src/frame/held.h"
+#include "src/frame/hold_link.h"
 #include "src/frame/hosts_exception.h"
 #include "src/host/exception_frame.h"
 
@@ -31,7 +31,7 @@ public:
     HostExceptionFrame& operator=(const HostExceptionFrame&) = delete;
 
 private:
-    Held mark_;
+    HoldMark mark_;
 
     static int __stdcall Handle(void* record, void* frame, void* context, void* dispatcher) noexcept;
 };

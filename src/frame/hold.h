@@ -1,13 +1,15 @@
 #pragma once
 // A hold on something of the host's: what the plug-in took (a file, a walker, a flag, a block of
-// memory) and the call that gives it back. It goes back on every way out: by Release, by the
-// destructor, or by the give-back of an exception of the host, which runs no destructor of ours.
+// memory) and the call that gives it back, in the words of std::unique_ptr: Reset gives it back
+// now, Release stops holding it and hands it to the caller. It goes back on every way out: by
+// Reset, by the destructor, or by the give-back of an exception of the host, which runs no
+// destructor of ours.
 // It is marked as given back before the host is asked, so that nothing goes back twice.
 
 #include <type_traits>
 #include <utility>
 
-#include "src/frame/held.h"
+#include "src/frame/hold_link.h"
 
 namespace klarvo::frame {
 
@@ -18,7 +20,7 @@ template <class Thing, auto GiveBack>
 class Hold {
 public:
     Hold() = default;
-    ~Hold() noexcept(false) { Release(); }
+    ~Hold() noexcept(false) { Reset(); }
     Hold(const Hold&) = delete;
     Hold& operator=(const Hold&) = delete;
 
@@ -30,14 +32,14 @@ public:
     }
     bool Holding() const { return holding_; }
     Thing Get() const { return thing_; }
-    // Lets go of the thing without giving it back: something else holds it now.
-    Thing HandOver() {
+    // Lets go of the thing without giving it back: whoever takes it holds it now.
+    [[nodiscard]] Thing Release() {
         holding_ = false;
         return std::exchange(thing_, Thing{});
     }
-    void Release() {
+    void Reset() {
         if (!holding_) return;
-        const Thing thing = HandOver();
+        const Thing thing = Release();
         if constexpr (std::is_same_v<Thing, Nothing>)
             AskHostToTakeBack([] { GiveBack(); });
         else
@@ -45,7 +47,7 @@ public:
     }
 
 private:
-    Held held_{this, [](void* hold) { static_cast<Hold*>(hold)->Release(); }};
+    HoldLink link_{this, [](void* hold) { static_cast<Hold*>(hold)->Reset(); }};
     Thing thing_{};
     bool holding_ = false;
 };

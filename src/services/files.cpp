@@ -1,5 +1,7 @@
 #include "src/services/files.h"
 
+#include <tuple>
+
 #include "src/frame/hold.h"
 
 namespace klarvo::services {
@@ -12,7 +14,7 @@ public:
     explicit FileHolder(FileHold& file) {
         frame::Call<host::service::MakeFileHolder>(&storage_, file.Get());
         made_.Take(&storage_);
-        file.HandOver();
+        std::ignore = file.Release();
     }
 
     host::HostFile* Release() { return frame::Call<host::service::ReleaseFile>(&storage_); }
@@ -33,7 +35,7 @@ host::HostFile* OpenOutputFile(const char* name) {
         FileHolder holder(file);
         if (host::HostFile* released = holder.Release()) file.Take(released);
     }
-    return file.HandOver();
+    return file.Release();
 }
 
 bool EmptyOutputFile(const char* name) {

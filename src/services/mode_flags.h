@@ -25,7 +25,7 @@ public:
         SetModeFlag(flag, true);
     }
 
-    void Release() { set_.Release(); }
+    void Reset() { set_.Reset(); }
 
 private:
     frame::Hold<std::uint16_t, ClearModeFlag> set_;

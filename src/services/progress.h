@@ -15,7 +15,7 @@ public:
         open_.Take();
     }
 
-    void Close() { open_.Release(); }
+    void Close() { open_.Reset(); }
 
 private:
     static void CloseWindow() { frame::Call<host::service::CloseProgress>(); }

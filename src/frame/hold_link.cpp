@@ -1,4 +1,4 @@
-#include "src/frame/held.h"
+#include "src/frame/hold_link.h"
 
 #include <exception>
 #include <utility>
@@ -13,17 +13,15 @@ namespace klarvo::frame {
 namespace {
 
 // Everything runs on the host's thread, one call at a time.
-Held* g_top = nullptr;
+HoldLink* g_top = nullptr;
 int g_givingBack = 0;  // nested give-backs of unwindings under way
 
 }  // namespace
 
-Held::Held(void* holder, GiveBack giveBack) : holder_(holder), giveBack_(giveBack), below_(g_top) { g_top = this; }
+HoldLink::HoldLink(void* holder, GiveBack giveBack) : holder_(holder), giveBack_(giveBack), below_(g_top) { g_top = this; }
 
-Held::Held() : Held(nullptr, [](void*) {}) {}
-
-Held::~Held() {
-    Held** link = &g_top;
+HoldLink::~HoldLink() {
+    HoldLink** link = &g_top;
     while (*link && *link != this) link = &(*link)->below_;
     if (*link) *link = below_;
 }
@@ -36,7 +34,7 @@ namespace {
 // gives back the rest on that unwind's way. The system goes on past the frame whose unwinding asked
 // for the give-back without calling it again, and the give-back cut short no longer counts.
 struct GiveBackFrame : host::ExceptionRegistration {
-    Held* mark;
+    HoldMark* mark;
     int givingBack;  // the give-backs under way before this one
 
     static int __stdcall Handle(void* record, void* frame, void*, void*) noexcept {
@@ -55,7 +53,9 @@ struct GiveBackFrame : host::ExceptionRegistration {
 }  // namespace
 #endif
 
-void GiveBackAbove(Held& mark) {
+HoldMark::HoldMark() : link_(nullptr, [](void*) {}) {}
+
+void GiveBackAbove(HoldMark& mark) {
 #if defined(_WIN32)
     GiveBackFrame frame{{nullptr, &GiveBackFrame::Handle}, &mark, g_givingBack};
     host::PushExceptionFrame(&frame);
@@ -64,11 +64,11 @@ void GiveBackAbove(Held& mark) {
         GivingBack() { ++g_givingBack; }
         ~GivingBack() { --g_givingBack; }
     } givingBack;
-    while (g_top && g_top != &mark) {
-        Held* held = std::exchange(g_top, g_top->below_);
+    while (g_top && g_top != &mark.link_) {
+        HoldLink* held = std::exchange(g_top, g_top->below_);
         Contained(held->giveBack_, held->holder_);
     }
-    if (g_top == &mark) g_top = mark.below_;
+    if (g_top == &mark.link_) g_top = mark.link_.below_;
 #if defined(_WIN32)
     host::PopExceptionFrame(&frame);
 #endif
@@ -82,7 +82,7 @@ void Contained(void (*call)(void* context), void* context) {
     struct Attempt {
         void (*call)(void* context);
         void* context;
-        Held mark;  // what the call took before it failed lies above it
+        HoldMark mark;  // what the call took before it failed lies above it
 
         void operator()() const {
             try {
