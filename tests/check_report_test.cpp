@@ -66,6 +66,12 @@ TEST_F(CheckReport, OfTheSampleExportIsItsGoldenPage) {
     EXPECT_NE(out.str().find("Raport: " + check::Shown(page) + "\n"), std::string::npos) << out.str();
 }
 
+TEST_F(CheckReport, ThatCannotBeWrittenIsAFailureNamingIt) {
+    const std::filesystem::path page = company.Folder() / "brak" / "raport.html";
+    EXPECT_EQ(Run({check::Shown(company.Folder()), "--report", check::Shown(page)}, Language::Polish), check::kFailed);
+    EXPECT_EQ(err.str(), "klarvo-check: " + check::Shown(page) + ": nie można zapisać raportu (błąd odczytu albo zapisu dysku)\n");
+}
+
 TEST_F(CheckReport, FromTheDesktopIsWrittenBesideTheFilesOpenedAndItsVerdictShown) {
     SeenDesktop desktop;
     EXPECT_EQ(Run({check::Shown(company.Folder())}, Language::Polish, desktop.Desktop()), check::kSound);
