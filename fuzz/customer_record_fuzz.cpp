@@ -42,7 +42,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     klarvo::exporting::OutputFile file;
     file.open.Take(klarvo::services::OpenOutputFile("record.fkx"));
     klarvo::exporting::WriteCustomerAccount(record.data(), file);
-    if (!klarvo::services::CloseFile(file.open.HandOver()) || file.failed) std::abort();
+    if (!klarvo::services::CloseFile(file.open.Release()) || file.failed) std::abort();
 
     std::ifstream in(g_folder / "record.fkx", std::ios::binary);
     const std::string line{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
