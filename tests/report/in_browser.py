@@ -10,7 +10,7 @@ import shutil
 import subprocess
 import sys
 
-CHROMIUM_FLAGS = ["--headless", "--no-sandbox", "--disable-gpu", "--hide-scrollbars", "--no-first-run",
+CHROMIUM_FLAGS = ["--headless", "--no-sandbox", "--disable-gpu", "--disable-dev-shm-usage", "--hide-scrollbars", "--no-first-run",
                   "--disable-extensions", "--disable-background-networking"]
 
 
