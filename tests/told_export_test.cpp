@@ -99,6 +99,17 @@ TEST(Export, ALineBreakInADocumentNumberIsToldAndTheRecordStaysOneLine) {
     EXPECT_TRUE(outcome.balanceFindings.empty());
 }
 
+// The numbers of undated documents are quoted on one line, whatever they hold.
+TEST(Export, UndatedDocumentsAreNamedOnOneLine) {
+    const TestCompany company("number\n1\n", "number,date,customer,amount_1,amount_2,amount_3\n"
+                                             "\"FV/1\n2024\",,1,100,23,123\nFV/2,,1,1,0,1\n");
+    const ExportOutcome outcome = RunExport(company, January());
+    ASSERT_EQ(outcome.messages.size(), 2u);
+    EXPECT_EQ(outcome.messages[1].text, "Pominięto 2 faktury bez daty (\"FV/1[koniec wiersza]2024\", \"FV/2\").\n"
+                                        "Faktura bez daty nie trafia do żadnego eksportu: uzupełnij ich daty w programie i "
+                                        "powtórz eksport.");
+}
+
 TEST(StoredSchemes, AQuotedDescriptionIsStoredSoThatTheExportBalances) {
     const TestCompany company("number\n1\n", "number,date,customer,amount_1,amount_2,amount_3\n"
                                              "FV/1,2024-01-10,1,100,23,123\n");

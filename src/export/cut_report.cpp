@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "src/export/grosz_amount.h"
+#include "src/export/shown_text.h"
 #include "src/host/mazovia.h"
 #include "src/host/polish_count.h"
 #include "src/services/message_boxes.h"
@@ -15,25 +16,6 @@ namespace {
 // "w 1 księgowaniu", "w 2 księgowaniach"; "1 kontrahenta", "5 kontrahentów".
 constexpr polish::Forms<const char*> kInPostings = {"księgowaniu"_mz, "księgowaniach"_mz, "księgowaniach"_mz};
 constexpr polish::Forms<const char*> kOfCustomers = {"kontrahenta"_mz, "kontrahentów"_mz, "kontrahentów"_mz};
-
-// An example text on one line of the message: its line breaks named, at most 80 characters.
-struct ShownText {
-    char text[80 + 64] = "";
-    explicit ShownText(const char* from) {
-        constexpr const char kBreak[] = "[koniec wiersza]";
-        std::size_t used = 0, taken = 0;
-        for (const char* at = from; *at && taken < 80 && used + sizeof kBreak < sizeof text; ++at, ++taken) {
-            if (*at == '\r' && at[1] == '\n') ++at;
-            if (*at == '\r' || *at == '\n') {
-                std::memcpy(text + used, kBreak, sizeof kBreak - 1);
-                used += sizeof kBreak - 1;
-            } else {
-                text[used++] = *at;
-            }
-        }
-        text[used] = '\0';
-    }
-};
 
 // The host keeps amounts in ten-thousandths: an amount before its rounding shows them all.
 constexpr int kHostDecimals = 4;

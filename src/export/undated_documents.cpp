@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "src/host/mazovia.h"
+#include "src/export/shown_text.h"
 #include "src/host/polish_count.h"
 #include "src/services/message_boxes.h"
 
@@ -24,10 +25,10 @@ void UndatedDocuments::Note(const char* number) {
 
 void UndatedDocuments::Show() const {
     if (count_ == 0) return;
-    char names[kNamed * 48] = "";
+    char names[kNamed * (sizeof ShownText::text + 4) + 64] = "";
     for (int k = 0; k < count_ && k < kNamed; ++k) {
         const std::size_t used = std::strlen(names);
-        std::snprintf(names + used, sizeof names - used, "%s\"%s\"", k ? ", " : "", named_[k]);
+        std::snprintf(names + used, sizeof names - used, "%s\"%s\"", k ? ", " : "", ShownText(named_[k]).text);
     }
     if (const int others = count_ - kNamed; others > 0) {
         const std::size_t used = std::strlen(names);
@@ -35,7 +36,7 @@ void UndatedDocuments::Show() const {
         const std::size_t more = std::strlen(names);
         std::snprintf(names + more, sizeof names - more, kOthers.After(others), others);
     }
-    char text[512];
+    char text[sizeof names + 256];
     std::snprintf(text, sizeof text,
                   "Pominięto %d %s bez daty (%s).\n"
                   "Faktura bez daty nie trafia do żadnego eksportu: %s w programie i powtórz eksport."_mz,

@@ -2,6 +2,8 @@
 // Documents marked for export that carry no date: no period holds them, so no export will ever
 // book them. The user is told how many, and the first few by number, once per run.
 
+#include "src/host/records.h"
+
 namespace klarvo::exporting {
 
 class UndatedDocuments {
@@ -15,7 +17,7 @@ public:
 private:
     static constexpr int kNamed = 3;
     int count_ = 0;
-    char named_[kNamed][40] = {};
+    char named_[kNamed][host::tspr::kNumber.room + 1] = {};
 };
 
 }  // namespace klarvo::exporting
