@@ -35,12 +35,19 @@ private:
 };
 
 // A line in one piece, as the simulated host writes them.
-void Print(std::FILE* stream, const char* format, ...) {
+void PrintFormatted(std::FILE* stream, const char* format, ...) {
     va_list arguments;
     va_start(arguments, format);
     const int written = sim::WriteFormatted(stream, format, arguments);
     va_end(arguments);
     if (written < 0) throw std::runtime_error("the direct writer's file could not be written");
+}
+
+// A line in its format, the arguments seen to match it at compile time, as the plug-in's are.
+template <const teta::BuiltFormat& Format, class... Arguments>
+void Print(std::FILE* stream, Arguments... arguments) {
+    teta::PrintInFormat<Format>([&](const char* format, auto... checked) { PrintFormatted(stream, format, checked...); },
+                                arguments...);
 }
 
 // YYYYMMDD as YYYY-MM-DD.
@@ -64,7 +71,7 @@ void WriteRegister(const sim::Company& company, const Period& period, Marks& mar
     File file(path);
     char today[11];
     DashedDate(period.today, today);
-    Print(file.Stream(), teta::kRegisterHeaderFormat.text, today);
+    Print<teta::kRegisterHeaderFormat>(file.Stream(), today);
     for (const sim::Document& document : company.documents) {
         const std::string date = document.date;
         if (document.included == 0 || date.empty() || date < period.from || date > period.to) continue;
@@ -79,16 +86,15 @@ void WriteRegister(const sim::Company& company, const Period& period, Marks& mar
         const char* number = document.number.c_str();
         const double gross = document.amounts[2] / 10000, net = document.amounts[0] / 10000, vat = document.amounts[1] / 10000;
         const auto posted = [](double amount) { return amount <= -0.00001 || amount >= 0.00001; };
-        const char* const record = teta::kPostingRecordFormat.text;
         if (posted(gross))
-            Print(file.Stream(), record, account, gross, 0.0, number, documentDate, dueDate, documentDate, "", documentDate,
-                  "Sprzedaż"_mz);
+            Print<teta::kPostingRecordFormat>(file.Stream(), account, gross, 0.0, number, documentDate, dueDate, documentDate,
+                                              "", documentDate, "Sprzedaż"_mz);
         if (posted(net))
-            Print(file.Stream(), record, "731-1", 0.0, net, number, documentDate, dueDate, documentDate, netToken.c_str(),
-                  documentDate, "Netto");
+            Print<teta::kPostingRecordFormat>(file.Stream(), "731-1", 0.0, net, number, documentDate, dueDate, documentDate,
+                                              netToken.c_str(), documentDate, "Netto");
         if (posted(vat))
-            Print(file.Stream(), record, "221-2", 0.0, vat, number, documentDate, dueDate, documentDate, vatToken.c_str(),
-                  documentDate, "Vat");
+            Print<teta::kPostingRecordFormat>(file.Stream(), "221-2", 0.0, vat, number, documentDate, dueDate, documentDate,
+                                              vatToken.c_str(), documentDate, "Vat");
     }
 }
 
@@ -107,25 +113,24 @@ struct Text {
 
 // An account number longer than its field loses its blanks.
 void DropBlanksBeyondWidth(char* text) {
-    if (std::strlen(text) > teta::kBankAccountWidth) *std::remove(text, text + std::strlen(text), ' ') = '\0';
+    if (std::strlen(text) > teta::kAccountFields[teta::kBankAccountField].width) *std::remove(text, text + std::strlen(text), ' ') = '\0';
 }
 
 void WriteAccount(std::FILE* file, const char* customer) {
     const exporting::AddressParts address = exporting::SplitAddress(host::BoundedText(customer, k4::kAddress));
     const exporting::DigitSplit bank = exporting::SplitAtFirstDigit(host::BoundedText(customer, k4::kBankAccount));
-    Print(file, teta::kAccountRecordFormat.text,
-                 host::ReadField<std::int32_t>(customer, k4::kNumber),
-                 Text(host::BoundedText(customer, k4::kShortName), nullptr).text,
-                 Text(host::BoundedText(customer, k4::kName), &sim::CleanName).text,
-                 Text(address.postcode, &sim::CleanAddressPart).text, Text(address.city, &sim::CleanAddressPart).text,
-                 Text(address.street, &sim::CleanAddressPart).text, Text(bank.leading, nullptr).text,
-                 Text(bank.digits, &DropBlanksBeyondWidth).text, Text(host::BoundedText(customer, k4::kTaxId), nullptr).text,
-                 host::ReadField<double>(customer, k4::kCreditLimit), host::ReadField<double>(customer, k4::kDiscount));
+    Print<teta::kAccountRecordFormat>(
+        file, host::ReadField<std::int32_t>(customer, k4::kNumber), Text(host::BoundedText(customer, k4::kShortName), nullptr).text,
+        Text(host::BoundedText(customer, k4::kName), &sim::CleanName).text, Text(address.postcode, &sim::CleanAddressPart).text,
+        Text(address.city, &sim::CleanAddressPart).text, Text(address.street, &sim::CleanAddressPart).text,
+        Text(bank.leading, nullptr).text, Text(bank.digits, &DropBlanksBeyondWidth).text,
+        Text(host::BoundedText(customer, k4::kTaxId), nullptr).text, host::ReadField<double>(customer, k4::kCreditLimit),
+        host::ReadField<double>(customer, k4::kDiscount));
 }
 
 void WriteAccounts(const sim::Company& company, const Marks& marks, const std::filesystem::path& path) {
     File file(path);
-    Print(file.Stream(), "%s\n", teta::kAccountsHeader.text);
+    Print<teta::kOneTextLine>(file.Stream(), teta::kAccountsHeader.text);
     // Companies in ascending order, then natural persons by ascending absolute number.
     for (const int sign : {+1, -1})
         for (std::int32_t i = 1; i < 66000; ++i) {

@@ -12,6 +12,7 @@
 #include "check/summary.h"
 #include "check/table.h"
 #include "check/teta_check.h"
+#include "check/teta_records.h"
 #include "cli/command_line.h"
 #include "klarvo_version.h"
 
@@ -186,11 +187,11 @@ int Check(const Request& request, Language language, const Console& console) {
     if (forProgram) {
         if (console.beforeTable) console.beforeTable();
         const TableForm form = request.excel ? TableForm::Excel : TableForm::Csv;
-        if (request.table == "register") registerTable.emplace(out, form, PostingTable(), language);
-        else accountTable.emplace(out, form, AccountTable(), language);
+        if (request.table == "register") registerTable.emplace(out, form, ListingColumns(TetaRecord::Posting), language);
+        else accountTable.emplace(out, form, ListingColumns(TetaRecord::Account), language);
     } else if (request.show) {
         out << Say(language, {Text::ShowAccounts, {setup.accountsName}}) << "\n";
-        accountTable.emplace(out, TableForm::Aligned, AccountTable(), language);
+        accountTable.emplace(out, TableForm::Aligned, ListingColumns(TetaRecord::Account), language);
     }
     std::optional<ReportRows> reportRows;
     if (request.report) reportRows.emplace(ReportRows{BookedExport(setup.scheme), {}});
@@ -201,7 +202,7 @@ int Check(const Request& request, Language language, const Console& console) {
     setup.registerRows = [&](const Row& row) {
         if (request.show && !forProgram && !registerTable) {
             out << "\n" << Say(language, {Text::ShowRegister, {setup.registerName}}) << "\n";
-            registerTable.emplace(out, TableForm::Aligned, PostingTable(), language);
+            registerTable.emplace(out, TableForm::Aligned, ListingColumns(TetaRecord::Posting), language);
         }
         if (registerTable) registerTable->Write(row);
         if (reportRows) reportRows->booked.Posting(row);

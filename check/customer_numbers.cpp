@@ -9,8 +9,8 @@
 namespace klarvo::check {
 namespace {
 
-// The record's fields 8 to 10: bank, bank account, tax number.
-constexpr std::size_t kBankField = 7, kBankAccountField = 8, kTaxIdField = 9;
+// The fields of the bank, the bank account and the tax number.
+using teta::kBankAccountField, teta::kBankField, teta::kTaxIdField;
 constexpr std::size_t kNrbDigits = 26;
 
 bool IsLetter(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
@@ -50,10 +50,10 @@ void CheckCustomerNumbers(const RecordPlace& place, const CustomerNumbers& numbe
     const std::vector<std::string> named = {customer, name};
     // A name that fills its field lost what followed: a word cut, or the digits that began the
     // number went into the name.
-    if (numbers.bank.size() == teta::kBankWidth)
+    if (numbers.bank.size() == teta::kAccountFields[kBankField].width)
         place.Note(FindingKind::Customers, kBankField, Text::BankNameRule,
                    {Text::BankName, {customer, name, mazovia::ToUtf8(numbers.bank),
-                                     Counted(language, teta::kBankWidth, Noun::Character)}});
+                                     Counted(language, teta::kAccountFields[kBankField].width, Noun::Character)}});
     CheckBankAccount(place, numbers.bankAccount, named, language);
     CheckTaxId(place, numbers.taxId, named);
 }

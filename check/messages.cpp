@@ -14,7 +14,10 @@ struct Row {
 // In the order of Text.
 constexpr Row kRows[] = {
 #define KLARVO_TEXT_ROW(name, english, polish) {english, polish},
+#define KLARVO_FIELD_TEXT_ROW(Name, Kind, width, constant, key, shown, english, polish) {english, polish},
     KLARVO_CHECK_TEXTS(KLARVO_TEXT_ROW)
+    KLARVO_CHECK_FIELD_TEXTS(KLARVO_FIELD_TEXT_ROW)
+#undef KLARVO_FIELD_TEXT_ROW
 #undef KLARVO_TEXT_ROW
 };
 

@@ -16,7 +16,10 @@ namespace klarvo::check {
 
 enum class Text : std::uint16_t {
 #define KLARVO_TEXT_NAME(name, english, polish) name,
+#define KLARVO_FIELD_TEXT_NAME(Name, Kind, width, constant, key, shown, english, polish) Field##Name,
     KLARVO_CHECK_TEXTS(KLARVO_TEXT_NAME)
+    KLARVO_CHECK_FIELD_TEXTS(KLARVO_FIELD_TEXT_NAME)
+#undef KLARVO_FIELD_TEXT_NAME
 #undef KLARVO_TEXT_NAME
     Count
 };

@@ -10,6 +10,7 @@
 #include "check/file_header.h"
 #include "check/lines.h"
 #include "check/number_series.h"
+#include "check/teta_records.h"
 #include "src/host/mazovia.h"
 #include "src/teta/format.h"
 
@@ -19,21 +20,6 @@ namespace {
 using teta::kAccountLength;
 constexpr char kSeparator = teta::kRegisterSeparator;
 constexpr std::size_t kFieldCount = teta::kPostingFieldCount;
-
-// The fields with a name; the others are named by their number.
-const Text kFieldNames[] = {
-    Text::FieldAccount,       Text::FieldDebit,         Text::FieldCredit,     Text::FieldDocumentNumber,
-    Text::FieldDocumentDate,  Text::FieldDueDate,       Text::FieldDocumentDate7, Text::FieldRegisterToken,
-    Text::FieldDocumentDate9, Text::FieldDescription,
-};
-
-// A record of this file, as findings name it.
-RecordPlace PlaceOf(const std::string& file, std::int64_t line, Findings& findings) {
-    return {file, line, findings, [](std::size_t field) {
-                return field < std::size(kFieldNames) ? Message(kFieldNames[field])
-                                                      : Message(Text::FieldNumber, {std::to_string(field + 1)});
-            }};
-}
 
 // A record of a document part: its bytes hashed, its line and its amounts.
 struct PartRecord {
@@ -221,8 +207,9 @@ void RegisterReader::CheckFields(const RecordPlace& place, const std::vector<std
     const std::string_view account = fields[teta::kAccountField];
     if (account.size() != teta::kAccountWidth || account[0] == ' ' || Trimmed(account).size() > kAccountLength)
         place.Fault(FindingKind::Structure, teta::kAccountField, {Text::NotAnAccount, {std::to_string(kAccountLength), std::to_string(teta::kAccountWidth)}});
-    for (const std::size_t index : {teta::kDocumentDateField, teta::kDueDateField, teta::kOperationDateField, teta::kTaxDateField})
-        if (!IsDate(fields[index])) place.Fault(FindingKind::Structure, index, Text::NotADate);
+    for (std::size_t index = 0; index < kFieldCount; ++index)
+        if (teta::kPostingFields[index].kind == teta::FieldKind::Date && !IsDate(fields[index]))
+            place.Fault(FindingKind::Structure, index, Text::NotADate);
     const std::string_view documentDate = fields[teta::kDocumentDateField], dueDate = fields[teta::kDueDateField];
     for (const std::size_t index : {teta::kOperationDateField, teta::kTaxDateField})
         if (fields[index] != documentDate) place.Fault(FindingKind::Structure, index, Text::NotTheDocumentDate);
@@ -231,16 +218,17 @@ void RegisterReader::CheckFields(const RecordPlace& place, const std::vector<std
     if (fields[teta::kDescriptionField].size() > teta::kDescriptionLength)
         place.Fault(FindingKind::Structure, teta::kDescriptionField,
                     {Text::LongDescription, {Counted(findings_.language(), teta::kDescriptionLength, Noun::Character)}});
-    for (const teta::ConstantField& constant : teta::kPostingConstants)
-        if (fields[constant.position] != constant.text)
-            place.Fault(FindingKind::Structure, constant.position, {Text::NotTheConstant, {std::string(constant.text)}});
-    for (const std::size_t index : {teta::kAccountField, teta::kDocumentNumberField, teta::kRegisterTokenField, teta::kDescriptionField})
-        if (const auto strange = StrangeCharacter(fields[index]))
-            place.Fault(FindingKind::Characters, index, Text::StrangeCharacterRule, strange);
+    CheckConstants(place, TetaRecord::Posting, fields);
+    for (std::size_t index = 0; index < kFieldCount; ++index) {
+        const teta::FieldKind kind = teta::kPostingFields[index].kind;
+        if (kind == teta::FieldKind::Padded || kind == teta::FieldKind::Text)
+            if (const auto strange = StrangeCharacter(fields[index]))
+                place.Fault(FindingKind::Characters, index, Text::StrangeCharacterRule, strange);
+    }
 }
 
 void RegisterReader::Record(const Line& line) {
-    const RecordPlace place = PlaceOf(file_, line.number, findings_);
+    const RecordPlace place = PlaceOf(TetaRecord::Posting, file_, line.number, findings_);
     const std::vector<std::string_view> fields = SplitFields(line.text, kSeparator);
     if (fields.size() != kFieldCount + 1 || !fields.back().empty()) {
         // Only the fields that a separator ends count: a last one without it is no whole field.
@@ -255,7 +243,7 @@ void RegisterReader::Record(const Line& line) {
     const auto debit = Hundredths(fields[teta::kDebitField], teta::kAmountWidth);
     const auto credit = Hundredths(fields[teta::kCreditField], teta::kAmountWidth);
     for (const auto& [index, amount] : {std::pair{teta::kDebitField, debit}, std::pair{teta::kCreditField, credit}})
-        if (!amount) place.Fault(FindingKind::Structure, index, {Text::NotAnAmount, {std::string(teta::kAmountFormat.view())}});
+        if (!amount) place.Fault(FindingKind::Structure, index, {Text::NotAnAmount, {std::string(teta::AmountFormat(teta::kPostingFields[index]).view())}});
     const std::string_view token = fields[teta::kRegisterTokenField];
     const bool blankToken = token.find_first_not_of(' ') == std::string_view::npos;
     if (token.size() != teta::kRegisterTokenWidth || (!blankToken && token.substr(1) != teta::kRegisterTokenTail.view()))
@@ -274,11 +262,7 @@ void RegisterReader::Record(const Line& line) {
     open_->Add(line.text, line.number, debit.value_or(0), credit.value_or(0));
     content_.debit += debit.value_or(0);
     content_.credit += credit.value_or(0);
-    if (rows_)
-        rows_({std::string(Trimmed(fields[teta::kAccountField])), std::string(Trimmed(fields[teta::kDebitField])),
-               std::string(Trimmed(fields[teta::kCreditField])), std::string(fields[teta::kDocumentNumberField]),
-               std::string(documentDate), std::string(fields[teta::kDueDateField]), std::string(Trimmed(token)),
-               std::string(fields[teta::kDescriptionField])});
+    if (rows_) rows_(ListingRow(TetaRecord::Posting, fields));
 }
 
 void RegisterReader::Close() {

@@ -4,7 +4,6 @@
 
 #include "check/fields.h"
 #include "src/host/mazovia.h"
-#include "src/teta/format.h"
 
 namespace klarvo::check {
 namespace {
@@ -21,38 +20,6 @@ std::string Quoted(const std::string& utf8, char separator) {
 }
 
 }  // namespace
-
-// The columns of the listings, each as wide as its field where the file gives it a width.
-const std::vector<TableColumn>& PostingTable() {
-    static const std::vector<TableColumn> columns = {
-        {"account", Text::FieldAccount, teta::kAccountLength, ColumnKind::Text},
-        {"debit", Text::FieldDebit, 12, ColumnKind::Amount},
-        {"credit", Text::FieldCredit, 12, ColumnKind::Amount},
-        {"document", Text::ColumnDocument, 16, ColumnKind::Text},
-        {"date", Text::ColumnDate, 10, ColumnKind::Date},
-        {"due_date", Text::FieldDueDate, 10, ColumnKind::Date},
-        {"token", Text::ColumnToken, 6, ColumnKind::Text},
-        {"description", Text::FieldDescription, teta::kDescriptionLength, ColumnKind::Text},
-    };
-    return columns;
-}
-
-const std::vector<TableColumn>& AccountTable() {
-    static const std::vector<TableColumn> columns = {
-        {"customer", Text::FieldCustomerNumber, 15, ColumnKind::Text},
-        {"short_name", Text::FieldShortName, teta::kShortNameWidth, ColumnKind::Text},
-        {"name", Text::FieldName, 40, ColumnKind::Text},
-        {"postcode", Text::FieldPostcode, 8, ColumnKind::Text},
-        {"city", Text::FieldCity, teta::kCityWidth, ColumnKind::Text},
-        {"street", Text::FieldStreet, teta::kStreetWidth, ColumnKind::Text},
-        {"bank", Text::FieldBank, 12, ColumnKind::Text},
-        {"bank_account", Text::FieldBankAccount, teta::kBankAccountWidth, ColumnKind::Text},
-        {"tax_id", Text::FieldTaxId, teta::kTaxIdWidth, ColumnKind::Text},
-        {"credit_limit", Text::FieldCreditLimit, 12, ColumnKind::Amount},
-        {"discount", Text::FieldDiscount, 8, ColumnKind::Amount},
-    };
-    return columns;
-}
 
 TableWriter::TableWriter(std::ostream& out, TableForm form, const std::vector<TableColumn>& columns,
                          Language language)

@@ -5,6 +5,7 @@
 
 #include <ostream>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "check/messages.h"
@@ -18,15 +19,11 @@ enum class TableForm { Aligned, Csv, Excel };
 enum class ColumnKind { Text, Amount, Date };
 
 struct TableColumn {
-    const char* key;  // its name in CSV, for programs: the same in every language
-    Text name;        // its heading for people
-    std::size_t width;  // of the aligned form: the field's width in the file (or its heading's, if wider)
+    std::string_view key;  // its name in CSV, for programs: the same in every language
+    Text name;             // its heading for people
+    std::size_t width;     // of the aligned form (or its heading's, if wider)
     ColumnKind kind;
 };
-
-// The columns of the two tables.
-const std::vector<TableColumn>& PostingTable();
-const std::vector<TableColumn>& AccountTable();
 
 class TableWriter {
 public:

@@ -4,7 +4,9 @@
 // names (check/messages.h) and the table of wordings (check/messages.cpp), so that a text cannot
 // be named without its words, nor one language have a text that the other lacks.
 
-#include "src/teta/terms.h"
+#include "src/teta/account_fields.h"
+#include "src/teta/posting_fields.h"
+#include "src/teta/record_fields.h"
 
 #define KLARVO_CHECK_TEXTS(TEXT) \
     /* Where a finding is: the file, its line, its field. */ \
@@ -12,31 +14,8 @@
     TEXT(PlaceOnLine, "{1}, line {2}: {3}", "{1}, wiersz {2}: {3}") \
     TEXT(PlaceInField, "{1}, line {2}, field {3}: {4}", "{1}, wiersz {2}, pole {3}: {4}") \
     TEXT(FieldNamed, "{1} ({2})", "{1} ({2})") \
-    /* The register's named fields. */ \
-    TEXT(FieldAccount, "account", "konto") \
-    TEXT(FieldDebit, "debit", "Wn") \
-    TEXT(FieldCredit, "credit", "Ma") \
-    TEXT(FieldDocumentNumber, "document number", "numer dokumentu") \
-    TEXT(FieldDocumentDate, "document date", "data dokumentu") \
-    TEXT(FieldDueDate, "due date", "termin płatności") \
-    TEXT(FieldDocumentDate7, "second document date", "druga data dokumentu") \
-    TEXT(FieldRegisterToken, "register token", "znacznik rejestru") \
-    TEXT(FieldDocumentDate9, "third document date", "trzecia data dokumentu") \
-    TEXT(FieldDescription, "description", "opis") \
+    /* A field without a name, by its number. */ \
     TEXT(FieldNumber, "{1}", "{1}") \
-    /* The account records' fields. */ \
-    TEXT(FieldKind, "kind", "rodzaj") \
-    TEXT(FieldCustomerNumber, "customer number", "numer kontrahenta") \
-    TEXT(FieldShortName, "short name", teta::term::kShortName.view()) \
-    TEXT(FieldName, "name", teta::term::kName.view()) \
-    TEXT(FieldPostcode, "postcode", teta::term::kPostcode.view()) \
-    TEXT(FieldCity, "city", teta::term::kCity.view()) \
-    TEXT(FieldStreet, "street", teta::term::kStreet.view()) \
-    TEXT(FieldBank, "bank", teta::term::kBank.view()) \
-    TEXT(FieldBankAccount, "bank account", teta::term::kBankAccount.view()) \
-    TEXT(FieldTaxId, "tax id", teta::term::kTaxId.view()) \
-    TEXT(FieldCreditLimit, "credit limit", "limit kredytu") \
-    TEXT(FieldDiscount, "discount", "rabat") \
     /* The register table's own headings. */ \
     TEXT(ColumnDocument, "document", "dokument") \
     TEXT(ColumnDate, "date", "data") \
@@ -432,3 +411,8 @@
     TEXT(CannotCombine, "{1} cannot go together with {2}", "opcji {1} nie można łączyć z {2}") \
     TEXT(UnreadableCommandLine, "the command line cannot be read: {1}", "nie można odczytać wiersza poleceń: {1}") \
     TEXT(DidYouMean, "did you mean {1}?", "czy chodziło o {1}?")
+
+// The names of the records' named fields, FIELD(Name, Kind, width, constant, key, shown, English,
+// Polish) each, taken from the records' lists; each is the text Field<Name>.
+#define KLARVO_CHECK_FIELD_TEXTS(FIELD) \
+    KLARVO_POSTING_FIELDS(FIELD, KLARVO_FIELD_SKIPPED) KLARVO_ACCOUNT_FIELDS(FIELD, KLARVO_FIELD_SKIPPED)

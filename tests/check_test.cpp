@@ -8,6 +8,7 @@
 
 #include "check/table.h"
 #include "check/teta_check.h"
+#include "check/teta_records.h"
 #include "src/host/mazovia.h"
 #include "tests/test_company.h"
 
@@ -266,7 +267,7 @@ TEST(Check, AFolderGivenAsAFileIsADirectory) {
 
 TEST(Check, TablesForASpreadsheetUseSemicolonsAndDecimalCommas) {
     std::ostringstream out;
-    check::TableWriter table(out, check::TableForm::Excel, check::PostingTable(), check::Language::English);
+    check::TableWriter table(out, check::TableForm::Excel, check::ListingColumns(check::TetaRecord::Posting), check::Language::English);
     table.Write({"201-0001", "123.40", "0.00", "FV/1;A", "2024-01-02", "2024-01-16", "", "Sprzedaż"_mz});
     EXPECT_EQ(out.str(), "\xEF\xBB\xBF" "account;debit;credit;document;date;due date;token;description\r\n"
                          "201-0001;123,40;0,00;\"FV/1;A\";2024-01-02;2024-01-16;;Sprzedaż\r\n");

@@ -222,7 +222,7 @@ const Fact kFacts[] = {
     {"src/host/", "the document walk", R"(\b811\b)"},
     {"src/teta/format.h", "the sales register's number", R"(\b2200\b)"},
     {"src/teta/format.h", "the file names", R"re("!(Fs_pln\.fkw|Konta\.fkx)")re"},
-    {"src/teta/format.h", "the posting record's constant fields", R"(000000000,00|00000,000000|"FA"|"PLN")"},
+    {"src/teta/posting_fields.h", "the posting record's constant fields", R"(000000000,00|00000,000000|"FA"|"PLN")"},
     {"src/teta/format.h", "the posting record's widths", R"(%-15s|%9\.2f|%-7s)"},
     {"src/teta/format.h", "the account record's widths", R"(%(\d+)\.\1s)"},
     {"src/teta/format.h", "a field count or length in words", R"(\b(29|12|15|30) (fields|pól|characters|znaków)\b)"},

@@ -10,7 +10,6 @@
 #include "src/host/records.h"
 #include "src/services/customers.h"
 #include "src/teta/format.h"
-#include "src/teta/terms.h"
 
 namespace klarvo::exporting {
 namespace {
@@ -19,11 +18,13 @@ namespace k4 = host::k4;
 
 using Field = FieldText<kSplitTextLength>;
 
-// A field of the record with its width in the line and its name for the user.
+// A text of the record and its field.
 struct Column {
     Field* field;
-    std::size_t width;
-    const char* name;
+    teta::AccountField position;
+
+    std::size_t Width() const { return teta::kAccountFields[position].width; }
+    const char* Name() const { return teta::kAccountFieldTerms[position]; }
 };
 
 // Keeps the first change of a record.
@@ -31,7 +32,7 @@ void NoteFirst(TextChange& change, const Column& column, std::int32_t customer, 
                std::size_t width) {
     if (change.field) return;
     change.customer = customer;
-    change.field = column.name;
+    change.field = column.Name();
     std::snprintf(change.before, sizeof change.before, "%s", before);
     std::snprintf(change.after, sizeof change.after, "%.*s", static_cast<int>(width), after);
 }
@@ -54,43 +55,37 @@ CustomerChanges WriteCustomerAccount(const void* customer, OutputFile& file) {
     Field shortName(host::BoundedText(customer, k4::kShortName));
     Field taxId(host::BoundedText(customer, k4::kTaxId));
 
-    using teta::term::kInMazovia;
     const Column columns[] = {
-        {&shortName, teta::kShortNameWidth, kInMazovia<teta::term::kShortName>},
-        {&name, teta::kNameWidth, kInMazovia<teta::term::kName>},
-        {&postcode, teta::kPostcodeWidth, kInMazovia<teta::term::kPostcode>},
-        {&city, teta::kCityWidth, kInMazovia<teta::term::kCity>},
-        {&street, teta::kStreetWidth, kInMazovia<teta::term::kStreet>},
-        {&bankName, teta::kBankWidth, kInMazovia<teta::term::kBank>},
-        {&bankNumber, teta::kBankAccountWidth, kInMazovia<teta::term::kBankAccount>},
-        {&taxId, teta::kTaxIdWidth, kInMazovia<teta::term::kTaxId>},
+        {&shortName, teta::kShortNameField}, {&name, teta::kNameField},         {&postcode, teta::kPostcodeField},
+        {&city, teta::kCityField},           {&street, teta::kStreetField},     {&bankName, teta::kBankField},
+        {&bankNumber, teta::kBankAccountField}, {&taxId, teta::kTaxIdField},
     };
     // An account number whose digits would not fit keeps them all when its blanks go.
-    if (bankNumber.Size() > teta::kBankAccountWidth) bankNumber.DropBlanks();
+    if (bankNumber.Size() > teta::kAccountFields[teta::kBankAccountField].width) bankNumber.DropBlanks();
     CustomerChanges changes;
     for (const Column& column : columns) {
         const Field before = *column.field;
         if (column.field->KeepOff(teta::kAccountsSeparator, 'Z'))
             NoteFirst(changes.replaced, column, number, before.text, column.field->text, kSplitTextLength);
-        if (column.field->Size() > column.width)
-            NoteFirst(changes.cut, column, number, column.field->text, column.field->text, column.width);
+        if (column.field->Size() > column.Width())
+            NoteFirst(changes.cut, column, number, column.field->text, column.field->text, column.Width());
     }
 
-    const auto amount = [&](host::ValueAt<double> field, const char* name) {
+    const auto amount = [&](host::ValueAt<double> field, teta::AccountField position) {
         const double held = host::ReadField(customer, field);
         const GroszAmount written = InWholeGrosze(held);
         if (written.rounded && !changes.rounded.field) {
             changes.rounded.customer = number;
-            changes.rounded.field = name;
+            changes.rounded.field = teta::kAccountFieldTerms[position];
             FormatPolishAmount(changes.rounded.before, sizeof changes.rounded.before, held, 4);
             FormatPolishAmount(changes.rounded.after, sizeof changes.rounded.after, written.value, 2);
         }
         return written.value;
     };
-    const double creditLimit = amount(k4::kCreditLimit, kInMazovia<teta::term::kCreditLimit>);
-    const double discount = amount(k4::kDiscount, kInMazovia<teta::term::kDiscount>);
-    Print(file, teta::kAccountRecordFormat.text, number, shortName.text, name.text, postcode.text, city.text, street.text,
-          bankName.text, bankNumber.text, taxId.text, creditLimit, discount);
+    const double creditLimit = amount(k4::kCreditLimit, teta::kCreditLimitField);
+    const double discount = amount(k4::kDiscount, teta::kDiscountField);
+    Print<teta::kAccountRecordFormat>(file, number, shortName.text, name.text, postcode.text, city.text, street.text,
+                                      bankName.text, bankNumber.text, taxId.text, creditLimit, discount);
     return changes;
 }
 

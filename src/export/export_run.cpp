@@ -112,7 +112,7 @@ void ExportRun::Write() {
     services::ShowProgressCaption("Dokumenty sprzedaży"_mz);
     if (invoices) ExportInvoices();
     // Two empty six-character fields around the separator Ź (0xA0).
-    Print(accountsFile_, "%s\n", teta::kAccountsHeader.text);
+    Print<teta::kOneTextLine>(accountsFile_, teta::kAccountsHeader.text);
     services::ShowProgressCaption("Kontrahenci"_mz);
     WriteCustomerAccounts(+1);
     services::ShowProgressCaption("Os. fizyczne"_mz);
@@ -138,7 +138,7 @@ void ExportRun::WriteRegisterHeader() {
     char today[host::kTodayBufferSize] = "";
     services::Today(today);
     // Fields end with the separator ■ (0xFE).
-    Print(registerFile_, teta::kRegisterHeaderFormat.text, FormatDate(today).text);
+    Print<teta::kRegisterHeaderFormat>(registerFile_, FormatDate(today).text);
 }
 
 bool ExportRun::IsIncludedUndated(const void* document) {

@@ -2,6 +2,7 @@
 // An output file of the export and whether everything written to it reached the file.
 
 #include "src/services/files.h"
+#include "src/teta/built_format.h"
 
 namespace klarvo::exporting {
 
@@ -11,9 +12,13 @@ struct OutputFile {
     bool failed = false;
 };
 
-template <class... Arguments>
-void Print(OutputFile& file, const char* format, Arguments... arguments) {
-    if (!services::PrintToFile(file.open.Get(), format, arguments...)) file.failed = true;
+// A line in its format, which the arguments are seen to match when the plug-in is built.
+template <const teta::BuiltFormat& Format, class... Arguments>
+void Print(OutputFile& file, Arguments... arguments) {
+    const bool written = teta::PrintInFormat<Format>(
+        [&](const char* format, auto... checked) { return services::PrintToFile(file.open.Get(), format, checked...); },
+        arguments...);
+    if (!written) file.failed = true;
 }
 
 }  // namespace klarvo::exporting

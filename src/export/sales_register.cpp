@@ -54,9 +54,9 @@ PostingChanges WritePostingRecord(OutputFile& file, const posting::PostingLine& 
         std::memcpy(token + 2, teta::kSalesRegister, sizeof teta::kSalesRegister);
     }
     const GroszAmount amount = InWholeGrosze(line.amount);
-    Print(file, teta::kPostingRecordFormat.text, hasDebit ? debit.text : credit.text, hasDebit ? amount.value : 0.0,
-          hasCredit ? amount.value : 0.0, document.number.text, document.dates.document.text, document.dates.due.text,
-          document.dates.document.text, token, document.dates.document.text, description.text);
+    Print<teta::kPostingRecordFormat>(file, hasDebit ? debit.text : credit.text, hasDebit ? amount.value : 0.0,
+                                      hasCredit ? amount.value : 0.0, document.number.text, document.dates.document.text, document.dates.due.text,
+                                      document.dates.document.text, token, document.dates.document.text, description.text);
     return {document.numberReplaced || debit.replaced || credit.replaced || description.replaced, amount.rounded, amount.value};
 }
 
