@@ -24,8 +24,11 @@ public:
     Hold(const Hold&) = delete;
     Hold& operator=(const Hold&) = delete;
 
-    // Holds `thing` from now on. A hold taken before the host is asked for the thing makes the
-    // asking undone also when it fails half-way.
+    // Holds `thing` from now on. A change whose undoing is harmless where it did not happen (a
+    // mode flag) is held before the host is asked, so that a change the host made before it failed
+    // is undone too; something the host makes (a file, a window, an object in our storage) is held
+    // once the host has made it: a service that fails has made nothing, and the host takes back
+    // only what it made.
     void Take(Thing thing = {}) {
         thing_ = thing;
         holding_ = true;

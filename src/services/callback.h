@@ -4,9 +4,9 @@
 
 #include <cstddef>
 
-#include "src/frame/hold.h"
 #include "src/frame/service_call.h"
 #include "src/host/dialog.h"
+#include "src/services/host_object.h"
 
 namespace klarvo::services {
 
@@ -16,26 +16,21 @@ template <std::size_t Count>
 class CallbackObjects {
 public:
     CallbackObjects(host::WDialogBase* owner, host::DataItem item) {
-        for (std::size_t i = 0; i < Count; ++i) {
-            frame::Call<host::service::MakeCallback>(&storage_[i], owner, item);
-            built_[i].Take(&storage_[i]);
-        }
+        for (HostObject<host::CallbackStorage, host::service::DestroyCallback>& object : objects_)
+            object.Make<host::service::MakeCallback>(owner, item);
     }
 
     // The second operation of the object's virtual table.
     int Value(std::size_t index) {
         using Operation = int(KLARVO_THISCALL*)(host::CallbackStorage*);
-        host::CallbackStorage* object = &storage_[index];
+        host::CallbackStorage* object = objects_[index].Get();
         const auto* table = *reinterpret_cast<Operation* const*>(object);
         return table[1](object);
     }
 
 private:
-    static void Destroy(host::CallbackStorage* callback) { frame::Call<host::service::DestroyCallback>(callback); }
-
-    host::CallbackStorage storage_[Count];
     // Members, so that they also go back when the constructor's body throws; the last first.
-    frame::Hold<host::CallbackStorage*, Destroy> built_[Count];
+    HostObject<host::CallbackStorage, host::service::DestroyCallback> objects_[Count];
 };
 
 }  // namespace klarvo::services

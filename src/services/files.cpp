@@ -2,7 +2,7 @@
 
 #include <tuple>
 
-#include "src/frame/hold.h"
+#include "src/services/host_object.h"
 
 namespace klarvo::services {
 namespace {
@@ -12,18 +12,14 @@ class FileHolder {
 public:
     // Takes over an open file that no holder owns.
     explicit FileHolder(FileHold& file) {
-        frame::Call<host::service::MakeFileHolder>(&storage_, file.Get());
-        made_.Take(&storage_);
+        holder_.Make<host::service::MakeFileHolder>(file.Get());
         std::ignore = file.Release();
     }
 
-    host::HostFile* Release() { return frame::Call<host::service::ReleaseFile>(&storage_); }
+    host::HostFile* Release() { return frame::Call<host::service::ReleaseFile>(holder_.Get()); }
 
 private:
-    static void Destroy(host::FileHolderStorage* holder) { frame::Call<host::service::DestroyFileHolder>(holder); }
-
-    host::FileHolderStorage storage_;
-    frame::Hold<host::FileHolderStorage*, Destroy> made_;
+    HostObject<host::FileHolderStorage, host::service::DestroyFileHolder> holder_;
 };
 
 }  // namespace

@@ -3,6 +3,7 @@
 
 #include "src/frame/hold.h"
 #include "src/frame/service_call.h"
+#include "src/services/host_object.h"
 
 namespace klarvo::services {
 
@@ -25,12 +26,10 @@ public:
     bool Next();
 
 private:
-    static void DestroyWalker(host::WalkerStorage* walker);
     static void EndWalk(host::WalkerStorage* walker);
 
-    host::WalkerStorage walker_;
-    // The host has a walker in our storage; and its walk has not been ended, which goes first.
-    frame::Hold<host::WalkerStorage*, DestroyWalker> live_;
+    // The host's walker in our storage; and its walk, which is ended first.
+    HostObject<host::WalkerStorage, host::service::DestroyWalker> walker_;
     frame::Hold<host::WalkerStorage*, EndWalk> walking_;
     bool started_ = false;
 };
