@@ -5,8 +5,10 @@
 
 #include "hostsim/session/linked_plugin.h"
 #include "src/frame/binding.h"
+#include "src/frame/from_host.h"
 #include "src/frame/lazy_binders.h"
 #include "src/host/services.h"
+#include "src/services/dates.h"
 #include "src/services/files.h"
 #include "src/services/tables.h"
 #include "tests/test_company.h"
@@ -42,6 +44,31 @@ TEST(LazyBinding, ACallThroughAnUnboundSlotBindsItAndGoesOnUnchanged) {
     EXPECT_GT(ThroughSlot<host::service::WriteFile>()(file, "%d|%s|%.2f|%lld\n", -7, "abc", 2.5, 1LL << 40), 0);
     EXPECT_TRUE(services::CloseFile(file));
     EXPECT_EQ(company.Read("lazy.txt"), "-7|abc|2.50|1099511627776\r\n");
+    EXPECT_TRUE(host.Violations().empty());
+}
+
+// A service the host lacks, reached through its binder, fails the call as a missing service does
+// anywhere: the exception crosses the binder's routine by its unwind information, the plug-in's
+// frame gives the host the failure result, and the host goes on.
+TEST(LazyBinding, AMissingServiceReachedThroughItsBinderFailsTheCallAndTheHostGoesOn) {
+    const TestCompany company("number\n1\n", "number\nFV/1\n");
+    sim::HostOptions options;
+    options.company = company.Folder();
+    options.missingServices = {host::service::Today::kNumber};
+    sim::Host host(options);
+    sim::LinkedPlugin().Attach();
+    ASSERT_EQ(frame::klarvo_service_slots[host::service::Today::kIndex], &klarvo_lazy_binder_30204);
+
+    const int answer = frame::FromHost(-1, [] {
+        char today[host::kTodayBufferSize] = "";
+        services::Today(today);
+        return 0;
+    });
+    EXPECT_EQ(answer, -1);
+    ASSERT_EQ(frame::Missing().count, 1);
+    EXPECT_EQ(frame::Missing().numbers[0], host::service::Today::kNumber);
+    // The host goes on: the next service binds and answers.
+    EXPECT_NE(services::DescribeTable(host::Table::SalesDocuments), nullptr);
     EXPECT_TRUE(host.Violations().empty());
 }
 

@@ -4,14 +4,15 @@
 
 #include "hostsim/host.h"
 #include "hostsim/services/exports.h"
+#include "src/host/assembler.h"
 #include "src/host/module_entries.h"
 #include "src/host/service_list.h"
 #include "src/host/types.h"
 
 #define KLARVO_EXPORT_STUB(number, name, type)                         \
-    ".globl " KLARVO_ASM_SYMBOL(klarvo_export_##number) "\n"            \
-    KLARVO_ASM_SYMBOL(klarvo_export_##number) ":\n"                     \
+    KLARVO_ASM_FUNCTION(klarvo_export_##number)                         \
     "    jmp *" KLARVO_ASM_SYMBOL(klarvo_target_##number) "\n"          \
+    KLARVO_ASM_END                                                      \
     ".data\n"                                                           \
     ".globl " KLARVO_ASM_SYMBOL(klarvo_target_##number) "\n"            \
     KLARVO_ASM_SYMBOL(klarvo_target_##number) ": .long 0\n"             \

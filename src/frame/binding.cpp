@@ -1,7 +1,6 @@
 #include "src/frame/binding.h"
 
 #include <cstdio>
-#include <cstdlib>
 #include <string>
 
 #include "src/host/services.h"
@@ -40,13 +39,13 @@ void LoadModule(platform::ModuleHandle ownModule) {
 void ThrowMissingService(int index) { throw MissingService(host::kServiceNumbers[index]); }
 
 // Called by a lazy binder, with every register saved, for its own slot; returns where the
-// interrupted call goes on.
+// interrupted call goes on. A service the host lacks fails the call as an unbound slot does: the
+// exception unwinds through the binder's routine, whose unwind information describes it, to the
+// plug-in's frame, and the host gets the failure result and goes on.
 extern "C" CodeAddress klarvo_bind_slot(CodeAddress* slot) {
     const auto index = static_cast<int>(slot - klarvo_service_slots);
     if (CodeAddress target = ResolveService(host::kServiceNumbers[index], slot)) return target;
-    // The call cannot go on: there is no host function to carry it to.
-    platform::DebugOutput("Klarvo: a host service was called that the host does not export\n");
-    std::abort();
+    ThrowMissingService(index);
 }
 
 }  // namespace klarvo::frame

@@ -7,11 +7,11 @@
 #include "src/frame/lazy_binders.h"
 
 #include "src/frame/slot_offsets.h"
+#include "src/host/assembler.h"
 
 #if defined(__i386__)
 asm(".text\n"
     KLARVO_ASM_FUNCTION(klarvo_bind_and_jump)
-    "    .cfi_startproc\n"
     "    .cfi_adjust_cfa_offset 4\n"    // the slot's address, pushed by the binder
     "    pushal\n"                      // eax, ecx, edx, ebx, esp, ebp, esi, edi: 32 bytes
     "    .cfi_adjust_cfa_offset 32\n"
@@ -24,13 +24,15 @@ asm(".text\n"
     "    popal\n"
     "    .cfi_adjust_cfa_offset -32\n"
     "    ret\n"                         // into the target, with the caller's return address on top
-    "    .cfi_endproc\n");
+    KLARVO_ASM_END);
 
 // Each binder pushes the address of its own slot and goes on to the shared routine.
 #define KLARVO_LAZY_BINDER(number, name, type)                                            \
     KLARVO_ASM_FUNCTION(klarvo_lazy_binder_##number)                                      \
     "    pushl $" KLARVO_ASM_SYMBOL(klarvo_service_slots) "+klarvo_slot_" #number "\n"     \
-    "    jmp " KLARVO_ASM_SYMBOL(klarvo_bind_and_jump) "\n"
+    "    .cfi_adjust_cfa_offset 4\n"                                                       \
+    "    jmp " KLARVO_ASM_SYMBOL(klarvo_bind_and_jump) "\n"                                \
+    KLARVO_ASM_END
 
 asm(".text\n" KLARVO_SLOT_OFFSETS KLARVO_HOST_SERVICES(KLARVO_LAZY_BINDER));
 #endif

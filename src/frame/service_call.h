@@ -1,7 +1,7 @@
 #pragma once
 // Typed calls of the host services: Call<host::service::ShowMessage>(...) goes through the
 // service's slot with the signature that the service list gives it. Whatever a service throws is
-// the host's failure, and is noted as such on its way.
+// the host's failure, and is noted as such on its way; a service the host lacks is the plug-in's.
 
 #include "src/frame/binding.h"
 #include "src/frame/hosts_exception.h"
@@ -19,6 +19,9 @@ template <class Function, class... Arguments>
 decltype(auto) CallHost(Function function, Arguments... arguments) {
     try {
         return function(arguments...);
+    } catch (const MissingService&) {
+        // Ours: the slot's binder found nothing to carry the call to.
+        throw;
     } catch (...) {
         NoteHostsException();
         throw;

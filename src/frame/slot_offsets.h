@@ -2,8 +2,8 @@
 // For code written in the assembler: the symbols klarvo_slot_NUMBER, each the offset of a
 // service's slot in klarvo_service_slots (binding.h), which assembly jumps through by name.
 
+#include "src/host/assembler.h"
 #include "src/host/service_list.h"
-#include "src/host/types.h"
 
 #define KLARVO_SLOT_OFFSET(number, name, type)                                   \
     ".set klarvo_slot_" #number ", klarvo_slot_offset\n"                         \

@@ -5,7 +5,7 @@
 
 #include <cstddef>
 
-#include "src/host/types.h"
+#include "src/host/assembler.h"
 
 // The records and numbers written out in the header, held to the system's own.
 namespace klarvo::host {
@@ -22,7 +22,6 @@ static_assert(kContinueSearch == ExceptionContinueSearch);
 // registers kept around it; with no record, RtlUnwind makes one of STATUS_UNWIND.
 asm(".text\n"
     KLARVO_ASM_FUNCTION(klarvo_unwind_to)
-    "    .cfi_startproc\n"
     "    pushl %ebp\n"
     "    .cfi_adjust_cfa_offset 4\n"
     "    .cfi_offset %ebp, -8\n"
@@ -51,7 +50,7 @@ asm(".text\n"
     "    .cfi_restore %ebp\n"
     "    .cfi_def_cfa %esp, 4\n"
     "    ret\n"
-    "    .cfi_endproc\n");
+    KLARVO_ASM_END);
 extern "C" void klarvo_unwind_to(void* frame, void* record);
 
 namespace klarvo::host {

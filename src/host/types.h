@@ -14,22 +14,6 @@
 #define KLARVO_STDCALL
 #endif
 
-// A C name as assembly code spells it (with the target's leading underscore on i686 Windows).
-#define KLARVO_TEXT(x) #x
-#define KLARVO_EXPANDED_TEXT(x) KLARVO_TEXT(x)
-#define KLARVO_ASM_SYMBOL(name) KLARVO_EXPANDED_TEXT(__USER_LABEL_PREFIX__) #name
-
-// The preamble of a function written in the assembler: global, typed as a function for the
-// debugger and the linker, and aligned as the compiler aligns its own.
-#if defined(_WIN32)
-#define KLARVO_ASM_FUNCTION_TYPE(symbol) ".def " symbol "; .scl 2; .type 32; .endef\n"
-#else
-#define KLARVO_ASM_FUNCTION_TYPE(symbol) ".type " symbol ", @function\n"
-#endif
-#define KLARVO_ASM_FUNCTION(name)                                                             \
-    KLARVO_ASM_FUNCTION_TYPE(KLARVO_ASM_SYMBOL(name)) ".globl " KLARVO_ASM_SYMBOL(name) "\n" \
-    ".p2align 4\n" KLARVO_ASM_SYMBOL(name) ":\n"
-
 namespace klarvo::host {
 
 using ModuleHandle = void*;
