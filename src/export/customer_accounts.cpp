@@ -56,9 +56,9 @@ CustomerChanges WriteCustomerAccount(const void* customer, OutputFile& file) {
     Field taxId(host::BoundedText(customer, k4::kTaxId));
 
     const Column columns[] = {
-        {&shortName, teta::kShortNameField}, {&name, teta::kNameField},         {&postcode, teta::kPostcodeField},
-        {&city, teta::kCityField},           {&street, teta::kStreetField},     {&bankName, teta::kBankField},
-        {&bankNumber, teta::kBankAccountField}, {&taxId, teta::kTaxIdField},
+        {&shortName, teta::kShortNameField}, {&name, teta::kNameField},     {&postcode, teta::kPostcodeField},
+        {&city, teta::kCityField},           {&street, teta::kStreetField}, {&bankName, teta::kBankField},
+        {&bankNumber, teta::kBankAccountField},                             {&taxId, teta::kTaxIdField},
     };
     // An account number whose digits would not fit keeps them all when its blanks go.
     if (bankNumber.Size() > teta::kAccountFields[teta::kBankAccountField].width) bankNumber.DropBlanks();
